@@ -1,0 +1,114 @@
+// render.cpp
+// The renderer. The geometry is computed by the pure functions; the GL code only hands it over.
+#include "render.h"
+
+#include <GL/glut.h>
+#include <cmath>
+
+static const Rgb palette[10] = {
+    {1.0f, 0.0f, 0.0f}, // Red
+    {0.0f, 1.0f, 0.0f}, // Green
+    {0.0f, 0.0f, 1.0f}, // Blue
+    {1.0f, 1.0f, 0.0f}, // Yellow
+    {1.0f, 0.5f, 0.0f}, // Orange
+    {1.0f, 0.0f, 1.0f}, // Magenta
+    {0.0f, 1.0f, 1.0f}, // Cyan
+    {0.5f, 0.0f, 0.5f}, // Purple
+    {1.0f, 1.0f, 1.0f}, // White
+    {0.0f, 0.0f, 0.0f}, // Black
+};
+
+// 2 pi as a double.
+static const double fullTurn = 6.283185307179586;
+
+const Rgb* paletteColour(ColourCode code) {
+    if (code < 0 || code > 9) {
+        return nullptr;
+    }
+    return &palette[code];
+}
+
+std::array<Point, 2> lineEnds(const Line& line) {
+    const double x = line.point.x;
+    const double y = line.point.y;
+    const double dx = lineReach * line.direction.x;
+    const double dy = lineReach * line.direction.y;
+    return {Point{float(x + dx), float(y + dy)}, Point{float(x - dx), float(y - dy)}};
+}
+
+std::array<Point, circleVertexCount> circleVertices(const Circle& circle) {
+    std::array<Point, circleVertexCount> vertices;
+    for (int i = 0; i < circleVertexCount; ++i) {
+        const float angle = float(i * fullTurn / circleVertexCount);
+        const float s = float(std::sin(double(angle)));
+        const float c = float(std::cos(double(angle)));
+        vertices[i] = Point{float(circle.centre.x + double(circle.radius) * c),
+                            float(circle.centre.y + double(circle.radius) * s)};
+    }
+    return vertices;
+}
+
+void setColour(ColourCode code) {
+    if (const Rgb* rgb = paletteColour(code)) {
+        glColor3f(rgb->red, rgb->green, rgb->blue);
+    }
+}
+
+void drawLine(Line line) {
+    setColour(line.colour);
+    glBegin(GL_LINES);
+    for (const Point& v : lineEnds(line)) {
+        glVertex2f(v.x, v.y);
+    }
+    glEnd();
+}
+
+void drawCircle(Circle circle) {
+    setColour(circle.colour);
+    glBegin(GL_LINE_LOOP);
+    for (const Point& v : circleVertices(circle)) {
+        glVertex2f(v.x, v.y);
+    }
+    glEnd();
+}
+
+static void drawSegment(const Segment& segment) {
+    glPointSize(dotSize);
+    setColour(segment.colour);
+    glBegin(GL_LINES);
+    glVertex2f(segment.start.x, segment.start.y);
+    glVertex2f(segment.end.x, segment.end.y);
+    glEnd();
+    glBegin(GL_POINTS);
+    glVertex2f(segment.start.x, segment.start.y);
+    glVertex2f(segment.end.x, segment.end.y);
+    glEnd();
+}
+
+static void drawPoint(const Point& point) {
+    setColour(point.colour);
+    glPointSize(dotSize);
+    glBegin(GL_POINTS);
+    glVertex2f(point.x, point.y);
+    glEnd();
+}
+
+void displayScene() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    for (const Circle& circle : sceneCircles) {
+        drawCircle(circle);
+    }
+    for (const Line& line : sceneLines) {
+        drawLine(line);
+    }
+    for (const Segment& segment : sceneSegments) {
+        drawSegment(segment);
+    }
+    for (const Point& point : scenePoints) {
+        drawPoint(point);
+    }
+    glPopMatrix();
+    glFlush();
+    glutSwapBuffers();
+}

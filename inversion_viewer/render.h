@@ -1,0 +1,43 @@
+// render.h
+// Drawing the scene with OpenGL: the palette, one routine per record kind, and the display callback.
+#pragma once
+
+#include <array>
+
+#include "scene.h"
+
+/// A line is drawn from point + lineReach * direction to point - lineReach * direction.
+constexpr double lineReach = 100.0;
+/// Number of vertices of the polygon that stands for a circle.
+constexpr int circleVertexCount = 100;
+/// Size in pixels of the dots of points and of segment ends.
+constexpr float dotSize = 4.0f;
+
+/// RGB colour as handed to glColor3f.
+struct Rgb {
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+};
+
+/// The palette entry of a code, or nullptr for a code outside 0..9.
+const Rgb* paletteColour(ColourCode code);
+
+/// The two ends of the drawn piece of a line, from parameter +lineReach to -lineReach.
+std::array<Point, 2> lineEnds(const Line& line);
+
+/// The vertices of the outline of a circle, counter-clockwise from (centre.x + radius, centre.y).
+std::array<Point, circleVertexCount> circleVertices(const Circle& circle);
+
+/// Makes the palette colour of code current; a code outside 0..9 leaves the current colour as it is.
+void setColour(ColourCode code);
+
+/// Draws the drawn piece of a line.
+void drawLine(Line line);
+
+/// Draws a circle outline as a closed polygon.
+void drawCircle(Circle circle);
+
+/// The display callback: clears the window and draws circles, lines, segments and points, in this order,
+/// so that later records cover earlier ones.
+void displayScene();

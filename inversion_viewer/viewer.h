@@ -1,0 +1,48 @@
+// viewer.h
+// The window, the camera framed on the scene, and the entry that every program shares.
+#pragma once
+
+#include "scene.h"
+
+/// Title of the window of every program.
+constexpr const char* windowTitle = "Geometrija - prikaz zadatka";
+constexpr int windowWidth = 1024;
+constexpr int windowHeight = 700;
+constexpr int windowX = 100;
+constexpr int windowY = 50;
+/// Vertical field of view in degrees of the projection every frame is drawn with.
+constexpr double fieldOfView = 45.0;
+/// Radius of the circle of inversion k.
+constexpr float circleOfInversionRadius = 5.0f;
+
+/// The camera, computed once from SceneBounds: it looks face-on at (cx, cy) from distance d.
+struct Camera {
+    float cx = 0.0f;      ///< centre of the box, x
+    float cy = 0.0f;      ///< centre of the box, y
+    float extentX = 0.0f; ///< maxX + |minX|, the box's width while minX <= 0
+    float extentY = 0.0f; ///< maxY + |minY|, the box's height while minY <= 0
+    float d = 0.0f;       ///< twice the larger extent
+};
+
+/// The camera that frames the box.
+Camera frameCamera(const Bounds& box);
+
+/// The program's own task: prints its explanation and adds its objects. Each program that uses the
+/// common entry provides it.
+void buildTask();
+
+/// Writes a console text verbatim and flushes it, so that it is on the console before the program goes on.
+void writeText(const char* text);
+
+/// Sets the radius of k and registers k and O in Black.
+void registerCircleOfInversion();
+
+/// The entry's scene-building steps: k and O, then the task. No window is opened.
+void buildScene();
+
+/// Opens the window, frames the camera on SceneBounds and runs the GLUT main loop.
+void startViewer(int argc, char** argv);
+
+/// The reshape callback: the viewport fills the window under a 45-degree projection of the window's
+/// aspect. A height of 0 is taken as 1.
+void reshapeViewport(int width, int height);

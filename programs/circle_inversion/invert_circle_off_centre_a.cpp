@@ -1,0 +1,11 @@
+// invert_circle_off_centre_a.cpp
+// A circle wholly inside k becomes a circle wholly outside k.
+#include "circle_inversion.h"
+#include "viewer.h"
+
+void buildTask() {
+    const Circle given{{2.0f, 2.0f}, 2.0f};
+    const float f = 0.25f; // 1 / (2 * 2 + 2 * 2 - 2 * 2)
+
+    buildCircleInversion(given, f);
+}
