@@ -92,7 +92,7 @@ TEST_P(ProgramWindow, ShowsItsFigureAndClosesLikeAWindow) {
 
     // The explanation is on the pipe, whole, by the time the window exists.
     EXPECT_EQ(readOutput(guard.child, 0.0), c.text);
-    EXPECT_EQ(countWindows(testDisplay, windowTitle), 1);
+    EXPECT_EQ(countWindows(testDisplay, expectedTitle), 1);
 
     const WindowPlace place = windowPlace(testDisplay, window);
     EXPECT_EQ(place.width, 1024);
@@ -136,7 +136,7 @@ TEST(PointAtCentre, RefusesAtOnceAtEndOfInputWithoutAWindow) {
     bool ended = false;
     const double deadline = now() + 20.0;
     while (!(ended = childEnded(guard.child, &status)) && now() < deadline) {
-        EXPECT_EQ(countWindows(testDisplay, windowTitle), 0);
+        EXPECT_EQ(countWindows(testDisplay, expectedTitle), 0);
         pause(0.005);
     }
     ASSERT_TRUE(ended);
@@ -155,7 +155,7 @@ TEST(PointAtCentre, WaitsForOneCharacter) {
     EXPECT_EQ(output, atCentreText);
     int status = 0;
     EXPECT_FALSE(waitChild(guard.child, 1.0, &status)) << "did not wait for a key";
-    EXPECT_EQ(countWindows(testDisplay, windowTitle), 0);
+    EXPECT_EQ(countWindows(testDisplay, expectedTitle), 0);
 
     ASSERT_EQ(write(guard.child.in, "x", 1), 1);
     ASSERT_TRUE(waitChild(guard.child, 10.0, &status));

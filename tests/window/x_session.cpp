@@ -29,7 +29,7 @@ Window waitForWindow(Child& child, double timeoutSeconds) {
     const double deadline = now() + timeoutSeconds;
     int status = 0;
     while (now() < deadline) {
-        if (const Window window = findWindow(testDisplay, windowTitle)) {
+        if (const Window window = findWindow(testDisplay, expectedTitle)) {
             return window;
         }
         if (childEnded(child, &status)) {

@@ -14,7 +14,7 @@ extern Display* testDisplay;
 /// Registers the environment that starts and stops the display.
 void useVirtualDisplay();
 
-const char* const windowTitle = "Geometrija - prikaz zadatka";
+const char* const expectedTitle = "Geometrija - prikaz zadatka";
 
 /// A started child that is killed when the test leaves its scope, however it leaves.
 struct ChildGuard {
