@@ -1,4 +1,5 @@
-# The Debian package of the ten programs and their menu entries (cpack -G DEB, or the package target).
+# The Debian package of the ten programs and their menu entries (cpack -G DEB, or the package target),
+# and the test that builds, inspects, unpacks and runs it.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME inversion-demos)
@@ -21,3 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 include(CPack)
+
+if(INVERSION_TESTS)
+    add_test(NAME package
+             COMMAND "${CMAKE_CURRENT_LIST_DIR}/test-package.sh" "${PROJECT_BINARY_DIR}" "${PROJECT_VERSION}")
+    set_tests_properties(package PROPERTIES TIMEOUT 900 LABELS packaging)
+endif()
