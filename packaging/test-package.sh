@@ -131,7 +131,7 @@ kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
 cmp -s "$scratch/console" <(printf '%s' "$shown_text") ||
-    fail "$shown_program printed '$(cat "$scratch/console")' instead of '$shown_text'"
+    fail "$shown_program printed '$(cat -A "$scratch/console")' instead of '$shown_text' (cat -A: \$ marks a newline)"
 
 # 5. Every menu entry is valid, starts its own installed program in a terminal and has a name of its own.
 names=()
