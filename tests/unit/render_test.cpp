@@ -1,0 +1,74 @@
+// render_test.cpp
+// The renderer's geometry without a GL context: the palette, the ends of a drawn line, the circle's vertices.
+#include "render.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+TEST(Palette, TenNamedColoursAndNothingOutside) {
+    const Rgb expected[10] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},       {1, 1, 0}, {1, 0.5f, 0},
+                              {1, 0, 1}, {0, 1, 1}, {0.5f, 0, 0.5f}, {1, 1, 1}, {0, 0, 0}};
+    for (ColourCode code = Red; code <= Black; ++code) {
+        SCOPED_TRACE(code);
+        const Rgb* rgb = paletteColour(code);
+        ASSERT_NE(rgb, nullptr);
+        EXPECT_EQ(rgb->red, expected[code].red);
+        EXPECT_EQ(rgb->green, expected[code].green);
+        EXPECT_EQ(rgb->blue, expected[code].blue);
+    }
+    for (ColourCode code : {-1, 10, 12}) {
+        EXPECT_EQ(paletteColour(code), nullptr) << code;
+    }
+}
+
+struct EndsCase {
+    Line line;
+    Point first, second;
+};
+
+TEST(LineEnds, FromPlusToMinusHundredDirections) {
+    const float x = 4.1666665f; // 25/6 in float: the image line of the circle through O
+    const EndsCase cases[] = {
+        {{{0, 0}, {1, 0}}, {100, 0}, {-100, 0}},
+        {{{0, 0}, {0.5f, 0}}, {50, 0}, {-50, 0}},
+        {{{3, -2}, {0, 0}}, {3, -2}, {3, -2}},
+        {{{2, 1}, {-2, -1}}, {-198, -99}, {202, 101}},
+        {{{x, 0}, {0, -x}}, {x, -416.66666f}, {x, 416.66666f}},
+    };
+    for (const EndsCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "direction (" << c.line.direction.x << ", " << c.line.direction.y << ")");
+        const auto ends = lineEnds(c.line);
+        EXPECT_EQ(ends[0].x, c.first.x);
+        EXPECT_EQ(ends[0].y, c.first.y);
+        EXPECT_EQ(ends[1].x, c.second.x);
+        EXPECT_EQ(ends[1].y, c.second.y);
+    }
+}
+
+// The angle, its sine and cosine and the vertex are each rounded to float: at radius 5 about (1, 2) that is
+// a few float ulps of magnitudes below 8, under 2e-6; twice that leaves room.
+constexpr double vertexTolerance = 4e-6;
+constexpr double pi = 3.141592653589793;
+
+// Vertex i lies at angle 2 pi i / 100 counter-clockwise from angle 0 (vertex 25 is the top for radius > 0). A
+// negative radius traces the same circle starting on the opposite side, at (centre.x - |radius|, centre.y).
+TEST(CircleVertices, HundredCounterClockwiseFromAngleZero) {
+    for (float radius : {5.0f, -5.0f}) {
+        SCOPED_TRACE(radius);
+        const auto v = circleVertices(Circle{{1, 2}, radius});
+        EXPECT_EQ(v[0].x, 1 + radius);
+        EXPECT_EQ(v[0].y, 2.0f);
+        for (int i = 0; i < circleVertexCount; ++i) {
+            const double angle = 2.0 * pi * i / circleVertexCount;
+            EXPECT_NEAR(v[i].x, 1.0 + radius * std::cos(angle), vertexTolerance) << "vertex " << i;
+            EXPECT_NEAR(v[i].y, 2.0 + radius * std::sin(angle), vertexTolerance) << "vertex " << i;
+        }
+    }
+}
+
+TEST(CircleVertices, RadiusZeroCollapsesOntoTheCentre) {
+    for (const Point& p : circleVertices(Circle{{-3.5f, 7.25f}, 0})) {
+        EXPECT_EQ(p.x, -3.5f);
+        EXPECT_EQ(p.y, 7.25f);
+    }
+}
