@@ -49,7 +49,8 @@ const demos = [
     {
         name: 'invert_point_inside',
         sentence: 'P(2, 2) lies inside k; its image (6.25, 6.25) lies outside k, on the same ray from O.',
-        text: 'Inverzija tacke sa koordinatama P(2,2), u odnosu na krug k\nsa centrom u tacki O(0,0) i poluprecnikom r=5',
+        text: 'Inverzija tacke sa koordinatama P(2,2), u odnosu na krug k\n' +
+            'sa centrom u tacki O(0,0) i poluprecnikom r=5',
         objects: [point(2, 2, blue), point(6.25, 6.25, red)],
     },
     {
@@ -167,7 +168,8 @@ function distance(object, camera, px, py) {
     }
     const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
     const [bx, by] = camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy);
-    const t = Math.max(0, Math.min(1, ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / ((bx - ax) ** 2 + (by - ay) ** 2)));
+    const along = ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / ((bx - ax) ** 2 + (by - ay) ** 2);
+    const t = Math.max(0, Math.min(1, along));
     return Math.hypot(px - ax - t * (bx - ax), py - ay - t * (by - ay));
 }
 
@@ -177,7 +179,8 @@ function outlineSamples(object, camera) {
     if (object.kind === 'circle') {
         for (let i = 0; i < 100; ++i) {
             const angle = (i * 2 * Math.PI) / 100;
-            samples.push(camera.at(object.x + object.radius * Math.cos(angle), object.y + object.radius * Math.sin(angle)));
+            const [x, y] = [object.x + object.radius * Math.cos(angle), object.y + object.radius * Math.sin(angle)];
+            samples.push(camera.at(x, y));
         }
     } else {
         const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
@@ -253,7 +256,7 @@ function ruleBreaches(image, objects) {
                 return;
             }
             if (!dotAt(image, x, y, object.colour)) {
-                breaches.push(`${label(object)}: no ${dotSize}x${dotSize} dot near pixel (${x.toFixed(1)}, ${y.toFixed(1)})`);
+                breaches.push(`${label(object)}: no ${dotSize}x${dotSize} dot near (${x.toFixed(1)}, ${y.toFixed(1)})`);
             } else if (!sharesColour(x, y, 2 * dotSize)) {
                 const count = countColour(image, x, y, object.colour, 2 * dotSize);
                 if (count !== dotSize * dotSize) {
@@ -401,7 +404,8 @@ test('the index page lists the ten demos with their sentences', async () => {
         text: node.innerText,
     })));
     await page.close();
-    assert.deepEqual(items, demos.map(({ name, sentence }) => ({ href: `${name}.html`, text: `${name}: ${sentence}` })));
+    const expected = demos.map(({ name, sentence }) => ({ href: `${name}.html`, text: `${name}: ${sentence}` }));
+    assert.deepEqual(items, expected);
     for (const { name } of demos) {
         assert.ok(fs.existsSync(path.join(pages, `${name}.html`)), `${name}.html is not built`);
     }

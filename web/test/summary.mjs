@@ -22,7 +22,8 @@ export default async function* summary(source) {
             }
             if (!ok && details.type !== 'suite') {
                 const error = details.error?.cause ?? details.error;
-                lines(nesting).push(`${indent}     ${String(error?.message ?? error).replaceAll('\n', `\n${indent}     `)}`);
+                const message = String(error?.message ?? error);
+                lines(nesting).push(`${indent}     ${message.replaceAll('\n', `\n${indent}     `)}`);
             }
         }
         if (pending[0].length > 0) {
