@@ -12,7 +12,9 @@ Point invertPoint(Point p, float r) {
 }
 
 // 2-D cross product u x v.
-static double cross(double ux, double uy, double vx, double vy) { return ux * vy - uy * vx; }
+static double cross(double ux, double uy, double vx, double vy) {
+    return ux * vy - uy * vx;
+}
 
 int intersectLines(Line a, Line b, Point* out) {
     const Point& p1 = a.point;

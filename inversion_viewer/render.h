@@ -2,9 +2,9 @@
 // Drawing the scene with OpenGL: the palette, one routine per record kind, and the display callback.
 #pragma once
 
-#include <array>
-
 #include "scene.h"
+
+#include <array>
 
 /// A line is drawn from point + lineReach * direction to point - lineReach * direction.
 constexpr double lineReach = 100.0;

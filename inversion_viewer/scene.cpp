@@ -42,4 +42,6 @@ void addCircle(Circle c, ColourCode colour) {
     growBounds(float(cx - r), float(cy - r), float(cx + r), float(cy + r));
 }
 
-void addLine(Line line) { sceneLines.push_back(line); }
+void addLine(Line line) {
+    sceneLines.push_back(line);
+}

@@ -24,8 +24,8 @@ enum : ColourCode {
 
 /// A dot of the figure, or a plain 2-D vector (then its colour is never read). Scene units, x right, y up.
 struct Point {
-    float x = 0.0f;           ///< abscissa
-    float y = 0.0f;           ///< ordinate
+    float x = 0.0f;            ///< abscissa
+    float y = 0.0f;            ///< ordinate
     ColourCode colour = Black; ///< colour of the dot
 };
 

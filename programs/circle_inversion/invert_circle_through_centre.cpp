@@ -31,8 +31,7 @@ void buildTask() {
     const Point image2 = invertPoint(p2, inversionRadius);
     addPoint(image1, Red);
     addPoint(image2, Red);
-    const Line imageLine{{image1.x, image1.y},
-                         {float(double(image1.x) - image2.x), float(double(image1.y) - image2.y)},
-                         Red};
+    const Line imageLine{
+        {image1.x, image1.y}, {float(double(image1.x) - image2.x), float(double(image1.y) - image2.y)}, Red};
     addLine(imageLine);
 }

@@ -4,7 +4,8 @@
 
 int main(int argc, char** argv) {
     const Point p{5.0f, 5.0f};
-    const char* const explanation = "Inverzija tacke koja se nalazi izvan kruga sa koordinatama P(5,5), u odnosu na krug k sa centrom u tacki O(0,0) i poluprecnikom r=5";
+    const char* const explanation = "Inverzija tacke koja se nalazi izvan kruga sa koordinatama P(5,5), u odnosu na "
+                                    "krug k sa centrom u tacki O(0,0) i poluprecnikom r=5";
 
     return runPointInversion(p, explanation, argc, argv);
 }

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# test-package.sh
+# Installs a configured build tree into a scratch prefix, builds its Debian package, checks the package's files and
+# control fields, unpacks it into a scratch root, runs one unpacked program under Xvfb and validates every menu entry.
+# Usage: packaging/test-package.sh <build dir> <project version>
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+version=$2
+
+programs=(
+    invert_point_inside
+    invert_point_outside
+    invert_point_on_circle
+    invert_point_at_centre
+    invert_line_off_centre_a
+    invert_line_off_centre_b
+    invert_line_through_centre
+    invert_circle_through_centre
+    invert_circle_off_centre_a
+    invert_circle_off_centre_b
+)
+window_title="Geometrija - prikaz zadatka"
+shown_program=invert_circle_off_centre_a
+shown_text="Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga \
+takodje krug."
+
+scratch=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_until <seconds> <what> <command...>: runs the command every 0.2 s until it succeeds or the time is up.
+wait_until() {
+    local limit=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + limit))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no $what after ${limit} s"
+        sleep 0.2
+    done
+}
+
+# running <pid>: the process exists and has not ended (a child that ended stays a zombie until it is waited for).
+running() {
+    local state=""
+    read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null && [ "$state" != Z ]
+}
+
+# expected_files <prefix>: every file that an installation under <prefix> must hold, sorted.
+expected_files() {
+    for program in "${programs[@]}"; do
+        echo "$1/bin/$program"
+        echo "$1/share/applications/$program.desktop"
+    done | LC_ALL=C sort
+}
+
+# 1. A plain installation puts the programs in bin/ and their entries in share/applications/, nothing else.
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+diff <(expected_files .) <(cd "$scratch/prefix" && find . ! -type d | LC_ALL=C sort) ||
+    fail "cmake --install put other files than the ten programs and their menu entries"
+
+# 2. The package: its file name, the files it holds and its control fields.
+(cd "$build" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1) || {
+    cat "$scratch/cpack.log" >&2
+    fail "cpack could not build the package"
+}
+arch=$(dpkg --print-architecture)
+deb="$scratch/package/inversion-demos_${version}_${arch}.deb"
+[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$scratch/package")"
+
+listing=$(dpkg-deb -c "$deb")
+diff <(expected_files ./usr) <(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | LC_ALL=C sort) ||
+    fail "the package holds other files than the ten programs and their menu entries"
+for program in "${programs[@]}"; do
+    grep -Eq "^-rwxr-xr-x .* \./usr/bin/$program\$" <<<"$listing" || fail "$program is not an executable in the package"
+done
+
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+[ "$(field Package)" = inversion-demos ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', the project's is $version"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+[ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
+[[ "$(field Maintainer)" =~ ^[^\<]*[^\ \<]\ \<[^@\ ]+@[^@\ ]+\>$ ]] || fail "Maintainer is '$(field Maintainer)'"
+depends=$(field Depends)
+# freeglut, GL (libGL, or libOpenGL where GL comes through GLVND) and GLU, with or without a version or alternative.
+for library in '(libglut|freeglut)[-.0-9a-z]*' '(libgl1|libopengl0)' 'libglu1[-.0-9a-z]*'; do
+    grep -Eq "(^|[ ,|])$library([ ,(|]|\$)" <<<"$depends" || fail "Depends names no $library: '$depends'"
+done
+description=$(field Description)
+[ -n "$(head -n 1 <<<"$description")" ] || fail "the Description has no synopsis"
+[ "$(wc -l <<<"$description")" -ge 2 ] || fail "the Description has no extended text"
+
+# 3. Unpack into a scratch root.
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+
+# 4. One unpacked program opens its window on a virtual display and prints its explanation first.
+# Xvfb picks a free display itself (-displayfd), so parallel runs on one machine never race for a number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+xvfb_ready() {
+    running "$xvfb_pid" || fail "Xvfb ended: $(cat "$scratch/xvfb.log")"
+    [ -s "$scratch/display" ]
+}
+wait_until 60 "display from Xvfb" xvfb_ready
+display=":$(head -n 1 "$scratch/display")"
+
+DISPLAY=$display "$root/usr/bin/$shown_program" </dev/null >"$scratch/console" 2>"$scratch/program.log" &
+program_pid=$!
+window_shown() {
+    running "$program_pid" || fail "$shown_program ended without a window: $(cat "$scratch/program.log")"
+    DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -qF "\"$window_title\""
+}
+wait_until 120 "window \"$window_title\" of $shown_program" window_shown
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
+cmp -s "$scratch/console" <(printf '%s' "$shown_text") ||
+    fail "$shown_program printed '$(cat -A "$scratch/console")' instead of '$shown_text' (cat -A: \$ marks a newline)"
+
+# 5. Every menu entry is valid, starts its own installed program in a terminal and has a name of its own.
+names=()
+for program in "${programs[@]}"; do
+    entry="$root/usr/share/applications/$program.desktop"
+    report=$(desktop-file-validate "$entry" 2>&1) || fail "$program.desktop is invalid: $report"
+    [ -z "$report" ] || fail "$program.desktop: $report"
+    value() {
+        sed -n "s/^$1=//p" "$entry"
+    }
+    [ "$(value Type)" = Application ] || fail "$program.desktop: Type is '$(value Type)'"
+    [ "$(value Terminal)" = true ] || fail "$program.desktop: Terminal is '$(value Terminal)'"
+    [ "$(value Categories)" = "Education;Math;" ] || fail "$program.desktop: Categories is '$(value Categories)'"
+    [ "$(value Exec)" = "$program" ] || fail "$program.desktop: Exec is '$(value Exec)'"
+    [ -x "$root/usr/bin/$(value Exec)" ] || fail "$program.desktop: $(value Exec) is not installed"
+    [ -n "$(value Comment)" ] || fail "$program.desktop has no Comment"
+    ! LC_ALL=C grep -q '[^ -~]' "$entry" || fail "$program.desktop is not plain ASCII"
+    names+=("$(value Name)")
+done
+[ "$(printf '%s\n' "${names[@]}" | grep -c .)" -eq ${#programs[@]} ] || fail "a menu entry has no Name"
+duplicates=$(printf '%s\n' "${names[@]}" | sort | uniq -d)
+[ -z "$duplicates" ] || fail "menu entries share a Name: $duplicates"
+
+echo "$(basename "$deb"): ten programs and menu entries installed, packaged, run and validated"

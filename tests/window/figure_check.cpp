@@ -1,0 +1,203 @@
+// figure_check.cpp
+#include "figure_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+// Mesa draws unsmoothed lines and dots in the exact palette colour; allow a little for the visual's depth.
+static const int colourTolerance = 8;
+// A one-pixel line lands within this many pixels of its exact projection.
+static const int lineReachPixels = 2;
+// Samples closer than this to a later object of another colour may be covered by it.
+static const double coverPixels = 3.0;
+static const double pi = 3.14159265358979323846;
+
+Shape circleShape(double x, double y, double radius, Pixel colour) {
+    Shape s;
+    s.kind = Shape::CircleShape;
+    s.x = x;
+    s.y = y;
+    s.radius = radius;
+    s.colour = colour;
+    return s;
+}
+
+Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden) {
+    Shape s;
+    s.kind = Shape::LineShape;
+    s.x = x;
+    s.y = y;
+    s.dx = dx;
+    s.dy = dy;
+    s.colour = colour;
+    s.hidden = hidden;
+    return s;
+}
+
+Shape dotShape(double x, double y, Pixel colour, bool hidden) {
+    Shape s;
+    s.x = x;
+    s.y = y;
+    s.colour = colour;
+    s.hidden = hidden;
+    return s;
+}
+
+View viewOf(const Figure& figure, int width, int height) {
+    View view;
+    view.cx = (figure.minX + figure.maxX) / 2.0;
+    view.cy = (figure.minY + figure.maxY) / 2.0;
+    const double d = 2.0 * std::max(figure.maxX + std::fabs(figure.minX), figure.maxY + std::fabs(figure.minY));
+    // At distance d the 45-degree view spans 2 d tan(22.5 deg) scene units over the window's height.
+    view.pixelsPerUnit = height / (2.0 * d * std::tan(pi / 8.0));
+    view.width = width;
+    view.height = height;
+    return view;
+}
+
+Spot project(const View& view, double x, double y) {
+    return Spot{view.width / 2.0 + (x - view.cx) * view.pixelsPerUnit,
+                view.height / 2.0 - (y - view.cy) * view.pixelsPerUnit};
+}
+
+static bool sameColour(Pixel a, Pixel b) {
+    return std::abs(a.r - b.r) <= colourTolerance && std::abs(a.g - b.g) <= colourTolerance &&
+           std::abs(a.b - b.b) <= colourTolerance;
+}
+
+static bool inside(const Image& frame, Spot s, double margin) {
+    return s.column >= margin && s.row >= margin && s.column < frame.width - margin && s.row < frame.height - margin;
+}
+
+static int countNear(const Image& frame, Spot s, int reach, Pixel colour) {
+    int count = 0;
+    const int c = int(std::floor(s.column));
+    const int r = int(std::floor(s.row));
+    for (int y = std::max(0, r - reach); y <= std::min(frame.height - 1, r + reach); ++y) {
+        for (int x = std::max(0, c - reach); x <= std::min(frame.width - 1, c + reach); ++x) {
+            count += sameColour(pixelAt(frame, x, y), colour);
+        }
+    }
+    return count;
+}
+
+// Distance in pixels from a spot to the drawn outline of a shape.
+static double pixelDistance(const View& view, const Shape& shape, Spot s) {
+    const Spot centre = project(view, shape.x, shape.y);
+    const double ex = s.column - centre.column;
+    const double ey = s.row - centre.row;
+    switch (shape.kind) {
+    case Shape::CircleShape:
+        return std::fabs(std::hypot(ex, ey) - std::fabs(shape.radius) * view.pixelsPerUnit);
+    case Shape::LineShape: {
+        const double length = std::hypot(shape.dx, shape.dy);
+        return std::fabs(ex * -shape.dy - ey * shape.dx) / length;
+    }
+    case Shape::DotShape:
+        break;
+    }
+    return std::max(std::fabs(ex), std::fabs(ey));
+}
+
+// Points along a circle or a line that fall inside the frame.
+static std::vector<Spot> samplesOf(const View& view, const Shape& shape, const Image& frame) {
+    std::vector<Spot> spots;
+    if (shape.kind == Shape::CircleShape) {
+        for (int i = 0; i < 36; ++i) {
+            const double angle = (i + 0.5) * 2.0 * pi / 36.0;
+            spots.push_back(
+                project(view, shape.x + shape.radius * std::cos(angle), shape.y + shape.radius * std::sin(angle)));
+        }
+    } else if (shape.kind == Shape::LineShape) {
+        // The drawn piece runs from t = -100 to t = 100; keep about 30 evenly spaced spots of what is in view.
+        std::vector<Spot> visible;
+        for (int i = -20000; i <= 20000; ++i) {
+            const double t = i / 200.0;
+            const Spot s = project(view, shape.x + t * shape.dx, shape.y + t * shape.dy);
+            if (inside(frame, s, 4.0)) {
+                visible.push_back(s);
+            }
+        }
+        for (std::size_t i = 0; i < visible.size(); i += std::max<std::size_t>(1, visible.size() / 30)) {
+            spots.push_back(visible[i]);
+        }
+        return spots;
+    }
+    std::vector<Spot> kept;
+    std::copy_if(spots.begin(), spots.end(), std::back_inserter(kept), [&](Spot s) { return inside(frame, s, 4.0); });
+    return kept;
+}
+
+// A dot is a 4 x 4 square of its colour centred on its projection.
+static void expectDot(const Image& frame, const View& view, const Shape& dot, const std::string& where) {
+    const Spot s = project(view, dot.x, dot.y);
+    if (dot.hidden) {
+        EXPECT_EQ(countNear(frame, s, 4, dot.colour), 0) << where << ": a covered dot shows";
+        return;
+    }
+    auto square = [&](int left, int top, int size) {
+        for (int y = top; y < top + size; ++y) {
+            for (int x = left; x < left + size; ++x) {
+                if (x < 0 || y < 0 || x >= frame.width || y >= frame.height ||
+                    !sameColour(pixelAt(frame, x, y), dot.colour)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    const int c = int(std::floor(s.column));
+    const int r = int(std::floor(s.row));
+    bool found = false;
+    for (int top = r - 3; top <= r && !found; ++top) {
+        for (int left = c - 3; left <= c && !found; ++left) {
+            found = square(left, top, 4);
+        }
+    }
+    EXPECT_TRUE(found) << where << ": no 4x4 dot near (" << s.column << ", " << s.row << ")";
+    bool larger = false;
+    for (int top = r - 4; top <= r; ++top) {
+        for (int left = c - 4; left <= c; ++left) {
+            larger = larger || square(left, top, 5);
+        }
+    }
+    EXPECT_FALSE(larger) << where << ": the dot is larger than 4x4";
+}
+
+void expectFigure(const Image& frame, const Figure& figure, const std::string& label) {
+    ASSERT_GT(frame.width, 0) << label;
+    const View view = viewOf(figure, frame.width, frame.height);
+    // The background fills the corners (no object reaches them in any figure).
+    for (Spot corner : {Spot{2, 2}, Spot{double(frame.width) - 3, double(frame.height) - 3}}) {
+        EXPECT_TRUE(sameColour(pixelAt(frame, int(corner.column), int(corner.row)), backgroundPixel))
+            << label << ": background at a corner";
+    }
+    for (std::size_t i = 0; i < figure.shapes.size(); ++i) {
+        const Shape& shape = figure.shapes[i];
+        const std::string where = label + ", object " + std::to_string(i);
+        if (shape.kind == Shape::DotShape) {
+            expectDot(frame, view, shape, where);
+            continue;
+        }
+        const std::vector<Spot> samples = samplesOf(view, shape, frame);
+        EXPECT_GE(samples.size(), 8u) << where << ": too little of it is in view";
+        for (Spot s : samples) {
+            const int seen = countNear(frame, s, lineReachPixels, shape.colour);
+            if (shape.hidden) {
+                EXPECT_EQ(seen, 0) << where << ": covered outline shows at (" << s.column << ", " << s.row << ")";
+                continue;
+            }
+            bool mayBeCovered = false;
+            for (std::size_t j = i + 1; j < figure.shapes.size(); ++j) {
+                const Shape& later = figure.shapes[j];
+                mayBeCovered = mayBeCovered ||
+                               (!sameColour(later.colour, shape.colour) &&
+                                pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == Shape::DotShape));
+            }
+            if (!mayBeCovered) {
+                EXPECT_GT(seen, 0) << where << ": outline missing at (" << s.column << ", " << s.row << ")";
+            }
+        }
+    }
+}

@@ -1,0 +1,62 @@
+// figure_check.h
+// What a window should show, worked out from the scene's numbers and the camera alone, and the checks that
+// compare it with a frame read back from the window.
+#pragma once
+
+#include "xharness.h"
+
+#include <string>
+#include <vector>
+
+/// Colours as a frame shows them.
+const Pixel backgroundPixel{230, 230, 204}; // (0.9, 0.9, 0.8) in 8 bits, as Mesa rounds it
+const Pixel blackPixel{0, 0, 0};
+const Pixel bluePixel{0, 0, 255};
+const Pixel redPixel{255, 0, 0};
+
+/// One drawn object in scene units. Lines run from point - 100 * direction to point + 100 * direction.
+struct Shape {
+    enum Kind { CircleShape, LineShape, DotShape } kind = DotShape;
+    double x = 0.0; ///< centre, point of the line, or the dot
+    double y = 0.0;
+    double radius = 0.0; ///< circles
+    double dx = 0.0;     ///< lines: direction
+    double dy = 0.0;
+    Pixel colour;
+    bool hidden = false; ///< wholly covered by a later object, so its colour must not show
+};
+
+Shape circleShape(double x, double y, double radius, Pixel colour);
+Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden = false);
+Shape dotShape(double x, double y, Pixel colour, bool hidden = false);
+
+/// A scene as the camera frames it: its box and its objects in drawing order (circles, lines, then dots).
+struct Figure {
+    double minX = 0.0;
+    double minY = 0.0;
+    double maxX = 0.0;
+    double maxY = 0.0;
+    std::vector<Shape> shapes;
+};
+
+/// Where a scene point lands in a window: column and row from the top-left corner, in pixels.
+struct Spot {
+    double column = 0.0;
+    double row = 0.0;
+};
+
+/// The camera looks face-on at the middle of the box from twice its larger extent, under a 45-degree
+/// vertical field of view filling the window's height.
+struct View {
+    double cx = 0.0;
+    double cy = 0.0;
+    double pixelsPerUnit = 0.0;
+    int width = 0;
+    int height = 0;
+};
+
+View viewOf(const Figure& figure, int width, int height);
+Spot project(const View& view, double x, double y);
+
+/// Checks the frame against the figure with gtest expectations; label names the program in messages.
+void expectFigure(const Image& frame, const Figure& figure, const std::string& label);

@@ -1,0 +1,57 @@
+// gallery_test.cpp
+// The pictures in docs/images are what the programs draw: each is rendered again and compared.
+#include "x_session.h"
+
+#include <cstdlib>
+
+namespace {
+
+// Another Mesa version may rasterise a few line pixels differently; a changed figure moves hundreds.
+const int allowedDifferentPixels = 60;
+const int channelTolerance = 24;
+
+const char* const galleryPrograms[] = {
+    "invert_point_inside",          "invert_point_outside",       "invert_point_on_circle",
+    "invert_line_off_centre_a",     "invert_line_off_centre_b",   "invert_line_through_centre",
+    "invert_circle_through_centre", "invert_circle_off_centre_a", "invert_circle_off_centre_b",
+};
+
+int differentPixels(const Image& a, const Image& b) {
+    int count = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); i += 3) {
+        bool differs = false;
+        for (std::size_t c = 0; c < 3; ++c) {
+            differs = differs || std::abs(int(a.rgb[i + c]) - int(b.rgb[i + c])) > channelTolerance;
+        }
+        count += differs;
+    }
+    return count;
+}
+
+class Gallery : public testing::TestWithParam<const char*> {};
+
+TEST_P(Gallery, PictureMatchesTheProgram) {
+    const std::string name = GetParam();
+    Image picture;
+    ASSERT_TRUE(readPng(std::string(GALLERY_DIR) + "/" + name + ".png", &picture)) << "no picture of " << name;
+
+    ChildGuard guard{startChild(std::string(PROGRAM_DIR) + "/" + name, {}, testScreen.name, true)};
+    const Window window = waitForWindow(guard.child, 60.0);
+    ASSERT_NE(window, 0u);
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    ASSERT_EQ(frame.width, picture.width);
+    ASSERT_EQ(frame.height, picture.height);
+    EXPECT_LE(differentPixels(frame, picture), allowedDifferentPixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, Gallery, testing::ValuesIn(galleryPrograms),
+                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+} // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    useVirtualDisplay();
+    return RUN_ALL_TESTS();
+}

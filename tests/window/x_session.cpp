@@ -1,0 +1,41 @@
+// x_session.cpp
+#include "x_session.h"
+
+VirtualDisplay testScreen;
+Display* testDisplay = nullptr;
+
+namespace {
+struct VirtualDisplayEnvironment : testing::Environment {
+    void SetUp() override {
+        testScreen = startVirtualDisplay(2100, 1600);
+        ASSERT_FALSE(testScreen.name.empty()) << "Xvfb did not start";
+        testDisplay = openDisplay(testScreen.name);
+        ASSERT_NE(testDisplay, nullptr);
+    }
+    void TearDown() override {
+        if (testDisplay) {
+            closeDisplay(testDisplay);
+        }
+        stopVirtualDisplay(testScreen);
+    }
+};
+} // namespace
+
+void useVirtualDisplay() {
+    testing::AddGlobalTestEnvironment(new VirtualDisplayEnvironment);
+}
+
+Window waitForWindow(Child& child, double timeoutSeconds) {
+    const double deadline = now() + timeoutSeconds;
+    int status = 0;
+    while (now() < deadline) {
+        if (const Window window = findWindow(testDisplay, expectedTitle)) {
+            return window;
+        }
+        if (childEnded(child, &status)) {
+            return 0;
+        }
+        pause(0.01);
+    }
+    return 0;
+}

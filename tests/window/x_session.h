@@ -1,0 +1,26 @@
+// x_session.h
+// One private virtual X display for a whole test program, and the window-level checks the tests share.
+#pragma once
+
+#include "figure_check.h"
+#include "xharness.h"
+
+#include <gtest/gtest.h>
+
+/// The display every test of the program uses; set up before the first test.
+extern VirtualDisplay testScreen;
+extern Display* testDisplay;
+
+/// Registers the environment that starts and stops the display.
+void useVirtualDisplay();
+
+const char* const expectedTitle = "Geometrija - prikaz zadatka";
+
+/// A started child that is killed when the test leaves its scope, however it leaves.
+struct ChildGuard {
+    Child child;
+    ~ChildGuard() { killChild(child); }
+};
+
+/// Polls for the program's window while the program runs; 0 when it ended or time ran out.
+Window waitForWindow(Child& child, double timeoutSeconds);
