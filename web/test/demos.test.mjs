@@ -39,6 +39,7 @@ const black = [0, 0, 0];
 const blue = [0, 0, 255];
 const red = [255, 0, 0];
 const background = [229, 229, 204]; // clear colour (0.9, 0.9, 0.8) in 8 bits
+const colourNames = new Map([[black, 'black'], [blue, 'blue'], [red, 'red']].map(([rgb, name]) => [String(rgb), name]));
 
 const point = (x, y, colour) => ({ kind: 'point', x, y, colour });
 const line = (x, y, dx, dy, colour) => ({ kind: 'line', x, y, dx, dy, colour });
@@ -121,6 +122,14 @@ const demos = [
 
 // ---- Camera and geometry in pixels ----------------------------------------------------------------
 
+const lineReach = 100; // a line is drawn from point + 100 direction to point - 100 direction
+const dotSize = 4; // glPointSize of every dot
+const margin = 3; // px: samples this close to the canvas edge are left out
+const reach = 2; // px: how far a 1-px line's pixels may stray from its ideal path
+const clearance = 3; // px: nearer than this to an object, a pixel may belong to it
+const colourTolerance = 1; // 8-bit rounding of a float colour
+const dotTolerance = 1; // px: a dot's centre on a pixel edge may be rounded to either side
+
 /// The scene as drawn: circles, then lines, then points, each kind in insertion order.
 function drawOrder(objects) {
     const all = [circle(0, 0, 5, black), point(0, 0, black), ...objects];
@@ -173,8 +182,9 @@ function distance(object, camera, px, py) {
     return Math.hypot(px - ax - t * (bx - ax), py - ay - t * (by - ay));
 }
 
-/// Points in pixels along a circle's 100 vertices or a line's drawn stretch (every 20 px), inside the canvas.
-function outlineSamples(object, camera) {
+/// Points in pixels along a circle's 100 vertices or a line's drawn stretch (every `spacing` px), inside the
+/// canvas.
+function outlineSamples(object, camera, spacing) {
     const samples = [];
     if (object.kind === 'circle') {
         for (let i = 0; i < 100; ++i) {
@@ -185,21 +195,13 @@ function outlineSamples(object, camera) {
     } else {
         const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
         const [bx, by] = camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy);
-        const steps = Math.ceil(Math.hypot(bx - ax, by - ay) / 20);
+        const steps = Math.ceil(Math.hypot(bx - ax, by - ay) / spacing);
         for (let i = 0; i <= steps; ++i) {
             samples.push([ax + ((bx - ax) * i) / steps, ay + ((by - ay) * i) / steps]);
         }
     }
     return samples.filter(([x, y]) => x >= margin && x < width - margin && y >= margin && y < height - margin);
 }
-
-const lineReach = 100; // a line is drawn from point + 100 direction to point - 100 direction
-const dotSize = 4; // glPointSize of every dot
-const margin = 3; // px: samples this close to the canvas edge are left out
-const reach = 2; // px: how far a 1-px line's pixels may stray from its ideal path
-const clearance = 3; // px: nearer than this to an object, a pixel may belong to it
-const colourTolerance = 1; // 8-bit rounding of a float colour
-const dotTolerance = 1; // px: a dot's square may sit half a pixel either way of its ideal centre
 
 // ---- Pixels ---------------------------------------------------------------------------------------
 
@@ -225,7 +227,7 @@ function ruleBreaches(image, objects) {
     const drawn = drawOrder(objects);
     const camera = projection(drawn);
     const breaches = [];
-    const label = (object) => `${object.kind} (${object.x}, ${object.y}) in ${object.colour}`;
+    const label = (object) => `${colourNames.get(String(object.colour))} ${object.kind} (${object.x}, ${object.y})`;
 
     // Background wherever no object comes near.
     for (let y = 8; y < height; y += 16) {
@@ -265,7 +267,8 @@ function ruleBreaches(image, objects) {
             }
             return;
         }
-        for (const [x, y] of outlineSamples(object, camera)) {
+        // A hidden object is looked for all along its path: one pixel of it showing is a fault.
+        for (const [x, y] of outlineSamples(object, camera, covered ? 1 : 20)) {
             if (hidden(x, y) || sharesColour(x, y, clearance)) {
                 continue;
             }
