@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the ten programs for the browser into build/web, with index.html beside them.
+# Usage: web/build.sh   (needs emscripten and node-acorn: web/install-deps installs them)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# emscripten's JavaScript tools load acorn, which Debian installs where node does not look by itself.
+acorn_packages=$(dpkg -L node-acorn | grep '/acorn/package.json$')
+node_modules=$(dirname "$(dirname "${acorn_packages%%$'\n'*}")")
+export NODE_PATH="$node_modules${NODE_PATH:+:$NODE_PATH}"
+
+emcmake cmake -S web -B build/web-cmake -DINVERSION_WEB_OUTPUT="$PWD/build/web" >/dev/null
+cmake --build build/web-cmake -j"$(nproc)"

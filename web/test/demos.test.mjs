@@ -1,0 +1,454 @@
+// demos.test.mjs
+// The ten demos in headless Chromium, served from 127.0.0.1: each page's text, each canvas by the drawing
+// rules of the native window, and each canvas against the native window's first frame.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { chromium } from 'playwright-core';
+
+import { decodePng } from './png.mjs';
+
+const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const pages = path.join(repository, 'build/web');
+const nativeFrames = path.join(repository, 'docs/images');
+
+const title = 'Geometrija - prikaz zadatka';
+const width = 1024;
+const height = 700;
+
+// ---- Expected texts -------------------------------------------------------------------------------
+
+const lineOffCentre =
+    'Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je krug cija kruznica ' +
+    'ne sadrzi centar kruga u odnosu na koji invertujemo.';
+const circleOffCentre =
+    'Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga ' +
+    'takodje krug.';
+const centreError =
+    '\nNepravilan unos, slika centra kruga nije definisana\nniti je centar kruga slika neke tacke ravni!';
+
+// ---- Scenes ---------------------------------------------------------------------------------------
+
+const black = [0, 0, 0];
+const blue = [0, 0, 255];
+const red = [255, 0, 0];
+const background = [229, 229, 204]; // clear colour (0.9, 0.9, 0.8) in 8 bits
+const colourNames = new Map([[black, 'black'], [blue, 'blue'], [red, 'red']].map(([rgb, name]) => [String(rgb), name]));
+
+const point = (x, y, colour) => ({ kind: 'point', x, y, colour });
+const line = (x, y, dx, dy, colour) => ({ kind: 'line', x, y, dx, dy, colour });
+const circle = (x, y, radius, colour) => ({ kind: 'circle', x, y, radius, colour });
+
+// k and O come first in every scene; each row adds the program's objects in the order it adds them.
+const demos = [
+    {
+        name: 'invert_point_inside',
+        sentence: 'P(2, 2) lies inside k; its image (6.25, 6.25) lies outside k, on the same ray from O.',
+        text: 'Inverzija tacke sa koordinatama P(2,2), u odnosu na krug k\n' +
+            'sa centrom u tacki O(0,0) i poluprecnikom r=5',
+        objects: [point(2, 2, blue), point(6.25, 6.25, red)],
+    },
+    {
+        name: 'invert_point_outside',
+        sentence: 'P(5, 5) lies outside k; its image (2.5, 2.5) lies inside k, on the same ray from O.',
+        text: 'Inverzija tacke koja se nalazi izvan kruga sa koordinatama P(5,5), u odnosu na krug k sa centrom u ' +
+            'tacki O(0,0) i poluprecnikom r=5',
+        objects: [point(5, 5, blue), point(2.5, 2.5, red)],
+    },
+    {
+        name: 'invert_point_on_circle',
+        sentence: 'P(3, 4) lies on k and is its own image: the red image dot covers the blue one.',
+        text: 'Inverzija tacke koja se nalazi na kruznici je ista ta tacka.',
+        objects: [point(3, 4, blue), point(3, 4, red)],
+    },
+    {
+        name: 'invert_point_at_centre',
+        sentence: 'The centre O has no image: the program prints an error and opens no window.',
+        text: 'Inverzija tacke koja ima iste koordinate kao i centar kruga.' + centreError,
+        exitStatus: 1,
+    },
+    {
+        name: 'invert_line_off_centre_a',
+        sentence: 'The line x + y = 14 misses k; its image is a small circle through O, inside k.',
+        text: lineOffCentre,
+        objects: [line(7, 7, -1, 1, blue), circle(25 / 28, 25 / 28, (25 * Math.SQRT2) / 28, red)],
+    },
+    {
+        name: 'invert_line_off_centre_b',
+        sentence: 'The line x − 2y + 2 = 0 cuts k; its image is a circle through O and through the two points ' +
+            'where the line cuts k.',
+        text: lineOffCentre,
+        objects: [line(2, 2, -2, -1, blue), circle(-6.25, 12.5, (25 * Math.sqrt(5)) / 4, red)],
+    },
+    {
+        name: 'invert_line_through_centre',
+        sentence: 'The line x − 2y = 0 passes through O and is its own image: the red line covers the blue one.',
+        text: 'Ukoliko prava ciju inverziju trazimo prolazi kroz centar kruga, njena inverzija je takodje ta ista ' +
+            'prava bez centra kruga u odnosu na koji invertujemo.',
+        objects: [line(2, 1, -2, -1, blue), line(2, 1, -2, -1, red)],
+    },
+    {
+        name: 'invert_circle_through_centre',
+        sentence: 'The circle through O with centre (3, 0) becomes the line x = 25/6, through the images of two of ' +
+            'its points.',
+        text: 'Ako se centar kruga inverzije nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga ' +
+            'prava linija odredjena dvema invertovanim tackama sa kruznice ciju inverziju trazimo.\n',
+        objects: [
+            circle(3, 0, 3, blue),
+            point(25 / 6, 0, red),
+            point(25 / 6, 25 / 6, red),
+            line(25 / 6, 0, 0, -25 / 6, red),
+        ],
+    },
+    {
+        name: 'invert_circle_off_centre_a',
+        sentence: 'A circle inside k becomes a circle outside k.',
+        text: circleOffCentre,
+        objects: [circle(2, 2, 2, blue), circle(12.5, 12.5, 12.5, red)],
+    },
+    {
+        name: 'invert_circle_off_centre_b',
+        sentence: 'A circle centred on a point of k crosses k; its image crosses k at the same two points.',
+        text: circleOffCentre,
+        objects: [circle(4, 3, 3, blue), circle(6.25, 4.6875, 4.6875, red)],
+    },
+];
+
+// ---- Camera and geometry in pixels ----------------------------------------------------------------
+
+const lineReach = 100; // a line is drawn from point + 100 direction to point - 100 direction
+const dotSize = 4; // glPointSize of every dot
+const margin = 3; // px: samples this close to the canvas edge are left out
+const reach = 2; // px: how far a 1-px line's pixels may stray from its ideal path
+const clearance = 3; // px: nearer than this to an object, a pixel may belong to it
+const colourTolerance = 1; // 8-bit rounding of a float colour
+const dotTolerance = 1; // px: a dot's centre on a pixel edge may be rounded to either side
+
+/// The scene as drawn: circles, then lines, then points, each kind in insertion order.
+function drawOrder(objects) {
+    const all = [circle(0, 0, 5, black), point(0, 0, black), ...objects];
+    return ['circle', 'line', 'point'].flatMap((kind) => all.filter((object) => object.kind === kind));
+}
+
+/// Maps scene coordinates to pixel coordinates (x right, y down from the top-left corner of the canvas).
+function projection(objects) {
+    const box = { minX: 1024, minY: 700, maxX: 0, maxY: 0 };
+    const grow = (x, y) => {
+        box.minX = Math.min(box.minX, x);
+        box.minY = Math.min(box.minY, y);
+        box.maxX = Math.max(box.maxX, x);
+        box.maxY = Math.max(box.maxY, y);
+    };
+    for (const object of objects) {
+        if (object.kind === 'circle') {
+            grow(object.x - object.radius, object.y - object.radius);
+            grow(object.x + object.radius, object.y + object.radius);
+        } else if (object.kind === 'point') {
+            grow(object.x, object.y);
+        }
+    }
+    const cx = (box.minX + box.maxX) / 2;
+    const cy = (box.minY + box.maxY) / 2;
+    const extentX = box.maxX + Math.abs(box.minX);
+    const extentY = box.maxY + Math.abs(box.minY);
+    const d = 2 * (extentY > extentX ? extentY : extentX);
+    const scale = ((height / 2) * (1 / Math.tan(Math.PI / 8))) / d;
+    return {
+        scale,
+        at: (x, y) => [width / 2 + (x - cx) * scale, height / 2 - (y - cy) * scale],
+    };
+}
+
+/// Distance in pixels from (px, py) to what the object covers.
+function distance(object, camera, px, py) {
+    if (object.kind === 'point') {
+        const [x, y] = camera.at(object.x, object.y);
+        return Math.max(0, Math.max(Math.abs(px - x), Math.abs(py - y)) - dotSize / 2);
+    }
+    if (object.kind === 'circle') {
+        const [x, y] = camera.at(object.x, object.y);
+        return Math.abs(Math.hypot(px - x, py - y) - object.radius * camera.scale);
+    }
+    const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
+    const [bx, by] = camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy);
+    const along = ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / ((bx - ax) ** 2 + (by - ay) ** 2);
+    const t = Math.max(0, Math.min(1, along));
+    return Math.hypot(px - ax - t * (bx - ax), py - ay - t * (by - ay));
+}
+
+/// Points in pixels along a circle's 100 vertices or a line's drawn stretch (every `spacing` px), inside the
+/// canvas.
+function outlineSamples(object, camera, spacing) {
+    const samples = [];
+    if (object.kind === 'circle') {
+        for (let i = 0; i < 100; ++i) {
+            const angle = (i * 2 * Math.PI) / 100;
+            const [x, y] = [object.x + object.radius * Math.cos(angle), object.y + object.radius * Math.sin(angle)];
+            samples.push(camera.at(x, y));
+        }
+    } else {
+        const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
+        const [bx, by] = camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy);
+        const steps = Math.ceil(Math.hypot(bx - ax, by - ay) / spacing);
+        for (let i = 0; i <= steps; ++i) {
+            samples.push([ax + ((bx - ax) * i) / steps, ay + ((by - ay) * i) / steps]);
+        }
+    }
+    return samples.filter(([x, y]) => x >= margin && x < width - margin && y >= margin && y < height - margin);
+}
+
+// ---- Pixels ---------------------------------------------------------------------------------------
+
+const pixel = (image, x, y) => [...image.rgb.subarray((y * image.width + x) * 3, (y * image.width + x) * 3 + 3)];
+const matches = (rgb, colour) => rgb.every((value, c) => Math.abs(value - colour[c]) <= colourTolerance);
+
+/// Whether some pixel within `radius` of the pixel that holds (x, y) has the colour.
+function near(image, x, y, colour, radius) {
+    for (let dy = -radius; dy <= radius; ++dy) {
+        for (let dx = -radius; dx <= radius; ++dx) {
+            if (matches(pixel(image, Math.floor(x) + dx, Math.floor(y) + dy), colour)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+const same = (a, b) => a.kind === b.kind && ['x', 'y', 'dx', 'dy', 'radius'].every((key) => a[key] === b[key]);
+
+/// Every breach of the drawing rules in the canvas image, as readable lines; none for a correct frame.
+function ruleBreaches(image, objects) {
+    const drawn = drawOrder(objects);
+    const camera = projection(drawn);
+    const breaches = [];
+    const label = (object) => `${colourNames.get(String(object.colour))} ${object.kind} (${object.x}, ${object.y})`;
+
+    // Background wherever no object comes near.
+    for (let y = 8; y < height; y += 16) {
+        for (let x = 8; x < width; x += 16) {
+            const free = drawn.every((object) => distance(object, camera, x + 0.5, y + 0.5) > clearance);
+            if (free && !matches(pixel(image, x, y), background)) {
+                breaches.push(`background expected at (${x}, ${y}), found ${pixel(image, x, y)}`);
+            }
+        }
+    }
+
+    drawn.forEach((object, index) => {
+        const later = drawn.slice(index + 1);
+        const others = drawn.filter((other) => other !== object);
+        // An object drawn again in another colour is hidden under its copy; anything else must show.
+        const covered = later.some((other) => same(other, object));
+        const hidden = (x, y) => later.some((other) => other.colour !== object.colour &&
+            !same(other, object) && distance(other, camera, x, y) <= clearance);
+        const sharesColour = (x, y, radius) => others.some((other) => other.colour === object.colour &&
+            distance(other, camera, x, y) <= radius);
+
+        if (object.kind === 'point') {
+            const [x, y] = camera.at(object.x, object.y);
+            if (covered) {
+                if (near(image, x, y, object.colour, dotSize) && !sharesColour(x, y, 2 * dotSize)) {
+                    breaches.push(`${label(object)} should be hidden under its copy`);
+                }
+                return;
+            }
+            if (!dotAt(image, x, y, object.colour)) {
+                breaches.push(`${label(object)}: no ${dotSize}x${dotSize} dot near (${x.toFixed(1)}, ${y.toFixed(1)})`);
+            } else if (!sharesColour(x, y, 2 * dotSize)) {
+                const count = countColour(image, x, y, object.colour, 2 * dotSize);
+                if (count !== dotSize * dotSize) {
+                    breaches.push(`${label(object)}: ${count} pixels of its colour, not ${dotSize * dotSize}`);
+                }
+            }
+            return;
+        }
+        // A hidden object is looked for all along its path: one pixel of it showing is a fault.
+        for (const [x, y] of outlineSamples(object, camera, covered ? 1 : 20)) {
+            if (hidden(x, y) || sharesColour(x, y, clearance)) {
+                continue;
+            }
+            if (near(image, x, y, object.colour, reach) === covered) {
+                breaches.push(covered
+                    ? `${label(object)} shows at pixel (${x.toFixed(1)}, ${y.toFixed(1)}) from under its copy`
+                    : `${label(object)} missing at pixel (${x.toFixed(1)}, ${y.toFixed(1)})`);
+            }
+        }
+    });
+    return breaches;
+}
+
+/// Whether a square of dotSize pixels of the colour sits within dotTolerance of the ideal centre (x, y).
+function dotAt(image, x, y, colour) {
+    for (let top = Math.floor(y - dotSize / 2 - dotTolerance); top <= y - dotSize / 2 + dotTolerance; ++top) {
+        for (let left = Math.floor(x - dotSize / 2 - dotTolerance); left <= x - dotSize / 2 + dotTolerance; ++left) {
+            let full = true;
+            for (let i = 0; i < dotSize * dotSize && full; ++i) {
+                full = matches(pixel(image, left + (i % dotSize), top + Math.floor(i / dotSize)), colour);
+            }
+            if (full) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+function countColour(image, x, y, colour, radius) {
+    let count = 0;
+    for (let dy = -radius; dy < radius; ++dy) {
+        for (let dx = -radius; dx < radius; ++dx) {
+            count += matches(pixel(image, Math.floor(x) + dx, Math.floor(y) + dy), colour) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+/// Pixels of the two images whose colours differ by more than the rounding of a float colour.
+function differingPixels(a, b) {
+    let count = 0;
+    for (let i = 0; i < a.rgb.length; i += 3) {
+        const differs = [0, 1, 2].some((c) => Math.abs(a.rgb[i + c] - b.rgb[i + c]) > colourTolerance);
+        count += differs ? 1 : 0;
+    }
+    return count;
+}
+
+// The two rasterisers (Mesa natively, SwiftShader under WebGL) may break ties differently where a 1-px line
+// passes exactly between two pixels: each such tie moves a pixel to its neighbour and counts twice. The ten
+// frames show a few dozen such pixels each; the whole frame one pixel to the side shows over a thousand.
+const nativeDifferenceBound = 150;
+
+// ---- Server and browser ---------------------------------------------------------------------------
+
+const contentTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+
+/// Serves the files of build/web, and nothing outside it, on 127.0.0.1 at a free port.
+function serve() {
+    const server = http.createServer((request, response) => {
+        const file = path.join(pages, path.normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname)));
+        fs.readFile(file, (error, body) => {
+            if (error || !file.startsWith(pages + path.sep)) {
+                response.writeHead(404).end();
+                return;
+            }
+            response.writeHead(200, { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream' });
+            response.end(body);
+        });
+    });
+    return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+const chromiumFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-quic',
+    '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+let server;
+let browser;
+let profile;
+let origin;
+
+before(async () => {
+    server = await serve();
+    origin = `http://127.0.0.1:${server.address().port}`;
+    profile = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-web-'));
+    const executablePath = process.env.CHROMIUM || execFileSync('sh', ['-c', 'command -v chromium']).toString().trim();
+    // Only these switches: Playwright's own defaults would change how WebGL is provided.
+    browser = await chromium.launch({
+        executablePath,
+        ignoreDefaultArgs: true,
+        args: [...chromiumFlags, `--user-data-dir=${profile}`, '--remote-debugging-pipe', 'about:blank'],
+        timeout: 60_000,
+    });
+});
+
+after(async () => {
+    await browser?.close();
+    await new Promise((resolve) => (server ? server.close(resolve) : resolve()));
+    if (profile) {
+        fs.rmSync(profile, { recursive: true, force: true });
+    }
+});
+
+/// Opens a demo's page and waits until its program has ended or has drawn its first frame.
+async function openDemo(name) {
+    const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.goto(`${origin}/${name}.html`);
+    await page.waitForSelector('#canvas:not([hidden]), #status:not([hidden])');
+    // The first frame is drawn on the next animation frame after main hands over to the GLUT loop.
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    const state = await page.evaluate(() => ({
+        title: document.title,
+        text: document.getElementById('console').innerText,
+        status: document.getElementById('status').hidden ? null : document.getElementById('status').innerText,
+        canvas: document.getElementById('canvas') && {
+            width: document.getElementById('canvas').width,
+            height: document.getElementById('canvas').height,
+            box: document.getElementById('canvas').getBoundingClientRect().toJSON(),
+        },
+    }));
+    const frame = state.canvas && decodePng(await page.locator('#canvas').screenshot());
+    await page.close();
+    return { ...state, frame, errors };
+}
+
+// ---- Tests ----------------------------------------------------------------------------------------
+
+test('the index page lists the ten demos with their sentences', async () => {
+    const page = await browser.newPage();
+    await page.goto(`${origin}/index.html`);
+    const items = await page.locator('#demos li').evaluateAll((nodes) => nodes.map((node) => ({
+        href: node.querySelector('a').getAttribute('href'),
+        text: node.innerText,
+    })));
+    await page.close();
+    const expected = demos.map(({ name, sentence }) => ({ href: `${name}.html`, text: `${name}: ${sentence}` }));
+    assert.deepEqual(items, expected);
+    for (const { name } of demos) {
+        assert.ok(fs.existsSync(path.join(pages, `${name}.html`)), `${name}.html is not built`);
+    }
+});
+
+for (const demo of demos) {
+    describe(demo.name, () => {
+        let shown;
+        before(async () => {
+            shown = await openDemo(demo.name);
+        });
+
+        test('shows the title and the console text byte for byte', () => {
+            assert.deepEqual(shown.errors, []);
+            assert.equal(shown.title, title);
+            assert.equal(shown.text, demo.text);
+        });
+
+        if (demo.exitStatus !== undefined) {
+            test(`shows exit status ${demo.exitStatus} and no canvas`, () => {
+                assert.equal(shown.status, `Izlazni status: ${demo.exitStatus}`);
+                assert.equal(shown.canvas, null);
+            });
+            return;
+        }
+
+        test('draws the scene by the rules of the native window', () => {
+            assert.equal(shown.status, null);
+            assert.deepEqual([shown.canvas.width, shown.canvas.height, shown.canvas.box.width, shown.canvas.box.height],
+                [width, height, width, height]);
+            assert.deepEqual([shown.frame.width, shown.frame.height], [width, height]);
+            assert.deepEqual(ruleBreaches(shown.frame, demo.objects), []);
+        });
+
+        test(`differs from the native frame in at most ${nativeDifferenceBound} pixels`, (t) => {
+            const native = decodePng(fs.readFileSync(path.join(nativeFrames, `${demo.name}.png`)));
+            assert.deepEqual([native.width, native.height], [width, height]);
+            const count = differingPixels(native, shown.frame);
+            t.diagnostic(`${count} pixels differ`);
+            assert.ok(count <= nativeDifferenceBound, `${count} pixels differ from the native frame`);
+        });
+    });
+}
