@@ -43,6 +43,8 @@ VirtualDisplay startVirtualDisplay(int width, int height) {
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
+        // The X server is not under test: libraries preloaded into the programs (a sanitizer run) stay out.
+        unsetenv("LD_PRELOAD");
         const int devNull = open("/dev/null", O_RDWR);
         dup2(devNull, 0);
         dup2(devNull, 1);
@@ -99,12 +101,13 @@ void stopVirtualDisplay(VirtualDisplay& display) {
     display.name.clear();
 }
 
-Child startChild(const std::string& path, const std::vector<std::string>& args, const std::string& display,
-                 bool captureOutput, ChildInput input, bool mergeError) {
+// Starts path with standard output on output (or a new pipe when capture is set, or inherited).
+static Child spawn(const std::string& path, const std::vector<std::string>& args, const std::string& display,
+                   int output, bool capture, ChildInput input, bool mergeError) {
     Child child;
     int out[2] = {-1, -1};
     int in[2] = {-1, -1};
-    if ((captureOutput && pipe(out) != 0) || (input == ChildInput::Pipe && pipe(in) != 0)) {
+    if ((capture && pipe(out) != 0) || (input == ChildInput::Pipe && pipe(in) != 0)) {
         return child;
     }
     const pid_t pid = fork();
@@ -114,13 +117,16 @@ Child startChild(const std::string& path, const std::vector<std::string>& args, 
         } else {
             setenv("DISPLAY", display.c_str(), 1);
         }
-        if (captureOutput) {
-            dup2(out[1], 1);
-            if (mergeError) {
-                dup2(out[1], 2);
-            }
+        if (capture) {
+            output = out[1];
             close(out[0]);
-            close(out[1]);
+        }
+        if (output >= 0) {
+            dup2(output, 1);
+            if (mergeError) {
+                dup2(output, 2);
+            }
+            close(output);
         }
         if (input == ChildInput::Pipe) {
             dup2(in[0], 0);
@@ -130,6 +136,8 @@ Child startChild(const std::string& path, const std::vector<std::string>& args, 
             const int devNull = open("/dev/null", O_RDONLY);
             dup2(devNull, 0);
             close(devNull);
+        } else if (input == ChildInput::Closed) {
+            close(0);
         }
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(path.c_str()));
@@ -141,7 +149,7 @@ Child startChild(const std::string& path, const std::vector<std::string>& args, 
         _exit(127);
     }
     child.pid = pid;
-    if (captureOutput) {
+    if (capture) {
         close(out[1]);
         child.out = out[0];
     }
@@ -150,6 +158,16 @@ Child startChild(const std::string& path, const std::vector<std::string>& args, 
         child.in = in[1];
     }
     return child;
+}
+
+Child startChild(const std::string& path, const std::vector<std::string>& args, const std::string& display,
+                 bool captureOutput, ChildInput input, bool mergeError) {
+    return spawn(path, args, display, -1, captureOutput, input, mergeError);
+}
+
+Child startChildWritingTo(int output, const std::string& path, const std::vector<std::string>& args,
+                          const std::string& display, ChildInput input) {
+    return spawn(path, args, display, output, false, input, false);
 }
 
 std::string readOutput(Child& child, double timeoutSeconds) {
@@ -234,7 +252,7 @@ void resizeWindow(Display* display, Window window, int width, int height) {
     XFlush(display);
 }
 
-static std::vector<Window> topLevelWindows(Display* display, const char* title) {
+std::vector<Window> findWindows(Display* display, const char* title) {
     std::vector<Window> found;
     Window root = 0;
     Window parent = 0;
@@ -259,12 +277,17 @@ static std::vector<Window> topLevelWindows(Display* display, const char* title) 
 }
 
 Window findWindow(Display* display, const char* title) {
-    const std::vector<Window> windows = topLevelWindows(display, title);
+    const std::vector<Window> windows = findWindows(display, title);
     return windows.empty() ? 0 : windows.front();
 }
 
 int countWindows(Display* display, const char* title) {
-    return int(topLevelWindows(display, title).size());
+    return int(findWindows(display, title).size());
+}
+
+void exposeWindow(Display* display, Window window) {
+    XClearArea(display, window, 0, 0, 0, 0, True);
+    XFlush(display);
 }
 
 // The position of the lowest set bit and the width of a colour mask, to pick a channel out of a pixel.

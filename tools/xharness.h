@@ -29,14 +29,19 @@ struct Child {
     int in = -1; ///< write end of its standard input, or -1
 };
 
-/// How the child's standard input is connected.
-enum class ChildInput { Inherit, AtEnd, Pipe };
+/// How the child's standard input is connected: inherited, at end of input (/dev/null), a pipe, or closed.
+enum class ChildInput { Inherit, AtEnd, Pipe, Closed };
 
 /// Starts path with argv[0] = path and the given extra arguments. display, when not empty, becomes DISPLAY;
 /// otherwise DISPLAY is removed. captureOutput makes standard output a pipe; mergeError sends standard error
 /// into the same pipe (otherwise it is inherited).
 Child startChild(const std::string& path, const std::vector<std::string>& args, const std::string& display,
                  bool captureOutput, ChildInput input = ChildInput::AtEnd, bool mergeError = false);
+
+/// Starts path like startChild, with its standard output on the given descriptor (a file or a terminal, which
+/// the caller keeps and closes); standard error is inherited.
+Child startChildWritingTo(int output, const std::string& path, const std::vector<std::string>& args,
+                          const std::string& display, ChildInput input = ChildInput::AtEnd);
 
 /// Reads what the child has written so far, waiting at most timeoutSeconds for the first byte.
 std::string readOutput(Child& child, double timeoutSeconds);
@@ -60,6 +65,9 @@ Window findWindow(Display* display, const char* title);
 /// Counts the top-level windows whose name is title.
 int countWindows(Display* display, const char* title);
 
+/// All top-level windows whose name is title, in stacking order from the bottom.
+std::vector<Window> findWindows(Display* display, const char* title);
+
 /// A window's place on the screen: its top-left corner and its size, in pixels.
 struct WindowPlace {
     int x = 0;
@@ -72,6 +80,9 @@ WindowPlace windowPlace(Display* display, Window window);
 
 /// Asks for a new size, as a user dragging the window's corner does.
 void resizeWindow(Display* display, Window window, int width, int height);
+
+/// Asks for a repaint of the whole window, as uncovering it does (an Expose event).
+void exposeWindow(Display* display, Window window);
 
 /// An RGB image, rows from the top.
 struct Image {

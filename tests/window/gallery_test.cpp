@@ -1,5 +1,6 @@
 // gallery_test.cpp
 // The pictures in docs/images are what the programs draw: each is rendered again and compared.
+#include "program_cases.h"
 #include "x_session.h"
 
 #include <cstdlib>
@@ -35,7 +36,7 @@ TEST_P(Gallery, PictureMatchesTheProgram) {
     Image picture;
     ASSERT_TRUE(readPng(std::string(GALLERY_DIR) + "/" + name + ".png", &picture)) << "no picture of " << name;
 
-    ChildGuard guard{startChild(std::string(PROGRAM_DIR) + "/" + name, {}, testScreen.name, true)};
+    ChildGuard guard{startChild(programPath(name.c_str()), {}, testScreen.name, true)};
     const Window window = waitForWindow(guard.child, 60.0);
     ASSERT_NE(window, 0u);
     Image frame;

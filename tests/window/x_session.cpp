@@ -25,14 +25,14 @@ void useVirtualDisplay() {
     testing::AddGlobalTestEnvironment(new VirtualDisplayEnvironment);
 }
 
-Window waitForWindow(Child& child, double timeoutSeconds) {
+Window waitForWindow(Child& child, double timeoutSeconds, int* status) {
     const double deadline = now() + timeoutSeconds;
-    int status = 0;
+    int ignored = 0;
     while (now() < deadline) {
         if (const Window window = findWindow(testDisplay, expectedTitle)) {
             return window;
         }
-        if (childEnded(child, &status)) {
+        if (childEnded(child, status ? status : &ignored)) {
             return 0;
         }
         pause(0.01);

@@ -22,5 +22,6 @@ struct ChildGuard {
     ~ChildGuard() { killChild(child); }
 };
 
-/// Polls for the program's window while the program runs; 0 when it ended or time ran out.
-Window waitForWindow(Child& child, double timeoutSeconds);
+/// Polls for the program's window while the program runs; 0 when it ended (its wait status then goes to
+/// status, when given) or time ran out.
+Window waitForWindow(Child& child, double timeoutSeconds, int* status = nullptr);

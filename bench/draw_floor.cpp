@@ -1,0 +1,59 @@
+// draw_floor.cpp
+// The floor of the drawing pipeline: the programs' window and camera calls, and one primitive of each kind they
+// draw (a 100-vertex line loop, a line, a 4-pixel dot) in immediate mode on every repaint.
+#include <GL/glut.h>
+#include <cmath>
+
+static void display() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_LINE_LOOP);
+    for (int i = 0; i < 100; ++i) {
+        const double angle = i * 6.283185307179586 / 100.0;
+        glVertex2f(float(5.0 * std::cos(angle)), float(5.0 * std::sin(angle)));
+    }
+    glEnd();
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glBegin(GL_LINES);
+    glVertex2f(-100.0f, 100.0f);
+    glVertex2f(100.0f, -100.0f);
+    glEnd();
+    glColor3f(1.0f, 0.0f, 0.0f);
+    glPointSize(4.0f);
+    glBegin(GL_POINTS);
+    glVertex2f(0.0f, 0.0f);
+    glEnd();
+    glPopMatrix();
+    glFlush();
+    glutSwapBuffers();
+}
+
+static void reshape(int width, int height) {
+    height = height > 0 ? height : 1;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, width, height);
+    gluPerspective(45.0, double(float(double(width) / height)), 1.0, 1000.0);
+}
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(1024, 700);
+    glutInitWindowPosition(100, 50);
+    glutCreateWindow("Geometrija - prikaz zadatka");
+    glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+    // The camera of a scene framed on the box from (-5, -5) to (5, 5).
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(30.0, 1.0, 1.0, 20.0);
+    gluLookAt(0.0, 0.0, 20.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -20.0f);
+    glutDisplayFunc(display);
+    glutReshapeFunc(reshape);
+    glutMainLoop();
+    return 0;
+}

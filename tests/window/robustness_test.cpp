@@ -1,0 +1,297 @@
+// robustness_test.cpp
+// What a person relies on without noticing: a program survives a storm of resizes and repaints without growing,
+// sits still while nothing happens, and writes the same bytes to a terminal, a file and a pipe.
+#include "program_cases.h"
+#include "x_session.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <pty.h>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The storm: this many events, resizes and whole-window repaints in turn; memory is first read after
+// stormWarmUp of them, once every buffer size the storm needs has been met.
+const int stormEvents = 600;
+const int stormWarmUp = 50;
+// Allocators keep a little of what was freed; a buffer leaked per resize is megabytes.
+const double residentGrowthAllowed = 1.05;
+// A measurement can straddle one clock tick of work done just before it started.
+const long idleTicksAllowed = 1;
+const double idleSeconds = 3.0;
+#ifdef __SANITIZE_ADDRESS__
+// AddressSanitizer holds freed memory back in quarantine, so under it the resident size grows by design.
+const bool residentSizeIsMeaningful = false;
+#else
+const bool residentSizeIsMeaningful = true;
+#endif
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+// A field of /proc/<pid>/status, in kB, or -1.
+long statusKiB(pid_t pid, const std::string& field) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.compare(0, field.size() + 1, field + ":") == 0) {
+            return std::atol(line.c_str() + field.size() + 1);
+        }
+    }
+    return -1;
+}
+
+// User and system time of the whole process, all its threads, in clock ticks.
+long cpuTicks(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The command name is in parentheses and may hold spaces; the state, field 3, follows it. utime and stime
+    // are fields 14 and 15.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    std::string field;
+    long ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        ticks += i >= 14 ? std::atol(field.c_str()) : 0;
+    }
+    return ticks;
+}
+
+// Waits until the process has used no CPU for several polls in a row: it has handled what was sent to it.
+bool waitUntilQuiet(pid_t pid, double timeoutSeconds) {
+    const double deadline = now() + timeoutSeconds;
+    long last = cpuTicks(pid);
+    for (int quiet = 0; now() < deadline;) {
+        pause(0.1);
+        const long ticks = cpuTicks(pid);
+        quiet = ticks == last ? quiet + 1 : 0;
+        last = ticks;
+        if (quiet == 3) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const ProgramCase& programNamed(const std::string& name) {
+    return *std::find_if(windowPrograms.begin(), windowPrograms.end(),
+                         [&](const ProgramCase& c) { return c.name == name; });
+}
+
+// Resizes the window, waits until the program has caught up and drawn, and reads the frame.
+Image settledFrame(Child& child, Window window, Size size) {
+    resizeWindow(testDisplay, window, size.width, size.height);
+    const double deadline = now() + 60.0;
+    Image frame;
+    while (now() < deadline) {
+        const WindowPlace place = windowPlace(testDisplay, window);
+        if (place.width == size.width && place.height == size.height && waitUntilQuiet(child.pid, 30.0) &&
+            waitForFrame(testDisplay, window, backgroundPixel, 30.0, &frame) && frame.width == size.width &&
+            frame.height == size.height) {
+            return frame;
+        }
+        pause(0.05);
+    }
+    return Image{};
+}
+
+TEST(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure) {
+    const ProgramCase& c = programNamed("invert_circle_through_centre");
+    // glibc's allocator otherwise raises its mmap threshold after the first large buffer is freed and keeps
+    // later ones in the heap for reuse; with a fixed threshold each freed window buffer goes back at once, and
+    // what stays resident is what the program holds.
+    setenv("MALLOC_MMAP_THRESHOLD_", "131072", 1);
+    ChildGuard guard{startChild(programPath(c.name), {}, testScreen.name, true)};
+    unsetenv("MALLOC_MMAP_THRESHOLD_");
+    const Window window = waitForWindow(guard.child, 60.0);
+    ASSERT_NE(window, 0u);
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame)) << "no first frame";
+
+    // The extremes first, then sizes all over the range between them.
+    std::vector<Size> sizes{{1, 1}, {2000, 1500}};
+    std::minstd_rand random(1);
+    while (int(sizes.size()) < stormEvents / 2) {
+        sizes.push_back({int(1 + random() % 2000), int(1 + random() % 1500)});
+    }
+    auto storm = [&](int first, int end) {
+        for (int i = first; i < end; ++i) {
+            if (i % 2 == 0) {
+                resizeWindow(testDisplay, window, sizes[i / 2].width, sizes[i / 2].height);
+            } else {
+                exposeWindow(testDisplay, window);
+            }
+            pause(0.001); // about as fast as a window manager sends them while a corner is dragged
+        }
+    };
+    // Memory is compared at one size, so that the window's own buffers weigh the same both times.
+    const Size settled{1300, 900};
+
+    storm(0, stormWarmUp);
+    ASSERT_GT(settledFrame(guard.child, window, settled).width, 0) << "no frame after the first events";
+    const long before = statusKiB(guard.child.pid, "VmRSS");
+    storm(stormWarmUp, stormEvents);
+    frame = settledFrame(guard.child, window, settled);
+    int status = 0;
+    ASSERT_FALSE(childEnded(guard.child, &status)) << "ended during the storm";
+    ASSERT_GT(frame.width, 0) << "no frame after the storm";
+    expectFigure(frame, c.figure, std::string(c.name) + " after the storm");
+    const long after = statusKiB(guard.child.pid, "VmRSS");
+    if (residentSizeIsMeaningful) {
+        EXPECT_LE(double(after), double(before) * residentGrowthAllowed)
+            << "resident memory grew from " << before << " kB to " << after << " kB";
+    }
+
+    closeWindow(testDisplay, window);
+    ASSERT_TRUE(waitChild(guard.child, 20.0, &status));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(Idle, NoProgramUsesCpuWhileItsWindowJustStands) {
+    // All nine at once, each shown and drawn, then watched over the same seconds.
+    std::vector<ChildGuard> guards(windowPrograms.size());
+    std::vector<Window> shown;
+    for (std::size_t i = 0; i < windowPrograms.size(); ++i) {
+        const char* name = windowPrograms[i].name;
+        guards[i].child = startChild(programPath(name), {}, testScreen.name, true);
+        Window window = 0;
+        int status = 0;
+        const double deadline = now() + 60.0;
+        while (!window && now() < deadline && !childEnded(guards[i].child, &status)) {
+            for (Window w : findWindows(testDisplay, windowTitle)) {
+                window = std::find(shown.begin(), shown.end(), w) == shown.end() ? w : window;
+            }
+            pause(0.01);
+        }
+        ASSERT_NE(window, 0u) << name << ": no window";
+        shown.push_back(window);
+        Image frame;
+        ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame)) << name << ": no frame";
+    }
+    std::vector<long> before;
+    for (const ChildGuard& guard : guards) {
+        before.push_back(cpuTicks(guard.child.pid));
+    }
+    pause(idleSeconds);
+    for (std::size_t i = 0; i < guards.size(); ++i) {
+        EXPECT_LE(cpuTicks(guards[i].child.pid) - before[i], idleTicksAllowed) << windowPrograms[i].name;
+    }
+}
+
+enum class Channel { Terminal, File, Pipe };
+
+const char* channelName(Channel channel) {
+    return channel == Channel::Terminal ? "terminal" : channel == Channel::File ? "file" : "pipe";
+}
+
+// Runs the program with its standard output on the channel, closes its window when it appears, and returns
+// every byte it wrote there, with its wait status.
+std::string consoleBytes(const char* name, Channel channel, int* status) {
+    ChildGuard guard;
+    int file = -1;
+    if (channel == Channel::Pipe) {
+        guard.child = startChild(programPath(name), {}, testScreen.name, true);
+    } else if (channel == Channel::Terminal) {
+        int terminal = -1;
+        int program = -1;
+        if (openpty(&terminal, &program, nullptr, nullptr, nullptr) != 0) {
+            return "(no pseudo-terminal)";
+        }
+        // Bytes pass unchanged: no "\n" to "\r\n" on the way out.
+        termios mode{};
+        tcgetattr(program, &mode);
+        cfmakeraw(&mode);
+        tcsetattr(program, TCSANOW, &mode);
+        fcntl(terminal, F_SETFD, FD_CLOEXEC);
+        guard.child = startChildWritingTo(program, programPath(name), {}, testScreen.name);
+        close(program);
+        guard.child.out = terminal; // read like a pipe; closed with the guard
+    } else {
+        std::string path = testing::TempDir() + "console_bytes_XXXXXX";
+        file = mkostemp(path.data(), O_CLOEXEC);
+        unlink(path.c_str());
+        guard.child = startChildWritingTo(file, programPath(name), {}, testScreen.name);
+    }
+
+    std::string bytes;
+    bool ended = false;
+    if (const Window window = waitForWindow(guard.child, 60.0, status)) {
+        closeWindow(testDisplay, window);
+    } else {
+        ended = guard.child.pid < 0;
+    }
+    const double deadline = now() + 20.0;
+    while (!ended && !(ended = childEnded(guard.child, status)) && now() < deadline) {
+        bytes += readOutput(guard.child, 0.05);
+    }
+    if (!ended) {
+        return "(still running)";
+    }
+    bytes += readOutput(guard.child, 0.5);
+    if (file >= 0) {
+        char buffer[4096];
+        ssize_t n = 0;
+        for (off_t at = 0; (n = pread(file, buffer, sizeof buffer, at)) > 0; at += n) {
+            bytes.append(buffer, std::size_t(n));
+        }
+        close(file);
+    }
+    return bytes;
+}
+
+struct ConsoleCase {
+    const char* name;
+    const char* text;
+    int exitStatus;
+};
+
+std::vector<ConsoleCase> consoleCases() {
+    std::vector<ConsoleCase> cases{{"invert_point_at_centre", atCentreText, 1}};
+    for (const ProgramCase& c : windowPrograms) {
+        cases.push_back({c.name, c.text, 0});
+    }
+    return cases;
+}
+
+void PrintTo(const ConsoleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Console : public testing::TestWithParam<ConsoleCase> {};
+
+TEST_P(Console, WritesItsTextByteForByteToATerminalAFileAndAPipe) {
+    const ConsoleCase& c = GetParam();
+    for (Channel channel : {Channel::Terminal, Channel::File, Channel::Pipe}) {
+        int status = 0;
+        EXPECT_EQ(consoleBytes(c.name, channel, &status), c.text) << channelName(channel);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.exitStatus) << channelName(channel);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TenPrograms, Console, testing::ValuesIn(consoleCases()),
+                         [](const testing::TestParamInfo<ConsoleCase>& info) { return std::string(info.param.name); });
+
+TEST(PointAtCentre, EndsWithStatusOneAtOnceWhenItsInputIsClosed) {
+    ChildGuard guard{startChild(programPath("invert_point_at_centre"), {}, testScreen.name, true, ChildInput::Closed)};
+    int status = 0;
+    ASSERT_TRUE(waitChild(guard.child, 10.0, &status)) << "blocks with its input closed";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(readOutput(guard.child, 1.0), atCentreText);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    useVirtualDisplay();
+    return RUN_ALL_TESTS();
+}
