@@ -167,7 +167,7 @@ TEST(Idle, NoProgramUsesCpuWhileItsWindowJustStands) {
         int status = 0;
         const double deadline = now() + 60.0;
         while (!window && now() < deadline && !childEnded(guards[i].child, &status)) {
-            for (Window w : findWindows(testDisplay, windowTitle)) {
+            for (Window w : findWindows(testDisplay, expectedTitle)) {
                 window = std::find(shown.begin(), shown.end(), w) == shown.end() ? w : window;
             }
             pause(0.01);
