@@ -1,29 +1,45 @@
 // draw_floor.cpp
 // The floor of the drawing pipeline: the programs' window and camera calls, and one primitive of each kind they
 // draw (a 100-vertex line loop, a line, a 4-pixel dot) in immediate mode on every repaint.
+// Given "LOOPS LINES DOTS" on the command line it draws that many of each instead: the same drawing as a
+// program's figure, without the program.
 #include <GL/glut.h>
 #include <cmath>
+#include <cstdlib>
+
+static int loops = 1;
+static int lines = 1;
+static int dots = 1;
+
+// Black, blue, red in turn, as the figures use them.
+static void colour(int i) { glColor3f(i % 3 == 2 ? 1.0f : 0.0f, 0.0f, i % 3 == 1 ? 1.0f : 0.0f); }
 
 static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
-    glColor3f(0.0f, 0.0f, 0.0f);
-    glBegin(GL_LINE_LOOP);
-    for (int i = 0; i < 100; ++i) {
-        const double angle = i * 6.283185307179586 / 100.0;
-        glVertex2f(float(5.0 * std::cos(angle)), float(5.0 * std::sin(angle)));
+    for (int k = 0; k < loops; ++k) {
+        colour(k);
+        glBegin(GL_LINE_LOOP);
+        for (int i = 0; i < 100; ++i) {
+            const double angle = i * 6.283185307179586 / 100.0;
+            glVertex2f(float((5.0 - k) * std::cos(angle)), float((5.0 - k) * std::sin(angle)));
+        }
+        glEnd();
     }
-    glEnd();
-    glColor3f(0.0f, 0.0f, 1.0f);
-    glBegin(GL_LINES);
-    glVertex2f(-100.0f, 100.0f);
-    glVertex2f(100.0f, -100.0f);
-    glEnd();
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glPointSize(4.0f);
-    glBegin(GL_POINTS);
-    glVertex2f(0.0f, 0.0f);
-    glEnd();
+    for (int k = 0; k < lines; ++k) {
+        colour(k + 1);
+        glBegin(GL_LINES);
+        glVertex2f(-100.0f + float(k), 100.0f);
+        glVertex2f(100.0f + float(k), -100.0f);
+        glEnd();
+    }
+    for (int k = 0; k < dots; ++k) {
+        colour(k + 2);
+        glPointSize(4.0f);
+        glBegin(GL_POINTS);
+        glVertex2f(float(k), float(k));
+        glEnd();
+    }
     glPopMatrix();
     glFlush();
     glutSwapBuffers();
@@ -39,6 +55,11 @@ static void reshape(int width, int height) {
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
+    if (argc == 4) {
+        loops = std::atoi(argv[1]);
+        lines = std::atoi(argv[2]);
+        dots = std::atoi(argv[3]);
+    }
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(1024, 700);
     glutInitWindowPosition(100, 50);

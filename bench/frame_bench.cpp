@@ -57,8 +57,8 @@ int fail(const char* why, Child& child) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s DISPLAY SHIM PROGRAM REPAINTS\n", argv[0]);
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s DISPLAY SHIM PROGRAM REPAINTS [PROGRAM ARGUMENTS...]\n", argv[0]);
         return 2;
     }
     const std::string display = argv[1];
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     setenv("FRAME_LOG", logPath.c_str(), 1);
     setenv("LD_PRELOAD", argv[2], 1);
     const double started = now();
-    Child child = startChild(argv[3], {}, display, true);
+    Child child = startChild(argv[3], std::vector<std::string>(argv + 5, argv + argc), display, true);
     unsetenv("LD_PRELOAD");
 
     FrameLog log;
