@@ -12,7 +12,9 @@ static int lines = 1;
 static int dots = 1;
 
 // Black, blue, red in turn, as the figures use them.
-static void colour(int i) { glColor3f(i % 3 == 2 ? 1.0f : 0.0f, 0.0f, i % 3 == 1 ? 1.0f : 0.0f); }
+static void colour(int i) {
+    glColor3f(i % 3 == 2 ? 1.0f : 0.0f, 0.0f, i % 3 == 1 ? 1.0f : 0.0f);
+}
 
 static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
