@@ -50,9 +50,3 @@ INSTANTIATE_TEST_SUITE_P(Pictures, Gallery, testing::ValuesIn(galleryPrograms),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    useVirtualDisplay();
-    return RUN_ALL_TESTS();
-}

@@ -105,9 +105,3 @@ TEST_F(GlContext, ARecordWithoutAPaletteColourTakesTheColourDrawnBeforeIt) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    useVirtualDisplay();
-    return RUN_ALL_TESTS();
-}

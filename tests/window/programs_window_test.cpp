@@ -87,9 +87,3 @@ TEST(PointAtCentre, WaitsForOneCharacter) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    useVirtualDisplay();
-    return RUN_ALL_TESTS();
-}

@@ -289,9 +289,3 @@ TEST(PointAtCentre, EndsWithStatusOneAtOnceWhenItsInputIsClosed) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    useVirtualDisplay();
-    return RUN_ALL_TESTS();
-}

@@ -38,9 +38,3 @@ TEST(Viewer, ShowsKAndOCentredAndKeepsTheVerticalScaleWhenResized) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    useVirtualDisplay();
-    return RUN_ALL_TESTS();
-}

@@ -21,10 +21,6 @@ struct VirtualDisplayEnvironment : testing::Environment {
 };
 } // namespace
 
-void useVirtualDisplay() {
-    testing::AddGlobalTestEnvironment(new VirtualDisplayEnvironment);
-}
-
 Window waitForWindow(Child& child, double timeoutSeconds, int* status) {
     const double deadline = now() + timeoutSeconds;
     int ignored = 0;
@@ -38,4 +34,11 @@ Window waitForWindow(Child& child, double timeoutSeconds, int* status) {
         pause(0.01);
     }
     return 0;
+}
+
+// Every window test program runs its tests on one private display.
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new VirtualDisplayEnvironment);
+    return RUN_ALL_TESTS();
 }

@@ -7,12 +7,10 @@
 
 #include <gtest/gtest.h>
 
-/// The display every test of the program uses; set up before the first test.
+/// The display every test of the program uses; set up before the first test by the main of every window test
+/// program, which this library provides.
 extern VirtualDisplay testScreen;
 extern Display* testDisplay;
-
-/// Registers the environment that starts and stops the display.
-void useVirtualDisplay();
 
 const char* const expectedTitle = "Geometrija - prikaz zadatka";
 
