@@ -5,6 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./install-deps
+# The Node.js that package.json declares: say in one line what is missing rather than let npm fail.
+need=$(node -p "require('./package.json').engines.node.replace('>=', '')" 2>/dev/null || echo 18)
+have=$(node -p "process.versions.node.split('.')[0]" 2>/dev/null || echo 0)
+if [ "$have" -lt "$need" ]; then
+    echo "web/test.sh: the browser tests need Node.js $need or newer, found $(node --version 2>/dev/null || echo none)"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
 # playwright-core only drives the system's Chromium: it never downloads a browser.
 export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
 wanted=$(node -p "require('./package-lock.json').packages['node_modules/playwright-core'].version")
