@@ -34,7 +34,8 @@ void buildTask();
 /// Writes a console text verbatim and flushes it, so that it is on the console before the program goes on.
 void writeText(const char* text);
 
-/// Sets the radius of k and registers k and O in Black.
+/// Registers k (centre inversionCentre, radius inversionRadius) and O, both in Black. It does not set the
+/// radius: the caller sets inversionRadius first, or k is registered with radius 0.
 void registerCircleOfInversion();
 
 /// The entry's scene-building steps: k and O, then the task. No window is opened.

@@ -129,7 +129,8 @@ static std::vector<Spot> samplesOf(const View& view, const Shape& shape, const I
     return kept;
 }
 
-// A dot is a 4 x 4 square of its colour centred on its projection.
+// A dot is a 4 x 4 square of its colour centred on its projection; the whole square must show, so a dot drawn
+// before a line or circle that passes under it fails.
 static void expectDot(const Image& frame, const View& view, const Shape& dot, const std::string& where) {
     const Spot s = project(view, dot.x, dot.y);
     if (dot.hidden) {
@@ -165,6 +166,61 @@ static void expectDot(const Image& frame, const View& view, const Shape& dot, co
     EXPECT_FALSE(larger) << where << ": the dot is larger than 4x4";
 }
 
+// Where a line crosses a circle, in pixels of the frame.
+static std::vector<Spot> crossings(const View& view, const Shape& line, const Shape& circle) {
+    const double px = line.x - circle.x, py = line.y - circle.y;
+    const double a = line.dx * line.dx + line.dy * line.dy;
+    const double b = px * line.dx + py * line.dy;
+    const double disc = b * b - a * (px * px + py * py - circle.radius * circle.radius);
+    std::vector<Spot> spots;
+    for (double sign : {-1.0, 1.0}) {
+        if (disc > 0.0) {
+            const double t = (-b + sign * std::sqrt(disc)) / a;
+            spots.push_back(project(view, line.x + t * line.dx, line.y + t * line.dy));
+        }
+    }
+    return spots;
+}
+
+// A line drawn after a circle covers it where they cross: the pixels of the line's one-pixel path next to the
+// crossing show the line's colour. A pixel belongs to the path when its centre is within half a pixel of the
+// ideal line across the line's major axis; those within 0.1 of that bound are left out, since float rounding
+// may put them on either side.
+static void expectOnTop(const Image& frame, const Shape& line, Spot crossing, const std::string& where) {
+    const double dx = line.dx, dy = -line.dy; // in pixels, rows grow downwards
+    const bool xMajor = std::fabs(dx) >= std::fabs(dy);
+    const double slope = xMajor ? dy / dx : dx / dy;
+    const double major = xMajor ? crossing.column : crossing.row;
+    const double minor = xMajor ? crossing.row : crossing.column;
+    for (int step = -2; step <= 2; ++step) {
+        const double m = std::floor(major) + step + 0.5;
+        const double n = minor + (m - major) * slope;
+        if (std::fabs(n - std::floor(n) - 0.5) > 0.4) {
+            continue;
+        }
+        const int column = int(xMajor ? m : n), row = int(xMajor ? n : m);
+        if (column < 0 || row < 0 || column >= frame.width || row >= frame.height) {
+            continue;
+        }
+        const Pixel seen = pixelAt(frame, column, row);
+        EXPECT_TRUE(sameColour(seen, line.colour))
+            << where << ": at the crossing near (" << crossing.column << ", " << crossing.row << ") pixel (" << column
+            << ", " << row << ") shows (" << seen.r << ", " << seen.g << ", " << seen.b << "), not the line";
+    }
+}
+
+// Whether an object drawn after shape i, in another colour, may cover the spot.
+static bool coveredLater(const View& view, const Figure& figure, std::size_t i, Spot s) {
+    for (std::size_t j = i + 1; j < figure.shapes.size(); ++j) {
+        const Shape& later = figure.shapes[j];
+        if (!sameColour(later.colour, figure.shapes[i].colour) &&
+            pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == Shape::DotShape)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void expectFigure(const Image& frame, const Figure& figure, const std::string& label) {
     ASSERT_GT(frame.width, 0) << label;
     const View view = viewOf(figure, frame.width, frame.height);
@@ -188,15 +244,22 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
                 EXPECT_EQ(seen, 0) << where << ": covered outline shows at (" << s.column << ", " << s.row << ")";
                 continue;
             }
-            bool mayBeCovered = false;
-            for (std::size_t j = i + 1; j < figure.shapes.size(); ++j) {
-                const Shape& later = figure.shapes[j];
-                mayBeCovered = mayBeCovered ||
-                               (!sameColour(later.colour, shape.colour) &&
-                                pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == Shape::DotShape));
-            }
-            if (!mayBeCovered) {
+            if (!coveredLater(view, figure, i, s)) {
                 EXPECT_GT(seen, 0) << where << ": outline missing at (" << s.column << ", " << s.row << ")";
+            }
+        }
+        if (shape.kind != Shape::LineShape || shape.hidden) {
+            continue;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            const Shape& earlier = figure.shapes[j];
+            if (earlier.kind != Shape::CircleShape || sameColour(earlier.colour, shape.colour)) {
+                continue;
+            }
+            for (Spot crossing : crossings(view, shape, earlier)) {
+                if (inside(frame, crossing, 4.0) && !coveredLater(view, figure, i, crossing)) {
+                    expectOnTop(frame, shape, crossing, where);
+                }
             }
         }
     }
