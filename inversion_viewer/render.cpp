@@ -36,16 +36,32 @@ std::array<Point, 2> lineEnds(const Line& line) {
     return {Point{float(x + dx), float(y + dy)}, Point{float(x - dx), float(y - dy)}};
 }
 
+// Vertex i of count, at angle 2 pi i / count from angle 0.
+static Point circleVertex(const Circle& circle, int i, int count) {
+    const float angle = float(i * fullTurn / count);
+    const float s = float(std::sin(double(angle)));
+    const float c = float(std::cos(double(angle)));
+    return Point{float(circle.centre.x + double(circle.radius) * c), float(circle.centre.y + double(circle.radius) * s)};
+}
+
 std::array<Point, circleVertexCount> circleVertices(const Circle& circle) {
     std::array<Point, circleVertexCount> vertices;
     for (int i = 0; i < circleVertexCount; ++i) {
-        const float angle = float(i * fullTurn / circleVertexCount);
-        const float s = float(std::sin(double(angle)));
-        const float c = float(std::cos(double(angle)));
-        vertices[i] = Point{float(circle.centre.x + double(circle.radius) * c),
-                            float(circle.centre.y + double(circle.radius) * s)};
+        vertices[i] = circleVertex(circle, i, circleVertexCount);
     }
     return vertices;
+}
+
+int outlineVertexCount(const Circle& circle, double pixelsPerUnit) {
+    // A chord of the angle 2 pi / n strays radius * (1 - cos(pi / n)) from the circle.
+    const double radius = std::fabs(double(circle.radius)) * pixelsPerUnit;
+    const double stray = 0.25;
+    const int mostVertices = 1 << 17;
+    if (!(radius * (1.0 - std::cos(fullTurn / 2.0 / circleVertexCount)) > stray)) {
+        return circleVertexCount;
+    }
+    const double n = std::ceil(fullTurn / 2.0 / std::acos(1.0 - stray / radius));
+    return n < mostVertices ? int(n) : mostVertices;
 }
 
 void setColour(ColourCode code) {
@@ -63,13 +79,19 @@ void drawLine(Line line) {
     glEnd();
 }
 
-void drawCircle(Circle circle) {
+// A closed polygon of count vertices.
+static void drawOutline(const Circle& circle, int count) {
     setColour(circle.colour);
     glBegin(GL_LINE_LOOP);
-    for (const Point& v : circleVertices(circle)) {
+    for (int i = 0; i < count; ++i) {
+        const Point v = circleVertex(circle, i, count);
         glVertex2f(v.x, v.y);
     }
     glEnd();
+}
+
+void drawCircle(Circle circle) {
+    drawOutline(circle, circleVertexCount);
 }
 
 static void drawSegment(const Segment& segment) {
@@ -93,11 +115,10 @@ static void drawPoint(const Point& point) {
     glEnd();
 }
 
-void displayScene() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+void drawScene(double pixelsPerUnit) {
     glPushMatrix();
     for (const Circle& circle : sceneCircles) {
-        drawCircle(circle);
+        drawOutline(circle, pixelsPerUnit > 0.0 ? outlineVertexCount(circle, pixelsPerUnit) : circleVertexCount);
     }
     for (const Line& line : sceneLines) {
         drawLine(line);
@@ -109,6 +130,11 @@ void displayScene() {
         drawPoint(point);
     }
     glPopMatrix();
+}
+
+void displayScene() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawScene();
     glFlush();
     glutSwapBuffers();
 }

@@ -29,6 +29,10 @@ std::array<Point, 2> lineEnds(const Line& line);
 /// The vertices of the outline of a circle, counter-clockwise from (centre.x + radius, centre.y).
 std::array<Point, circleVertexCount> circleVertices(const Circle& circle);
 
+/// The number of vertices that keeps the polygon of a circle within a quarter of a pixel of the true circle when
+/// one scene unit is pixelsPerUnit pixels: circleVertexCount, or more for a circle hundreds of pixels across.
+int outlineVertexCount(const Circle& circle, double pixelsPerUnit);
+
 /// Makes the palette colour of code current; a code outside 0..9 leaves the current colour as it is.
 void setColour(ColourCode code);
 
@@ -38,6 +42,9 @@ void drawLine(Line line);
 /// Draws a circle outline as a closed polygon.
 void drawCircle(Circle circle);
 
-/// The display callback: clears the window and draws circles, lines, segments and points, in this order,
-/// so that later records cover earlier ones.
+/// Draws circles, lines, segments and points, in this order, so that later records cover earlier ones. Circles
+/// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them.
+void drawScene(double pixelsPerUnit = 0.0);
+
+/// The display callback: clears the window, draws the scene and shows the frame.
 void displayScene();

@@ -45,3 +45,11 @@ void addCircle(Circle c, ColourCode colour) {
 void addLine(Line line) {
     sceneLines.push_back(line);
 }
+
+void clearScene() {
+    scenePoints.clear();
+    sceneSegments.clear();
+    sceneLines.clear();
+    sceneCircles.clear();
+    SceneBounds = Bounds{};
+}

@@ -76,3 +76,7 @@ void addCircle(Circle c, ColourCode colour);
 
 /// Appends a copy of line with its own colour. Lines are infinite, so SceneBounds does not change.
 void addLine(Line line);
+
+/// Empties the four lists and puts SceneBounds back to its starting value, for a program that builds its scene
+/// anew after each change (the ten programs build theirs once). The circle of inversion is kept.
+void clearScene();

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 
+static const double pi = 3.14159265358979323846;
+
 Camera frameCamera(const Bounds& box) {
     Camera camera;
     camera.cx = float((double(box.lower.x) + box.upper.x) * 0.5);
@@ -16,6 +18,15 @@ Camera frameCamera(const Bounds& box) {
     camera.extentY = float(box.upper.y + std::fabs(double(box.lower.y)));
     camera.d = camera.extentY > camera.extentX ? float(2.0 * camera.extentY) : float(2.0 * camera.extentX);
     return camera;
+}
+
+double unitsPerPixel(const Camera& camera, int height) {
+    return 2.0 * camera.d * std::tan(fieldOfView / 2.0 * pi / 180.0) / (height > 0 ? height : 1);
+}
+
+Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y) {
+    const double scale = unitsPerPixel(camera, height);
+    return Point{float(camera.cx + (x + 0.5 - width / 2.0) * scale), float(camera.cy + (height / 2.0 - y - 0.5) * scale)};
 }
 
 void writeText(const char* text) {
@@ -28,16 +39,15 @@ void registerCircleOfInversion() {
     addPoint(inversionCentre, Black);
 }
 
-void startViewer(int argc, char** argv) {
+void openWindow(int argc, char** argv, const char* title, const Camera& camera) {
     int glutArgc = argc;
     glutInit(&glutArgc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(windowWidth, windowHeight);
     glutInitWindowPosition(windowX, windowY);
-    glutCreateWindow(windowTitle);
+    glutCreateWindow(title);
     glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-    const Camera camera = frameCamera(SceneBounds);
     // This projection is replaced by the first reshape, before anything is drawn.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -47,7 +57,10 @@ void startViewer(int argc, char** argv) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(-camera.cx, -camera.cy, -camera.d);
+}
 
+void startViewer(int argc, char** argv) {
+    openWindow(argc, argv, windowTitle, frameCamera(SceneBounds));
     glutDisplayFunc(displayScene);
     glutReshapeFunc(reshapeViewport);
     glutMainLoop();

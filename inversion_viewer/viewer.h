@@ -27,6 +27,13 @@ struct Camera {
 /// The camera that frames the box.
 Camera frameCamera(const Bounds& box);
 
+/// Scene units per pixel of a window height under the camera: every frame shows 2 d tan(22.5 deg) units from the
+/// bottom of the window to its top.
+double unitsPerPixel(const Camera& camera, int height);
+
+/// The scene point under the centre of the pixel (x, y), counted from the window's top-left corner.
+Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y);
+
 /// The program's own task: prints its explanation and adds its objects. Each program that uses the
 /// common entry provides it.
 void buildTask();
@@ -40,6 +47,10 @@ void registerCircleOfInversion();
 
 /// The entry's scene-building steps: k and O, then the task. No window is opened.
 void buildScene();
+
+/// Opens the window with the given title, sets up the camera's projection and view, and returns; the caller
+/// registers its callbacks and runs the GLUT main loop.
+void openWindow(int argc, char** argv, const char* title, const Camera& camera);
 
 /// Opens the window, frames the camera on SceneBounds and runs the GLUT main loop.
 void startViewer(int argc, char** argv);

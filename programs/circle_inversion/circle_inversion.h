@@ -1,13 +1,40 @@
 // circle_inversion.h
-// The image of a circle that misses the centre O, shared by the circle programs.
+// The image of a circle under inversion in k, shared by the circle programs and the explorer.
 #pragma once
 
 #include "scene.h"
+
+/// The explanation of a circle through O; it ends with a line break.
+constexpr const char* circleThroughCentreText =
+    "Ako se centar kruga inverzije nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga prava linija "
+    "odredjena dvema invertovanim tackama sa kruznice ciju inverziju trazimo.\n";
+/// The explanation of a circle that misses O.
+constexpr const char* circleMissesCentreText =
+    "Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga "
+    "takodje krug.";
+
+/// The power of O with respect to c, cx * cx + cy * cy - radius * radius in double precision: zero exactly when
+/// c passes through O.
+double powerOfCentre(const Circle& c);
 
 /// The image under inversion about the origin of a circle c that does not pass through it, given
 /// s = r * r / D, where D = cx * cx + cy * cy - radius * radius is the power of O with respect to c:
 /// the circle with centre s * (cx, cy) and radius |s| * radius. The result is Black.
 Circle imageOfCircle(const Circle& c, float s);
+
+/// The image of a circle c that misses O under inversion in the circle of radius r about the origin:
+/// imageOfCircle with s = r * r / D held in float.
+Circle imageOfCircleMissingCentre(const Circle& c, float r);
+
+/// The image of a circle through O: the images of two of its points other than O, and the line through them.
+struct ImageLine {
+    Point image1; ///< Black
+    Point image2; ///< Black
+    Line line;    ///< point image1, direction image1 - image2, Red
+};
+
+/// The image of a circle through O given by two of its points p1 and p2 other than O, for the radius r of k.
+ImageLine lineThroughImages(Point p1, Point p2, float r);
 
 /// Prints the explanation of a circle that misses O, adds c in Blue and its image in Red. f is 1 / D,
 /// fixed by the program.

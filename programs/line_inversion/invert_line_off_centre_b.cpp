@@ -6,10 +6,7 @@
 void buildTask() {
     const Point p0{2.0f, 2.0f};
     const Point d{-2.0f, -1.0f};
-    const char* const explanation =
-        "Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je "
-        "krug cija kruznica ne sadrzi centar kruga u odnosu na koji invertujemo.";
 
-    writeText(explanation);
+    writeText(lineMissesCentreText);
     buildLineInversion(p0, d);
 }

@@ -6,10 +6,7 @@
 void buildTask() {
     const Point p0{2.0f, 1.0f};
     const Point d{-2.0f, -1.0f};
-    const char* const explanation =
-        "Ukoliko prava ciju inverziju trazimo prolazi kroz centar kruga, njena inverzija je "
-        "takodje ta ista prava bez centra kruga u odnosu na koji invertujemo.";
 
-    writeText(explanation);
+    writeText(lineThroughCentreText);
     buildLineInversion(p0, d);
 }

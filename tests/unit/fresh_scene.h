@@ -12,11 +12,7 @@
 
 /// Puts the store back to its starting value: empty lists, the starting box, radius 0.
 inline void resetScene() {
-    scenePoints.clear();
-    sceneSegments.clear();
-    sceneLines.clear();
-    sceneCircles.clear();
-    SceneBounds = Bounds{};
+    clearScene();
     inversionRadius = 0.0f;
 }
 
