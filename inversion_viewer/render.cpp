@@ -41,7 +41,8 @@ static Point circleVertex(const Circle& circle, int i, int count) {
     const float angle = float(i * fullTurn / count);
     const float s = float(std::sin(double(angle)));
     const float c = float(std::cos(double(angle)));
-    return Point{float(circle.centre.x + double(circle.radius) * c), float(circle.centre.y + double(circle.radius) * s)};
+    return Point{float(circle.centre.x + double(circle.radius) * c),
+                 float(circle.centre.y + double(circle.radius) * s)};
 }
 
 std::array<Point, circleVertexCount> circleVertices(const Circle& circle) {

@@ -26,7 +26,8 @@ double unitsPerPixel(const Camera& camera, int height) {
 
 Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y) {
     const double scale = unitsPerPixel(camera, height);
-    return Point{float(camera.cx + (x + 0.5 - width / 2.0) * scale), float(camera.cy + (height / 2.0 - y - 0.5) * scale)};
+    return Point{float(camera.cx + (x + 0.5 - width / 2.0) * scale),
+                 float(camera.cy + (height / 2.0 - y - 0.5) * scale)};
 }
 
 void writeText(const char* text) {

@@ -23,6 +23,8 @@ set(desktop_name_invert_circle_off_centre_a "Inverzija kruga unutar kruga inverz
 set(desktop_comment_invert_circle_off_centre_a "Krug unutar kruga k preslikava se u krug izvan kruga k")
 set(desktop_name_invert_circle_off_centre_b "Inverzija kruga sa centrom na krugu inverzije")
 set(desktop_comment_invert_circle_off_centre_b "Krug sa centrom na kruznici k, koji ne prolazi kroz O, preslikava se u krug")
+set(desktop_name_inversion_explorer "Istrazivanje inverzije")
+set(desktop_comment_inversion_explorer "Pomerajte tacku, pravu ili krug i gledajte njihovu sliku u inverziji")
 
 # Writes <program>.desktop into the build tree and installs it into share/applications.
 function(install_desktop_entry program)

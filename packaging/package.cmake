@@ -1,4 +1,4 @@
-# The Debian package of the ten programs and their menu entries (cpack -G DEB, or the package target),
+# The Debian package of the eleven programs and their menu entries (cpack -G DEB, or the package target),
 # and the test that builds, inspects, unpacks and runs it.
 
 set(CPACK_GENERATOR DEB)
@@ -12,7 +12,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "inside, outside or on k and of the centre itself, of a line that misses or cuts"
     "k or passes through O, and of a circle through O, inside k or centred on k."
     "Every program prints its explanation in Serbian to the console and draws the"
-    "figure in a window; each has an entry in the Education menu.")
+    "figure in a window. An eleventh, the explorer, lets the student drag a point,"
+    "a line or a circle and watch its image. Each has an entry in the Education menu.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

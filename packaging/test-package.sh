@@ -19,6 +19,7 @@ programs=(
     invert_circle_through_centre
     invert_circle_off_centre_a
     invert_circle_off_centre_b
+    inversion_explorer
 )
 window_title="Geometrija - prikaz zadatka"
 shown_program=invert_circle_off_centre_a
@@ -70,7 +71,7 @@ expected_files() {
 # 1. A plain installation puts the programs in bin/ and their entries in share/applications/, nothing else.
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 diff <(expected_files .) <(cd "$scratch/prefix" && find . ! -type d | LC_ALL=C sort) ||
-    fail "cmake --install put other files than the ten programs and their menu entries"
+    fail "cmake --install put other files than the eleven programs and their menu entries"
 
 # 2. The package: its file name, the files it holds and its control fields.
 (cd "$build" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1) || {
@@ -83,7 +84,7 @@ deb="$scratch/package/inversion-demos_${version}_${arch}.deb"
 
 listing=$(dpkg-deb -c "$deb")
 diff <(expected_files ./usr) <(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | LC_ALL=C sort) ||
-    fail "the package holds other files than the ten programs and their menu entries"
+    fail "the package holds other files than the eleven programs and their menu entries"
 for program in "${programs[@]}"; do
     grep -Eq "^-rwxr-xr-x .* \./usr/bin/$program\$" <<<"$listing" || fail "$program is not an executable in the package"
 done
@@ -155,4 +156,4 @@ done
 duplicates=$(printf '%s\n' "${names[@]}" | sort | uniq -d)
 [ -z "$duplicates" ] || fail "menu entries share a Name: $duplicates"
 
-echo "$(basename "$deb"): ten programs and menu entries installed, packaged, run and validated"
+echo "$(basename "$deb"): eleven programs and menu entries installed, packaged, run and validated"

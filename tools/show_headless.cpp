@@ -8,7 +8,6 @@
 
 // The background of every frame, (0.9, 0.9, 0.8) in 8 bits.
 static const Pixel background{229, 229, 204};
-static const char* const title = "Geometrija - prikaz zadatka";
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -33,7 +32,7 @@ int main(int argc, char** argv) {
     Window window = 0;
     const double deadline = now() + 60.0;
     while (!window && !(ended = childEnded(child, &status)) && now() < deadline) {
-        window = findWindow(display, title);
+        window = findNamedWindow(display);
         pause(0.02);
     }
     if (window) {

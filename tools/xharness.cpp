@@ -3,6 +3,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -350,6 +351,46 @@ bool waitForFrame(Display* display, Window window, Pixel background, double time
         pause(0.05);
     }
     return false;
+}
+
+Window findNamedWindow(Display* display) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        return found;
+    }
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            found = children[i];
+            XFree(name);
+        }
+    }
+    if (children) {
+        XFree(children);
+    }
+    return found;
+}
+
+void movePointer(Display* display, Window window, int x, int y) {
+    const WindowPlace place = windowPlace(display, window);
+    XTestFakeMotionEvent(display, DefaultScreen(display), place.x + x, place.y + y, CurrentTime);
+    XFlush(display);
+}
+
+void pressButton(Display* display, int button, bool down) {
+    XTestFakeButtonEvent(display, unsigned(button), down ? True : False, CurrentTime);
+    XFlush(display);
+}
+
+void typeKey(Display* display, unsigned long keysym) {
+    const KeyCode code = XKeysymToKeycode(display, keysym);
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    XFlush(display);
 }
 
 void closeWindow(Display* display, Window window) {

@@ -110,6 +110,20 @@ Image grabWindow(Display* display, Window window);
 /// agree. Returns false after the timeout.
 bool waitForFrame(Display* display, Window window, Pixel background, double timeoutSeconds, Image* frame);
 
+/// The first top-level window that has a name, or 0: on a private display, the window of the one program on it.
+Window findNamedWindow(Display* display);
+
+/// Moves the pointer to the pixel (x, y) of the window, counted from its top-left corner, as a person moving the
+/// mouse does (through the XTEST extension, so the program gets real pointer events).
+void movePointer(Display* display, Window window, int x, int y);
+
+/// Presses (down) or releases a mouse button (1 is the left one) where the pointer is.
+void pressButton(Display* display, int button, bool down);
+
+/// Presses and releases the key of an X keysym (a digit or a lower-case letter is its own keysym) in the window
+/// under the pointer.
+void typeKey(Display* display, unsigned long keysym);
+
 /// Asks the window to close, as a window manager does (WM_DELETE_WINDOW).
 void closeWindow(Display* display, Window window);
 

@@ -15,7 +15,7 @@ constexpr const char* lineThroughCentreText =
 
 /// The image of a line: the line itself when it passes through O, otherwise a circle through O.
 struct LineImage {
-    bool throughCentre = false; ///< the line passes through O and is its own image
+    bool throughCentre = false;      ///< the line passes through O and is its own image
     bool perpendicularShown = false; ///< the test line was parallel to it: the perpendicular is shown too
     Line perpendicular;              ///< the perpendicular from O, Black
     Circle circle;                   ///< when it misses O: the circle on the diameter from O to F', Black

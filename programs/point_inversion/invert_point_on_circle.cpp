@@ -4,7 +4,6 @@
 
 int main(int argc, char** argv) {
     const Point p{3.0f, 4.0f};
-    const char* const explanation = "Inverzija tacke koja se nalazi na kruznici je ista ta tacka.";
 
-    return runPointInversion(p, explanation, argc, argv);
+    return runPointInversion(p, pointOnCircleText, argc, argv);
 }

@@ -7,15 +7,12 @@
 
 #include <cstdio>
 
-static const char* const centreError =
-    "\nNepravilan unos, slika centra kruga nije definisana\nniti je centar kruga slika neke tacke ravni!";
-
 bool buildPointInversion(Point p, const char* explanation) {
     inversionRadius = circleOfInversionRadius;
     writeText(explanation);
     // The centre is the one point of the plane without an image, and no point has the centre as its image.
     if (p.x == inversionCentre.x && p.y == inversionCentre.y) {
-        writeText(centreError);
+        writeText(centreErrorText);
         return false;
     }
     registerCircleOfInversion();

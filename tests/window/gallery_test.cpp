@@ -11,11 +11,12 @@ namespace {
 const int allowedDifferentPixels = 60;
 const int channelTolerance = 24;
 
-const char* const galleryPrograms[] = {
-    "invert_point_inside",          "invert_point_outside",       "invert_point_on_circle",
-    "invert_line_off_centre_a",     "invert_line_off_centre_b",   "invert_line_through_centre",
-    "invert_circle_through_centre", "invert_circle_off_centre_a", "invert_circle_off_centre_b",
-};
+// The nine programs with a window and the explorer as it starts.
+std::vector<ProgramCase> galleryPrograms() {
+    std::vector<ProgramCase> programs = windowPrograms;
+    programs.push_back(explorerStart);
+    return programs;
+}
 
 int differentPixels(const Image& a, const Image& b) {
     int count = 0;
@@ -29,15 +30,15 @@ int differentPixels(const Image& a, const Image& b) {
     return count;
 }
 
-class Gallery : public testing::TestWithParam<const char*> {};
+class Gallery : public testing::TestWithParam<ProgramCase> {};
 
 TEST_P(Gallery, PictureMatchesTheProgram) {
-    const std::string name = GetParam();
+    const std::string name = GetParam().name;
     Image picture;
     ASSERT_TRUE(readPng(std::string(GALLERY_DIR) + "/" + name + ".png", &picture)) << "no picture of " << name;
 
     ChildGuard guard{startChild(programPath(name.c_str()), {}, testScreen.name, true)};
-    const Window window = waitForWindow(guard.child, 60.0);
+    const Window window = waitForWindow(guard.child, 60.0, nullptr, GetParam().title);
     ASSERT_NE(window, 0u);
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
@@ -46,7 +47,7 @@ TEST_P(Gallery, PictureMatchesTheProgram) {
     EXPECT_LE(differentPixels(frame, picture), allowedDifferentPixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, Gallery, testing::ValuesIn(galleryPrograms),
-                         [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Pictures, Gallery, testing::ValuesIn(galleryPrograms()),
+                         [](const testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 } // namespace

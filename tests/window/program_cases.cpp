@@ -1,6 +1,7 @@
 // program_cases.cpp
 #include "program_cases.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -66,8 +67,18 @@ const std::vector<ProgramCase> windowPrograms = {
      {-5, -5, 10.9375, 9.375, {k, circleShape(4, 3, 3, bluePixel), circleShape(6.25, 4.6875, 4.6875, redPixel), o}}},
 };
 
+const ProgramCase explorerStart{"inversion_explorer",
+                                "Tacka P je unutar kruga k, pa je njena slika P' van kruga k, na polupravoj OP.\n",
+                                {-8, -8, 8, 8, {k, o, dotShape(2, 2, bluePixel), dotShape(6.25, 6.25, redPixel)}},
+                                explorerTitle};
+
 const char* const atCentreText = "Inverzija tacke koja ima iste koordinate kao i centar kruga.\nNepravilan unos, slika "
                                  "centra kruga nije definisana\nniti je centar kruga slika neke tacke ravni!";
+
+const ProgramCase& programCase(const std::string& name) {
+    return *std::find_if(windowPrograms.begin(), windowPrograms.end(),
+                         [&](const ProgramCase& c) { return c.name == name; });
+}
 
 std::string programPath(const char* name) {
     return std::string(PROGRAM_DIR) + "/" + name;

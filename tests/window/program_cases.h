@@ -8,14 +8,25 @@
 #include <string>
 #include <vector>
 
+/// The title of the ten programs' window, and of the explorer's.
+const char* const programTitle = "Geometrija - prikaz zadatka";
+const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
+
 struct ProgramCase {
     const char* name;
     const char* text; ///< the console text, verbatim
     Figure figure;
+    const char* title = programTitle;
 };
 
 /// The nine programs that open a window.
 extern const std::vector<ProgramCase> windowPrograms;
+
+/// The case of the program of that name among the nine.
+const ProgramCase& programCase(const std::string& name);
+
+/// The explorer as it starts: the point figure, P(2, 2) inside k, in the fixed view of the box (-8, -8)-(8, 8).
+extern const ProgramCase explorerStart;
 
 /// The console text of invert_point_at_centre, which refuses its point and opens no window.
 extern const char* const atCentreText;

@@ -82,11 +82,6 @@ bool waitUntilQuiet(pid_t pid, double timeoutSeconds) {
     return false;
 }
 
-const ProgramCase& programNamed(const std::string& name) {
-    return *std::find_if(windowPrograms.begin(), windowPrograms.end(),
-                         [&](const ProgramCase& c) { return c.name == name; });
-}
-
 // Resizes the window, waits until the program has caught up and drawn, and reads the frame.
 Image settledFrame(Child& child, Window window, Size size) {
     resizeWindow(testDisplay, window, size.width, size.height);
@@ -104,15 +99,34 @@ Image settledFrame(Child& child, Window window, Size size) {
     return Image{};
 }
 
-TEST(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure) {
-    const ProgramCase& c = programNamed("invert_circle_through_centre");
+// The explorer also gets the pointer and the keys in the storm: moves in and out of the window, presses and
+// releases of every button anywhere, and keys in any order but those that end it.
+void pointerAndKeys(Window window, std::minstd_rand& random) {
+    const char keys[] = "123rh0x ";
+    switch (random() % 4) {
+    case 0:
+        pressButton(testDisplay, int(1 + random() % 5), random() % 2 == 0);
+        break;
+    case 1:
+        typeKey(testDisplay, (unsigned char)keys[random() % (sizeof keys - 1)]);
+        break;
+    default:
+        movePointer(testDisplay, window, int(random() % 2400) - 200, int(random() % 1800) - 200);
+    }
+}
+
+class EventStorm : public testing::TestWithParam<ProgramCase> {};
+
+TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure) {
+    const ProgramCase& c = GetParam();
+    const bool explorer = std::string(c.title) == explorerTitle;
     // glibc's allocator otherwise raises its mmap threshold after the first large buffer is freed and keeps
     // later ones in the heap for reuse; with a fixed threshold each freed window buffer goes back at once, and
     // what stays resident is what the program holds.
     setenv("MALLOC_MMAP_THRESHOLD_", "131072", 1);
     ChildGuard guard{startChild(programPath(c.name), {}, testScreen.name, true)};
     unsetenv("MALLOC_MMAP_THRESHOLD_");
-    const Window window = waitForWindow(guard.child, 60.0);
+    const Window window = waitForWindow(guard.child, 60.0, nullptr, c.title);
     ASSERT_NE(window, 0u);
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame)) << "no first frame";
@@ -130,7 +144,14 @@ TEST(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure)
             } else {
                 exposeWindow(testDisplay, window);
             }
+            if (explorer) {
+                pointerAndKeys(window, random);
+                readOutput(guard.child, 0.0); // what it prints must not fill the pipe and stall it
+            }
             pause(0.001); // about as fast as a window manager sends them while a corner is dragged
+        }
+        for (int button = 1; button <= 5; ++button) {
+            pressButton(testDisplay, button, false);
         }
     };
     // Memory is compared at one size, so that the window's own buffers weigh the same both times.
@@ -140,6 +161,11 @@ TEST(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure)
     ASSERT_GT(settledFrame(guard.child, window, settled).width, 0) << "no frame after the first events";
     const long before = statusKiB(guard.child.pid, "VmRSS");
     storm(stormWarmUp, stormEvents);
+    if (explorer) { // back to the figure it started with
+        movePointer(testDisplay, window, 10, 10);
+        typeKey(testDisplay, '1');
+        typeKey(testDisplay, 'r');
+    }
     frame = settledFrame(guard.child, window, settled);
     int status = 0;
     ASSERT_FALSE(childEnded(guard.child, &status)) << "ended during the storm";
@@ -156,18 +182,24 @@ TEST(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
+INSTANTIATE_TEST_SUITE_P(CircleProgramAndExplorer, EventStorm,
+                         testing::Values(programCase("invert_circle_through_centre"), explorerStart),
+                         [](const testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
+
 TEST(Idle, NoProgramUsesCpuWhileItsWindowJustStands) {
-    // All nine at once, each shown and drawn, then watched over the same seconds.
-    std::vector<ChildGuard> guards(windowPrograms.size());
+    // All nine and the explorer at once, each shown and drawn, then watched over the same seconds.
+    std::vector<ProgramCase> programs = windowPrograms;
+    programs.push_back(explorerStart);
+    std::vector<ChildGuard> guards(programs.size());
     std::vector<Window> shown;
-    for (std::size_t i = 0; i < windowPrograms.size(); ++i) {
-        const char* name = windowPrograms[i].name;
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        const char* name = programs[i].name;
         guards[i].child = startChild(programPath(name), {}, testScreen.name, true);
         Window window = 0;
         int status = 0;
         const double deadline = now() + 60.0;
         while (!window && now() < deadline && !childEnded(guards[i].child, &status)) {
-            for (Window w : findWindows(testDisplay, expectedTitle)) {
+            for (Window w : findWindows(testDisplay, programs[i].title)) {
                 window = std::find(shown.begin(), shown.end(), w) == shown.end() ? w : window;
             }
             pause(0.01);
@@ -183,7 +215,7 @@ TEST(Idle, NoProgramUsesCpuWhileItsWindowJustStands) {
     }
     pause(idleSeconds);
     for (std::size_t i = 0; i < guards.size(); ++i) {
-        EXPECT_LE(cpuTicks(guards[i].child.pid) - before[i], idleTicksAllowed) << windowPrograms[i].name;
+        EXPECT_LE(cpuTicks(guards[i].child.pid) - before[i], idleTicksAllowed) << programs[i].name;
     }
 }
 

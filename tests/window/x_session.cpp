@@ -21,11 +21,11 @@ struct VirtualDisplayEnvironment : testing::Environment {
 };
 } // namespace
 
-Window waitForWindow(Child& child, double timeoutSeconds, int* status) {
+Window waitForWindow(Child& child, double timeoutSeconds, int* status, const char* title) {
     const double deadline = now() + timeoutSeconds;
     int ignored = 0;
     while (now() < deadline) {
-        if (const Window window = findWindow(testDisplay, expectedTitle)) {
+        if (const Window window = findWindow(testDisplay, title)) {
             return window;
         }
         if (childEnded(child, status ? status : &ignored)) {

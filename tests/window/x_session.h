@@ -2,7 +2,7 @@
 // One private virtual X display for a whole test program, and the window-level checks the tests share.
 #pragma once
 
-#include "figure_check.h"
+#include "program_cases.h"
 #include "xharness.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 extern VirtualDisplay testScreen;
 extern Display* testDisplay;
 
-const char* const expectedTitle = "Geometrija - prikaz zadatka";
+const char* const expectedTitle = programTitle;
 
 /// A started child that is killed when the test leaves its scope, however it leaves.
 struct ChildGuard {
@@ -20,6 +20,6 @@ struct ChildGuard {
     ~ChildGuard() { killChild(child); }
 };
 
-/// Polls for the program's window while the program runs; 0 when it ended (its wait status then goes to
-/// status, when given) or time ran out.
-Window waitForWindow(Child& child, double timeoutSeconds, int* status = nullptr);
+/// Polls for the program's window, by its title, while the program runs; 0 when it ended (its wait status then goes
+/// to status, when given) or time ran out.
+Window waitForWindow(Child& child, double timeoutSeconds, int* status = nullptr, const char* title = expectedTitle);

@@ -1,0 +1,97 @@
+// inversion_explorer.cpp
+// Drag a point, a line or a circle and watch its image under inversion in k, with the explanation of its case.
+#include "explorer.h"
+#include "render.h"
+#include "viewer.h"
+
+#include <GL/glut.h>
+#include <algorithm>
+#include <cstdlib>
+
+static const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
+// The view never moves: it frames the box from (-8, -8) to (8, 8) as the ten programs frame theirs.
+static const Camera view = frameCamera(Bounds{{-8.0f, -8.0f}, {8.0f, 8.0f}});
+
+static Explorer explorer;
+static int shownWidth = windowWidth;
+static int shownHeight = windowHeight;
+
+// The scene point under the pointer, kept inside the window so that a handle dragged out stays in reach.
+static Point pointer(int x, int y) {
+    return sceneOfPixel(view, shownWidth, shownHeight, std::clamp(x, 0, shownWidth - 1),
+                        std::clamp(y, 0, shownHeight - 1));
+}
+
+static double scale() {
+    return unitsPerPixel(view, shownHeight);
+}
+
+static void display() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawScene(1.0 / scale());
+    glFlush();
+    glutSwapBuffers();
+}
+
+static void reshape(int width, int height) {
+    reshapeViewport(width, height);
+    shownWidth = width;
+    shownHeight = height > 0 ? height : 1;
+}
+
+static void mouse(int button, int state, int x, int y) {
+    if (button != GLUT_LEFT_BUTTON) {
+        return;
+    }
+    if (state == GLUT_DOWN) {
+        pressAt(explorer, pointer(x, y), scale());
+    } else if (releaseAt(explorer, pointer(x, y), scale())) {
+        glutPostRedisplay();
+    }
+}
+
+static void motion(int x, int y) {
+    if (dragTo(explorer, pointer(x, y), scale())) {
+        glutPostRedisplay();
+    }
+}
+
+static void keyboard(unsigned char key, int, int) {
+    switch (key) {
+    case '1':
+        showFigure(explorer, FigureKind::PointFigure);
+        break;
+    case '2':
+        showFigure(explorer, FigureKind::LineFigure);
+        break;
+    case '3':
+        showFigure(explorer, FigureKind::CircleFigure);
+        break;
+    case 'r':
+        resetFigure(explorer);
+        break;
+    case 'h':
+        writeText(explorerHelpText);
+        return;
+    case 'q':
+    case 27: // Escape
+        std::exit(0);
+    default:
+        return;
+    }
+    glutPostRedisplay();
+}
+
+int main(int argc, char** argv) {
+    inversionRadius = circleOfInversionRadius;
+    showFigure(explorer, FigureKind::PointFigure);
+
+    openWindow(argc, argv, explorerTitle, view);
+    glutDisplayFunc(display);
+    glutReshapeFunc(reshape);
+    glutMouseFunc(mouse);
+    glutMotionFunc(motion);
+    glutKeyboardFunc(keyboard);
+    glutMainLoop();
+    return 0;
+}

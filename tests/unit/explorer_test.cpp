@@ -1,0 +1,165 @@
+// explorer_test.cpp
+// The explorer's rules without a window: the case of each figure, how a dragged handle snaps (each zone at its exact
+// edge), which handle a press takes, and a scene with nothing OpenGL cannot draw.
+#include "explorer.h"
+#include "fresh_scene.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+// One pixel is 1/32 of a scene unit, so that the zones' edges are exact: O and k pull from 6/32, whole coordinates
+// from 3/32, a press reaches 12/32, handles stay 1/32 apart.
+constexpr double pixel = 1.0 / 32.0;
+constexpr float r = 5.0f;
+
+static GivenFigure figure(FigureKind kind, Point first, Point second = {}) {
+    return GivenFigure{kind, first, second};
+}
+
+TEST(ExplorerCases, EachFigureInEachOfItsCases) {
+    const float onK = float(5.0 * std::cos(1.0)), onK2 = float(5.0 * std::sin(1.0)); // on k up to rounding
+    const struct {
+        GivenFigure figure;
+        FigureCase expected;
+    } cases[] = {
+        {figure(FigureKind::PointFigure, {2, 2}), FigureCase::PointInside},
+        {figure(FigureKind::PointFigure, {5, 5}), FigureCase::PointOutside},
+        {figure(FigureKind::PointFigure, {3, 4}), FigureCase::PointOnCircle},
+        {figure(FigureKind::PointFigure, {onK, onK2}), FigureCase::PointOnCircle},
+        {figure(FigureKind::PointFigure, {3, 4.0001f}), FigureCase::PointOutside},
+        {figure(FigureKind::PointFigure, {0, 0}), FigureCase::PointAtCentre},
+        {figure(FigureKind::LineFigure, {2, 2}, {0, 1}), FigureCase::LineMissesCentre},
+        {figure(FigureKind::LineFigure, {2, 1}, {-2, -1}), FigureCase::LineThroughCentre},
+        {figure(FigureKind::LineFigure, {0, 0}, {3, -1}), FigureCase::LineThroughCentre},
+        {figure(FigureKind::LineFigure, {3, 0}, {4, 1}), FigureCase::LineMissesCentre}, // parallel to the test line
+        // 0.0007 from O and parallel to the line programs' test line, which takes it for a line through O
+        {figure(FigureKind::LineFigure, {2, 2.001f}, {3, 3.001f}), FigureCase::LineThroughCentre},
+        {figure(FigureKind::CircleFigure, {2, 2}, {4, 2}), FigureCase::CircleMissesCentre},
+        {figure(FigureKind::CircleFigure, {3, 0}, {6, 0}), FigureCase::CircleThroughCentre},
+        {figure(FigureKind::CircleFigure, {2, 2}, {4, 0}), FigureCase::CircleThroughCentre},
+        {figure(FigureKind::CircleFigure, {1, 0}, {4, 0}), FigureCase::CircleMissesCentre},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "(" << c.figure.first.x << ", " << c.figure.first.y << "), ("
+                                        << c.figure.second.x << ", " << c.figure.second.y << ")");
+        EXPECT_EQ(figureCase(c.figure, r), c.expected);
+    }
+    EXPECT_EQ(std::string(caseText(FigureCase::PointAtCentre)).find('\n'), 51u) << "the two lines, no leading break";
+}
+
+static float above(float v) {
+    return std::nextafter(v, 1e9f);
+}
+
+TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
+    const float over = above(0.1875f); // just beyond 6 pixels
+    const GivenFigure p = figure(FigureKind::PointFigure, {2, 2});
+    const struct {
+        const char* name;
+        GivenFigure figure;
+        int handle;
+        Point pointer;
+        Point expected; // where the handle lands; NAN where it is only known to be in the case
+        FigureCase expectedCase;
+    } cases[] = {
+        {"P onto O at 6 px", p, 0, {0.1875f, 0}, {0, 0}, FigureCase::PointAtCentre},
+        {"P free beyond 6 px of O", p, 0, {over, 0}, {over, 0}, FigureCase::PointInside},
+        {"P onto k at 6 px inside", p, 0, {0, 4.8125f}, {0, 5}, FigureCase::PointOnCircle},
+        {"P onto k at 6 px outside", p, 0, {5.1875f, 0}, {5, 0}, FigureCase::PointOnCircle},
+        {"P free beyond 6 px of k", p, 0, {above(5.1875f), 0}, {above(5.1875f), 0}, FigureCase::PointOutside},
+        {"P onto k, there onto (3, 4)", p, 0, {3.05f, 4.02f}, {3, 4}, FigureCase::PointOnCircle},
+        {"P onto k, not onto (1, 5) beside it", p, 0, {1, 4.95f}, {NAN, NAN}, FigureCase::PointOnCircle},
+        {"P onto whole coordinates at 3 px", p, 0, {1.09375f, 3}, {1, 3}, FigureCase::PointInside},
+        {"P free beyond 3 px of them", p, 0, {1.09375f, 3.03125f}, {1.09375f, 3.03125f}, FigureCase::PointInside},
+        {"B turns the line about A onto O at 6 px",
+         figure(FigureKind::LineFigure, {0.1875f, 2}, {0, 1}),
+         1,
+         {0.1875f, -2},
+         {NAN, NAN},
+         FigureCase::LineThroughCentre},
+        {"B free beyond 6 px",
+         figure(FigureKind::LineFigure, {over, 2}, {0, 1}),
+         1,
+         {over, -2},
+         {over, -2},
+         FigureCase::LineMissesCentre},
+        {"B no closer than a pixel to A",
+         figure(FigureKind::LineFigure, {2, 2}, {0, 1}),
+         1,
+         {2.02f, 2.03f},
+         {0, 1},
+         FigureCase::LineMissesCentre},
+        {"R brings the circle onto O at 6 px",
+         figure(FigureKind::CircleFigure, {3, 0}, {4, 2}),
+         1,
+         {6.1875f, 0},
+         {6, 0},
+         FigureCase::CircleThroughCentre},
+        {"R free beyond 6 px",
+         figure(FigureKind::CircleFigure, {3, 0}, {4, 2}),
+         1,
+         {above(6.1875f), 0},
+         {above(6.1875f), 0},
+         FigureCase::CircleMissesCentre},
+        {"C onto the bisector of OR",
+         figure(FigureKind::CircleFigure, {1, 1}, {4, 0}),
+         0,
+         {2.1f, 1},
+         {2, 1},
+         FigureCase::CircleThroughCentre},
+        {"C and R off the grid",
+         figure(FigureKind::CircleFigure, {2, 2}, {4, 2}),
+         1,
+         {4, 0.1f},
+         {NAN, NAN},
+         FigureCase::CircleThroughCentre},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const GivenFigure moved = moveHandle(c.figure, c.handle, c.pointer, r, pixel);
+        const Point& at = c.handle == 0 ? moved.first : moved.second;
+        if (!std::isnan(c.expected.x)) {
+            EXPECT_EQ(at.x, c.expected.x);
+            EXPECT_EQ(at.y, c.expected.y);
+        }
+        EXPECT_EQ(figureCase(moved, r), c.expectedCase);
+    }
+}
+
+TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
+    const GivenFigure line = figure(FigureKind::LineFigure, {2, 2}, {2.5f, 2});
+    EXPECT_EQ(nearestHandle(line, {1.625f, 2}, pixel), 0);
+    EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel), -1);
+    EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel), 1);
+    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel), -1) << "P alone";
+}
+
+// Near O the images are far away and large, but every value handed to OpenGL is a number.
+TEST_F(FreshScene, NearDegenerateFiguresGiveFiniteScenes) {
+    inversionRadius = r;
+    const GivenFigure figures[] = {
+        figure(FigureKind::PointFigure, {0.19f, 0}),
+        figure(FigureKind::LineFigure, {0.1876f, -8}, {0.1876f, 8}),
+        figure(FigureKind::LineFigure, {1e-3f, 1e-3f}, {2e-3f, 2.1e-3f}),
+        figure(FigureKind::CircleFigure, {0.05f, 0}, {0.05f, 0.05f}),
+        figure(FigureKind::CircleFigure, {0.03125f, 0}, {0.0625f, 0}),
+        figure(FigureKind::CircleFigure, {0, 0}, {0.03125f, 0}),
+    };
+    for (const GivenFigure& f : figures) {
+        buildExplorerScene(f, r);
+        std::vector<double> values;
+        for (const Point& p : scenePoints) {
+            values.insert(values.end(), {p.x, p.y});
+        }
+        for (const Line& l : sceneLines) {
+            values.insert(values.end(), {l.point.x, l.point.y, l.direction.x, l.direction.y});
+        }
+        for (const Circle& c : sceneCircles) {
+            values.insert(values.end(), {c.centre.x, c.centre.y, c.radius});
+        }
+        EXPECT_EQ(sceneCircles.size() + sceneLines.size(), f.kind == FigureKind::PointFigure ? 1u : 3u);
+        for (double v : values) {
+            EXPECT_TRUE(std::isfinite(v)) << "(" << f.first.x << ", " << f.first.y << ")";
+        }
+    }
+}

@@ -1,0 +1,127 @@
+// explorer_window_test.cpp
+// The explorer driven as a student drives it, with real pointer and key events on the virtual display: its window,
+// a drag of P and where the image lands, P dragged onto O, the line and the circle, and every byte it prints.
+#include "program_cases.h"
+#include "x_session.h"
+
+#include <cmath>
+#include <sys/wait.h>
+
+namespace {
+
+// The window's pixel that holds the scene point (x, y).
+std::pair<int, int> pixelOf(const Image& frame, double x, double y) {
+    const Spot s = project(viewOf(explorerStart.figure, frame.width, frame.height), x, y);
+    return {int(std::floor(s.column)), int(std::floor(s.row))};
+}
+
+// Drags with the left button from one scene point to another in a few steps, as a hand does.
+void drag(Window window, const Image& frame, double fromX, double fromY, double toX, double toY) {
+    const auto [x0, y0] = pixelOf(frame, fromX, fromY);
+    const auto [x1, y1] = pixelOf(frame, toX, toY);
+    movePointer(testDisplay, window, x0, y0);
+    pressButton(testDisplay, 1, true);
+    for (int step = 1; step <= 8; ++step) {
+        movePointer(testDisplay, window, x0 + (x1 - x0) * step / 8, y0 + (y1 - y0) * step / 8);
+        pause(0.01);
+    }
+    pressButton(testDisplay, 1, false);
+}
+
+// What the program prints, read until it has the given length.
+std::string readText(Child& child, std::size_t size) {
+    std::string text;
+    const double deadline = now() + 30.0;
+    while (text.size() < size && now() < deadline) {
+        text += readOutput(child, 0.2);
+    }
+    return text;
+}
+
+// The frame, once it shows what is asked of it: the program has handled the events sent before.
+template <class Ready> Image frameWhen(Window window, Ready ready) {
+    Image frame;
+    const double deadline = now() + 30.0;
+    while (now() < deadline && !(waitForFrame(testDisplay, window, backgroundPixel, 30.0, &frame) && ready(frame))) {
+        pause(0.05);
+    }
+    return frame;
+}
+
+int countColour(const Image& frame, Pixel colour) {
+    int count = 0;
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) {
+            const Pixel p = pixelAt(frame, x, y);
+            count += p.r == colour.r && p.g == colour.g && p.b == colour.b;
+        }
+    }
+    return count;
+}
+
+TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
+    ChildGuard guard{startChild(programPath("inversion_explorer"), {}, testScreen.name, true)};
+    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ASSERT_NE(window, 0u) << "no window appeared";
+    const WindowPlace place = windowPlace(testDisplay, window);
+    EXPECT_EQ((std::vector<int>{place.x, place.y, place.width, place.height}), (std::vector<int>{100, 50, 1024, 700}));
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    expectFigure(frame, explorerStart.figure, "start");
+    EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
+
+    const Shape k = explorerStart.figure.shapes[0];
+    const Shape o = explorerStart.figure.shapes[1];
+    // P(1, 3) stays inside k, so no case is printed; the image of (1, 3) is (2.5, 7.5).
+    drag(window, frame, 2, 2, 1, 3);
+    const std::string released = "P(1.00, 3.00)  P'(2.50, 7.50)  |OP| * |OP'| = 25.00\n";
+    EXPECT_EQ(readText(guard.child, released.size()), released);
+    const auto [imageX, imageY] = pixelOf(frame, 2.5, 7.5);
+    frame = frameWhen(window, [&](const Image& f) { return pixelAt(f, imageX, imageY).r == 255; });
+    expectFigure(frame, {-8, -8, 8, 8, {k, o, dotShape(1, 3, bluePixel), dotShape(2.5, 7.5, redPixel)}}, "(1, 3)");
+
+    // At O there is no image: the centre's text once, nothing red, and P's dot covers O's.
+    drag(window, frame, 1, 3, 0.02, -0.03);
+    const std::string atCentre = std::string(atCentreText).substr(std::string(atCentreText).find('\n') + 1) + "\n";
+    EXPECT_EQ(readText(guard.child, atCentre.size()), atCentre);
+    frame = frameWhen(window, [](const Image& f) { return countColour(f, redPixel) == 0; });
+    EXPECT_EQ(countColour(frame, redPixel), 0);
+    expectFigure(frame, {-8, -8, 8, 8, {k, dotShape(0, 0, blackPixel, true), dotShape(0, 0, bluePixel)}}, "at O");
+
+    // The line x - 2y + 2 = 0 through A(2, 2) and B(0, 1), and the circle about C(2, 2) through R(4, 2): the
+    // figures of invert_line_off_centre_b and invert_circle_off_centre_a.
+    movePointer(testDisplay, window, 10, 10);
+    typeKey(testDisplay, '2');
+    const ProgramCase& lineProgram = programCase("invert_line_off_centre_b");
+    const std::string lineText = std::string(lineProgram.text) + "\n";
+    EXPECT_EQ(readText(guard.child, lineText.size()), lineText);
+    frame = frameWhen(window, [&](const Image& f) { return countColour(f, bluePixel) > 600; });
+    const Shape lineImage = lineProgram.figure.shapes[1];
+    expectFigure(
+        frame,
+        {-8,
+         -8,
+         8,
+         8,
+         {k, lineImage, lineShape(2, 2, -2, -1, bluePixel), o, dotShape(2, 2, bluePixel), dotShape(0, 1, bluePixel)}},
+        "line");
+
+    typeKey(testDisplay, '3');
+    const ProgramCase& circleProgram = programCase("invert_circle_off_centre_a");
+    const std::string circleText = std::string(circleProgram.text) + "\n";
+    EXPECT_EQ(readText(guard.child, circleText.size()), circleText);
+    const Shape circle = circleProgram.figure.shapes[1];
+    const Shape circleImage = circleProgram.figure.shapes[2];
+    frame = frameWhen(window, [&](const Image& f) { return countColour(f, bluePixel) < 600; });
+    expectFigure(frame,
+                 {-8, -8, 8, 8, {k, circle, circleImage, o, dotShape(2, 2, bluePixel), dotShape(4, 2, bluePixel)}},
+                 "circle");
+
+    typeKey(testDisplay, 'q');
+    int status = 0;
+    ASSERT_TRUE(waitChild(guard.child, 20.0, &status)) << "q did not end it";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(readOutput(guard.child, 0.5), "") << "nothing more is printed";
+}
+
+} // namespace
