@@ -2,12 +2,18 @@
 // One measured run for bench/run: starts a program with the frame shim preloaded on a given X display, and
 // prints the seconds from its start to its first frame on screen, its resident peak then (kB), and the median
 // seconds of one repaint (from the frame's glClear to its swap) over repaints asked for by Expose events.
+// With --drag X Y it drags what lies at the window's pixel (X, Y) instead, with the left button held, and prints
+// the median seconds from a motion event to the swap of its frame, the same from an Expose event (a bare repaint
+// of the same window), the resident size after 100 and after 10,000 motion events (kB), and the clock ticks of
+// CPU it uses in the seconds after the button is released.
 #include "xharness.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -16,20 +22,24 @@
 
 namespace {
 
-const char* const title = "Geometrija - prikaz zadatka";
-
 struct FrameLog {
     std::string renderer;
     double firstShown = -1.0;
     long peakKiB = -1;
     std::vector<double> frameSeconds; ///< each frame, from its glClear to its swap
+    std::vector<double> frameShown;   ///< each frame, when its swap returned
 };
 
-FrameLog readLog(const std::string& path) {
-    FrameLog log;
-    std::ifstream in(path);
+// Reads the lines the shim has added since the last call (the file only grows).
+void readNewLines(std::ifstream& in, FrameLog& log) {
+    in.clear();
     std::string line;
+    std::streampos start = in.tellg();
     while (std::getline(in, line)) {
+        if (in.eof()) { // a line still being written: read it again next time
+            break;
+        }
+        start = in.tellg();
         std::istringstream fields(line);
         std::string kind;
         fields >> kind;
@@ -38,14 +48,16 @@ FrameLog readLog(const std::string& path) {
         } else if (kind == "first") {
             fields >> log.firstShown >> log.peakKiB;
         } else if (kind == "frame") {
-            double start = 0.0;
+            double begun = 0.0;
             double shown = 0.0;
-            if (fields >> start >> shown) {
-                log.frameSeconds.push_back(shown - start);
+            if (fields >> begun >> shown) {
+                log.frameSeconds.push_back(shown - begun);
+                log.frameShown.push_back(shown);
             }
         }
     }
-    return log;
+    in.clear();
+    in.seekg(start);
 }
 
 int fail(const char* why, Child& child) {
@@ -54,15 +66,79 @@ int fail(const char* why, Child& child) {
     return 1;
 }
 
+// The median of the values (which it reorders).
+double median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + long(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+// Waits until the shim has logged one more frame than before; false after the timeout.
+bool waitForNextFrame(std::ifstream& in, FrameLog& log, std::size_t before, double timeoutSeconds) {
+    const double until = now() + timeoutSeconds;
+    while (log.frameShown.size() == before && now() < until) {
+        pause(0.0002);
+        readNewLines(in, log);
+    }
+    return log.frameShown.size() > before;
+}
+
+// Seconds from each of count events, sent one at a time, to the swap of the frame it caused.
+std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, const std::function<void(int)>& send) {
+    std::vector<double> seconds;
+    for (int i = 0; i < count; ++i) {
+        const std::size_t before = log.frameShown.size();
+        const double sent = now();
+        send(i);
+        if (!waitForNextFrame(in, log, before, 10.0)) {
+            break;
+        }
+        seconds.push_back(log.frameShown.back() - sent);
+    }
+    return seconds;
+}
+
+long residentKiB(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::atol(line.c_str() + 6);
+        }
+    }
+    return -1;
+}
+
+// User and system clock ticks of the process.
+long cpuTicks(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    std::string field;
+    long ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        ticks += i >= 14 ? std::atol(field.c_str()) : 0;
+    }
+    return ticks;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    int dragX = -1;
+    int dragY = -1;
+    if (argc > 3 && std::string(argv[1]) == "--drag") {
+        dragX = std::atoi(argv[2]);
+        dragY = std::atoi(argv[3]);
+        argv += 3;
+        argc -= 3;
+    }
     if (argc < 5) {
-        std::fprintf(stderr, "usage: %s DISPLAY SHIM PROGRAM REPAINTS [PROGRAM ARGUMENTS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--drag X Y] DISPLAY SHIM PROGRAM REPAINTS|MOTIONS [PROGRAM ARGUMENTS...]\n",
+                     argv[0]);
         return 2;
     }
     const std::string display = argv[1];
-    const int repaints = std::atoi(argv[4]);
+    const int count = std::atoi(argv[4]);
     const char* tmp = std::getenv("TMPDIR");
     std::string logPath = std::string(tmp ? tmp : "/tmp") + "/frame_bench_XXXXXX";
     close(mkstemp(logPath.data()));
@@ -79,47 +155,75 @@ int main(int argc, char** argv) {
     Child child = startChild(argv[3], std::vector<std::string>(argv + 5, argv + argc), display, true);
     unsetenv("LD_PRELOAD");
 
+    std::ifstream in(logPath);
     FrameLog log;
     const double deadline = started + 60.0;
-    while ((log = readLog(logPath)).firstShown < 0.0 && now() < deadline) {
+    while (log.firstShown < 0.0 && now() < deadline) {
         pause(0.0005);
+        readNewLines(in, log);
     }
     if (log.firstShown < 0.0) {
         return fail("no first frame", child);
     }
-    const Window window = findWindow(x, title);
+    const Window window = findNamedWindow(x);
     if (!window) {
         return fail("no window", child);
     }
     // Let the start-up repaints settle, then ask for each repaint alone.
     pause(0.3);
-    const std::size_t startFrames = readLog(logPath).frameSeconds.size();
-    for (int i = 0; i < repaints; ++i) {
-        const std::size_t before = readLog(logPath).frameSeconds.size();
-        exposeWindow(x, window);
-        const double until = now() + 10.0;
-        while (readLog(logPath).frameSeconds.size() == before && now() < until) {
-            pause(0.0005);
+    readNewLines(in, log);
+    const std::size_t startFrames = log.frameSeconds.size();
+    const auto expose = [&](int) { exposeWindow(x, window); };
+
+    if (dragX < 0) {
+        eventToFrame(in, log, count, expose);
+        closeWindow(x, window);
+        int status = 0;
+        if (!waitChild(child, 20.0, &status)) {
+            return fail("did not end", child);
         }
-    }
-    log = readLog(logPath);
-    closeWindow(x, window);
-    int status = 0;
-    if (!waitChild(child, 20.0, &status)) {
-        return fail("did not end", child);
+        const std::vector<double> repaints(log.frameSeconds.begin() + long(startFrames), log.frameSeconds.end());
+        if (int(repaints.size()) < count) {
+            std::fprintf(stderr, "frame_bench: %zu of %d repaints\n", repaints.size(), count);
+            return fail("repaints missing", child);
+        }
+        std::printf("%.6f %ld %.6f %s\n", log.firstShown - started, log.peakKiB, median(repaints),
+                    log.renderer.c_str());
+    } else {
+        // The baseline: as many bare repaints of the same window as there are timed motions. Then a hand drags
+        // what lies at (X, Y) back and forth by 5 pixels, so that every motion moves it and is drawn: 100 motions,
+        // then the timed ones, then on to 10,000.
+        const std::vector<double> bare = eventToFrame(in, log, count, expose);
+        movePointer(x, window, dragX, dragY);
+        pressButton(x, 1, true);
+        const auto motion = [&](int i) { movePointer(x, window, dragX + (i % 2 == 0 ? 5 : -5), dragY); };
+        const int warmUp = 100;
+        const int total = 10000;
+        const std::size_t warmedUp = eventToFrame(in, log, warmUp, motion).size();
+        const long after100 = residentKiB(child.pid);
+        const std::vector<double> moved = eventToFrame(in, log, count, motion);
+        const std::size_t rest = eventToFrame(in, log, total - warmUp - count, motion).size();
+        const long after10000 = residentKiB(child.pid);
+        if (warmedUp + moved.size() + rest < std::size_t(total)) {
+            return fail("a motion was not drawn", child);
+        }
+        pressButton(x, 1, false);
+        pause(1.0);
+        const long ticks = cpuTicks(child.pid);
+        pause(3.0);
+        const long idleTicks = cpuTicks(child.pid) - ticks;
+        closeWindow(x, window);
+        int status = 0;
+        if (!waitChild(child, 20.0, &status)) {
+            return fail("did not end", child);
+        }
+        if (int(moved.size()) < count || int(bare.size()) < count) {
+            return fail("frames missing", child);
+        }
+        std::printf("%.6f %.6f %ld %ld %ld\n", median(moved), median(bare), after100, after10000, idleTicks);
     }
     killChild(child);
     closeDisplay(x);
     unlink(logPath.c_str());
-
-    std::vector<double> repaintSeconds(log.frameSeconds.begin() + long(startFrames), log.frameSeconds.end());
-    if (int(repaintSeconds.size()) < repaints) {
-        std::fprintf(stderr, "frame_bench: %zu of %d repaints\n", repaintSeconds.size(), repaints);
-        return 1;
-    }
-    std::nth_element(repaintSeconds.begin(), repaintSeconds.begin() + long(repaintSeconds.size() / 2),
-                     repaintSeconds.end());
-    std::printf("%.6f %ld %.6f %s\n", log.firstShown - started, log.peakKiB, repaintSeconds[repaintSeconds.size() / 2],
-                log.renderer.c_str());
     return 0;
 }

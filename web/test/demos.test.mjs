@@ -19,6 +19,7 @@ const pages = path.join(repository, 'build/web');
 const nativeFrames = path.join(repository, 'docs/images');
 
 const title = 'Geometrija - prikaz zadatka';
+const explorerTitle = 'Geometrija - istrazivanje inverzije';
 const width = 1024;
 const height = 700;
 
@@ -45,8 +46,19 @@ const point = (x, y, colour) => ({ kind: 'point', x, y, colour });
 const line = (x, y, dx, dy, colour) => ({ kind: 'line', x, y, dx, dy, colour });
 const circle = (x, y, radius, colour) => ({ kind: 'circle', x, y, radius, colour });
 
+// The explorer's view never moves: it frames this box whatever its figure.
+const explorerBox = { minX: -8, minY: -8, maxX: 8, maxY: 8 };
+
 // k and O come first in every scene; each row adds the program's objects in the order it adds them.
 const demos = [
+    {
+        name: 'inversion_explorer',
+        title: explorerTitle,
+        sentence: 'Drag a point, a line or a circle and watch its image; the explanation follows the case.',
+        text: 'Tacka P je unutar kruga k, pa je njena slika P\' van kruga k, na polupravoj OP.\n',
+        objects: [point(2, 2, blue), point(6.25, 6.25, red)],
+        box: explorerBox,
+    },
     {
         name: 'invert_point_inside',
         sentence: 'P(2, 2) lies inside k; its image (6.25, 6.25) lies outside k, on the same ray from O.',
@@ -136,8 +148,9 @@ function drawOrder(objects) {
     return ['circle', 'line', 'point'].flatMap((kind) => all.filter((object) => object.kind === kind));
 }
 
-/// Maps scene coordinates to pixel coordinates (x right, y down from the top-left corner of the canvas).
-function projection(objects) {
+/// Maps scene coordinates to pixel coordinates (x right, y down from the top-left corner of the canvas), for the
+/// camera framed on the objects or on the given box.
+function projection(objects, fixedBox) {
     const box = { minX: 1024, minY: 700, maxX: 0, maxY: 0 };
     const grow = (x, y) => {
         box.minX = Math.min(box.minX, x);
@@ -152,6 +165,9 @@ function projection(objects) {
         } else if (object.kind === 'point') {
             grow(object.x, object.y);
         }
+    }
+    if (fixedBox) {
+        Object.assign(box, fixedBox);
     }
     const cx = (box.minX + box.maxX) / 2;
     const cy = (box.minY + box.maxY) / 2;
@@ -223,9 +239,9 @@ function near(image, x, y, colour, radius) {
 const same = (a, b) => a.kind === b.kind && ['x', 'y', 'dx', 'dy', 'radius'].every((key) => a[key] === b[key]);
 
 /// Every breach of the drawing rules in the canvas image, as readable lines; none for a correct frame.
-function ruleBreaches(image, objects) {
+function ruleBreaches(image, objects, box) {
     const drawn = drawOrder(objects);
-    const camera = projection(drawn);
+    const camera = projection(drawn, box);
     const breaches = [];
     const label = (object) => `${colourNames.get(String(object.colour))} ${object.kind} (${object.x}, ${object.y})`;
 
@@ -373,15 +389,23 @@ after(async () => {
     }
 });
 
-/// Opens a demo's page and waits until its program has ended or has drawn its first frame.
-async function openDemo(name) {
+/// Waits until the page has drawn what its program last asked for: GLUT draws on the next animation frame.
+const nextFrame = (page) =>
+    page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+
+/// Opens a demo's page and waits until its program has ended or has drawn its first frame; act, when given, then
+/// works the page before it is read.
+async function openDemo(name, act) {
     const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     await page.goto(`${origin}/${name}.html`);
     await page.waitForSelector('#canvas:not([hidden]), #status:not([hidden])');
-    // The first frame is drawn on the next animation frame after main hands over to the GLUT loop.
-    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    await nextFrame(page);
+    if (act) {
+        await act(page);
+        await nextFrame(page);
+    }
     const state = await page.evaluate(() => ({
         title: document.title,
         text: document.getElementById('console').innerText,
@@ -423,7 +447,7 @@ for (const demo of demos) {
 
         test('shows the title and the console text byte for byte', () => {
             assert.deepEqual(shown.errors, []);
-            assert.equal(shown.title, title);
+            assert.equal(shown.title, demo.title ?? title);
             assert.equal(shown.text, demo.text);
         });
 
@@ -440,7 +464,7 @@ for (const demo of demos) {
             assert.deepEqual([shown.canvas.width, shown.canvas.height, shown.canvas.box.width, shown.canvas.box.height],
                 [width, height, width, height]);
             assert.deepEqual([shown.frame.width, shown.frame.height], [width, height]);
-            assert.deepEqual(ruleBreaches(shown.frame, demo.objects), []);
+            assert.deepEqual(ruleBreaches(shown.frame, demo.objects, demo.box), []);
         });
 
         test(`differs from the native frame in at most ${nativeDifferenceBound} pixels`, (t) => {
@@ -452,3 +476,19 @@ for (const demo of demos) {
         });
     });
 }
+
+test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.5)', async () => {
+    const camera = projection([], explorerBox);
+    const shown = await openDemo('inversion_explorer', async (page) => {
+        const box = await page.locator('#canvas').boundingBox();
+        // The pointer at the centre of the pixel that holds the scene point.
+        const at = (x, y) => camera.at(x, y).map((v, i) => Math.floor(v) + 0.5 + (i === 0 ? box.x : box.y));
+        await page.mouse.move(...at(2, 2));
+        await page.mouse.down();
+        await page.mouse.move(...at(1, 3), { steps: 8 });
+        await page.mouse.up();
+    });
+    assert.deepEqual(shown.errors, []);
+    assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
+    assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red)], explorerBox), []);
+});
