@@ -46,6 +46,10 @@ void addLine(Line line) {
     sceneLines.push_back(line);
 }
 
+void addSegment(Segment segment) {
+    sceneSegments.push_back(segment);
+}
+
 void clearScene() {
     scenePoints.clear();
     sceneSegments.clear();

@@ -77,6 +77,9 @@ void addCircle(Circle c, ColourCode colour);
 /// Appends a copy of line with its own colour. Lines are infinite, so SceneBounds does not change.
 void addLine(Line line);
 
+/// Appends a copy of segment with its own colour. The ten programs add none; SceneBounds does not change.
+void addSegment(Segment segment);
+
 /// Empties the four lists and puts SceneBounds back to its starting value, for a program that builds its scene
 /// anew after each change (the ten programs build theirs once). The circle of inversion is kept.
 void clearScene();

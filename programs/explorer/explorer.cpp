@@ -4,6 +4,7 @@
 #include "explorer.h"
 
 #include "circle_inversion.h"
+#include "construction.h"
 #include "inversion.h"
 #include "line_inversion.h"
 #include "point_inversion.h"
@@ -15,7 +16,8 @@
 #include <cstring>
 
 const char* const explorerHelpText =
-    "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, h pomoc, q ili Esc kraj.\n"
+    "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, k sledeci korak konstrukcije, h pomoc,\n"
+    "q ili Esc kraj.\n"
     "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga) i pomerajte je:\n"
     "slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim koordinatama,\n"
     "a prava i krug se lepe tako da prolaze kroz O.\n";
@@ -220,41 +222,45 @@ Line spanView(const Line& line) {
     return Line{{float(px + t * dx), float(py + t * dy)}, {float(dx * scale), float(dy * scale)}, line.colour};
 }
 
-void buildExplorerScene(const GivenFigure& figure, float r) {
-    clearScene();
-    registerCircleOfInversion();
-    const FigureCase shown = figureCase(figure, r);
+// The given figure in Blue: the point P, the line through A and B, or the circle about C through R, with the
+// handles that move it.
+static void addGiven(const GivenFigure& figure) {
     const Point a = figure.first;
     const Point b = figure.second;
-    switch (figure.kind) {
-    case FigureKind::PointFigure:
-        addPoint(a, Blue);
-        if (shown != FigureCase::PointAtCentre) {
-            addPoint(invertPoint(a, r), Red);
-        }
-        return;
-    case FigureKind::LineFigure: {
-        const Point d = direction(a, b);
-        addLine(spanView(Line{a, d, Blue}));
-        addPoint(a, Blue);
-        addPoint(b, Blue);
-        if (shown == FigureCase::LineThroughCentre) {
-            addLine(spanView(Line{a, d, Red}));
-        } else {
-            addCircle(imageOfLine(a, d, inversionCentre, r).circle, Red);
-        }
-        return;
+    if (figure.kind == FigureKind::LineFigure) {
+        addLine(spanView(Line{a, direction(a, b), Blue}));
+    } else if (figure.kind == FigureKind::CircleFigure) {
+        addCircle(givenCircle(figure), Blue);
     }
-    case FigureKind::CircleFigure:
-        break;
-    }
-    const Circle given = givenCircle(figure);
-    addCircle(given, Blue);
     addPoint(a, Blue);
-    addPoint(b, Blue);
-    if (shown == FigureCase::CircleMissesCentre) {
-        addCircle(imageOfCircleMissingCentre(given, r), Red);
+    if (figure.kind != FigureKind::PointFigure) {
+        addPoint(b, Blue);
+    }
+}
+
+// The image in Red, by the line and circle programs' own functions.
+static void addImage(const GivenFigure& figure, FigureCase shown, float r) {
+    const Point a = figure.first;
+    const Point b = figure.second;
+    switch (shown) {
+    case FigureCase::PointAtCentre:
         return;
+    case FigureCase::PointInside:
+    case FigureCase::PointOutside:
+    case FigureCase::PointOnCircle:
+        addPoint(invertPoint(a, r), Red);
+        return;
+    case FigureCase::LineThroughCentre:
+        addLine(spanView(Line{a, direction(a, b), Red}));
+        return;
+    case FigureCase::LineMissesCentre:
+        addCircle(imageOfLine(a, direction(a, b), inversionCentre, r).circle, Red);
+        return;
+    case FigureCase::CircleMissesCentre:
+        addCircle(imageOfCircleMissingCentre(givenCircle(figure), r), Red);
+        return;
+    case FigureCase::CircleThroughCentre:
+        break;
     }
     // D, opposite O, and E, a quarter turn on from D: both as far from O as the circle allows, so that their
     // images, and the line through them, are well fixed.
@@ -264,6 +270,15 @@ void buildExplorerScene(const GivenFigure& figure, float r) {
     addPoint(image.image1, Red);
     addPoint(image.image2, Red);
     addLine(spanView(image.line));
+}
+
+void buildExplorerScene(const GivenFigure& figure, float r, int steps) {
+    clearScene();
+    registerCircleOfInversion();
+    const FigureCase shown = figureCase(figure, r);
+    addGiven(figure);
+    addConstruction(figure, shown, steps, r);
+    addImage(figure, shown, r);
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {
@@ -286,8 +301,19 @@ static void printCase(Explorer& explorer) {
 void showFigure(Explorer& explorer, FigureKind kind) {
     explorer.current = kind;
     explorer.dragged = -1;
+    explorer.steps = 0;
     buildExplorerScene(currentFigure(explorer), inversionRadius);
     printCase(explorer);
+}
+
+void nextStep(Explorer& explorer) {
+    const FigureCase shown = figureCase(currentFigure(explorer), inversionRadius);
+    if (explorer.steps == stepCount(shown)) {
+        explorer.steps = 0;
+    } else {
+        printLine(stepText(shown, ++explorer.steps));
+    }
+    buildExplorerScene(currentFigure(explorer), inversionRadius, explorer.steps);
 }
 
 void resetFigure(Explorer& explorer) {
@@ -311,8 +337,13 @@ bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
         return false;
     }
     figure = moved;
-    buildExplorerScene(figure, inversionRadius);
-    if (figureCase(figure, inversionRadius) != explorer.shownCase) {
+    // A drag within the case keeps the steps shown, drawn anew for the new position; another case starts afresh.
+    const bool caseChanged = figureCase(figure, inversionRadius) != explorer.shownCase;
+    if (caseChanged) {
+        explorer.steps = 0;
+    }
+    buildExplorerScene(figure, inversionRadius, explorer.steps);
+    if (caseChanged) {
         printCase(explorer);
     }
     return true;

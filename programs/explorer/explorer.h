@@ -60,8 +60,9 @@ GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double 
 /// piece reaches far beyond any window.
 Line spanView(const Line& line);
 
-/// Clears the store and fills it with k and O, the figure and its handles in Blue, and its image in Red.
-void buildExplorerScene(const GivenFigure& figure, float r);
+/// Clears the store and fills it with k and O, the figure and its handles in Blue, the first steps of its
+/// construction in Green, and its image in Red.
+void buildExplorerScene(const GivenFigure& figure, float r, int steps = 0);
 
 /// What the explorer shows and what it is doing.
 struct Explorer {
@@ -70,6 +71,7 @@ struct Explorer {
     FigureKind current = FigureKind::PointFigure;
     int dragged = -1;                               ///< the handle being dragged, or -1
     FigureCase shownCase = FigureCase::PointInside; ///< the case last printed
+    int steps = 0;                                  ///< steps of the construction shown
 };
 
 /// The figure on show.
@@ -91,6 +93,9 @@ bool dragTo(Explorer& explorer, Point q, double unitsPerPixel);
 /// The button released at q: the last move of the drag; then, for the point P other than O, prints P, P' and
 /// |OP| * |OP'|. Returns whether the figure changed.
 bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel);
+
+/// The next step of the construction of the figure's case (key k), printed and drawn; after the last step, none.
+void nextStep(Explorer& explorer);
 
 /// The short help of the key h.
 extern const char* const explorerHelpText;

@@ -1,6 +1,8 @@
 // inversion_explorer.cpp
 // Drag a point, a line or a circle and watch its image under inversion in k, with the explanation of its case.
+#include "construction.h"
 #include "explorer.h"
+#include "labels.h"
 #include "render.h"
 #include "viewer.h"
 
@@ -29,6 +31,7 @@ static double scale() {
 static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScene(1.0 / scale());
+    drawLabels(figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius), scale());
     glFlush();
     glutSwapBuffers();
 }
@@ -69,6 +72,9 @@ static void keyboard(unsigned char key, int, int) {
         break;
     case 'r':
         resetFigure(explorer);
+        break;
+    case 'k':
+        nextStep(explorer);
         break;
     case 'h':
         writeText(explorerHelpText);

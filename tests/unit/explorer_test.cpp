@@ -1,6 +1,8 @@
 // explorer_test.cpp
 // The explorer's rules without a window: the case of each figure, how a dragged handle snaps (each zone at its exact
-// edge), which handle a press takes, and a scene with nothing OpenGL cannot draw.
+// edge), which handle a press takes, a scene with nothing OpenGL cannot draw, and the constructions against geometry
+// computed here.
+#include "construction.h"
 #include "explorer.h"
 #include "fresh_scene.h"
 
@@ -161,5 +163,114 @@ TEST_F(FreshScene, NearDegenerateFiguresGiveFiniteScenes) {
         for (double v : values) {
             EXPECT_TRUE(std::isfinite(v)) << "(" << f.first.x << ", " << f.first.y << ")";
         }
+    }
+}
+
+// ---- The construction, against geometry computed here in double ----
+
+struct Vec {
+    double x, y;
+};
+
+static Vec vec(Point p) {
+    return {p.x, p.y};
+}
+
+static Vec imageOf(Vec p) {
+    const double s = 25.0 / (p.x * p.x + p.y * p.y);
+    return {p.x * s, p.y * s};
+}
+
+// The meeting point of the lines a1 + s d1 and a2 + t d2.
+static Vec meeting(Vec a1, Vec d1, Vec a2, Vec d2) {
+    const double s = ((a2.x - a1.x) * d2.y - (a2.y - a1.y) * d2.x) / (d1.x * d2.y - d1.y * d2.x);
+    return {a1.x + s * d1.x, a1.y + s * d1.y};
+}
+
+static double apart(Vec a, Vec b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// Float rounding of a few steps, relative to the size of what is compared.
+constexpr double constructionTolerance = 1e-5;
+
+static const Circle* redCircle() {
+    for (const Circle& c : sceneCircles) {
+        if (c.colour == Red) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(FreshScene, EachConstructionEndsOnTheImageTheExplorerDraws) {
+    inversionRadius = r;
+    // P inside and outside k: T1 and T2 lie on k; inside, the tangents there meet at P'; outside, their chord
+    // crosses OP at P'.
+    for (Point p : {Point{2, 2}, Point{-0.5f, 3}, Point{5.5f, 3}, Point{0, -7}}) {
+        SCOPED_TRACE(testing::Message() << "P(" << p.x << ", " << p.y << ")");
+        const std::array<Point, 2> t = contactPoints(p, r);
+        const Vec t1 = vec(t[0]), t2 = vec(t[1]), image = imageOf(vec(p));
+        EXPECT_NEAR(std::hypot(t1.x, t1.y), 5.0, 5.0 * constructionTolerance);
+        EXPECT_NEAR(std::hypot(t2.x, t2.y), 5.0, 5.0 * constructionTolerance);
+        const Vec met = std::hypot(p.x, p.y) < 5.0 ? meeting(t1, {-t1.y, t1.x}, t2, {-t2.y, t2.x})
+                                                   : meeting(t1, {t2.x - t1.x, t2.y - t1.y}, {0, 0}, vec(p));
+        EXPECT_LE(apart(met, image), constructionTolerance * std::hypot(image.x, image.y));
+        buildExplorerScene(GivenFigure{FigureKind::PointFigure, p, p}, r, 4);
+        EXPECT_LE(apart(vec(scenePoints.back()), image), constructionTolerance * std::hypot(image.x, image.y));
+    }
+    // P on k and P at O: one step, nothing to construct.
+    for (Point p : {Point{3, 4}, Point{0, 0}}) {
+        const std::array<Point, 2> t = contactPoints(p, r);
+        EXPECT_TRUE(t[0].x == p.x && t[0].y == p.y && t[1].x == p.x && t[1].y == p.y);
+        const GivenFigure figure{FigureKind::PointFigure, p, p};
+        EXPECT_EQ(stepCount(figureCase(figure, r)), 1);
+        buildExplorerScene(figure, r, 1);
+        EXPECT_TRUE(sceneLines.empty() && sceneSegments.empty() && sceneCircles.size() == 1u);
+    }
+    // A line missing O: the circle on the diameter OF' is the image circle.
+    for (const auto& ab : {std::array<Point, 2>{Point{2, 2}, Point{0, 1}}, {Point{7, 7}, Point{6, 8}}}) {
+        const Vec a = vec(ab[0]), b = vec(ab[1]), d{b.x - a.x, b.y - a.y};
+        const Vec foot = vec(footOfPerpendicular(ab[0], ab[1]));
+        EXPECT_NEAR((foot.x - a.x) * d.y - (foot.y - a.y) * d.x, 0.0, constructionTolerance);
+        EXPECT_NEAR(foot.x * d.x + foot.y * d.y, 0.0, constructionTolerance);
+        const Vec far = imageOf(foot);
+        buildExplorerScene(GivenFigure{FigureKind::LineFigure, ab[0], ab[1]}, r, 3);
+        ASSERT_NE(redCircle(), nullptr);
+        EXPECT_LE(apart(vec(redCircle()->centre), {far.x / 2, far.y / 2}), constructionTolerance * (1 + foot.x));
+        EXPECT_NEAR(redCircle()->radius, std::hypot(far.x, far.y) / 2, constructionTolerance * redCircle()->radius);
+    }
+    // A circle missing O, C at O among them: D and E lie on the circle and on the line OC (the x-axis for C at
+    // O), and the circle on the diameter D'E' is the image circle.
+    for (const auto& cr : {std::array<Point, 2>{Point{2, 2}, Point{4, 2}},
+                           {Point{0, 0}, Point{0, 2}},
+                           {Point{-1, 0.5f}, Point{-1, 3}}}) {
+        SCOPED_TRACE(testing::Message() << "C(" << cr[0].x << ", " << cr[0].y << ")");
+        const Circle circle{cr[0], float(std::hypot(cr[1].x - cr[0].x, cr[1].y - cr[0].y))};
+        const std::array<Point, 2> de = pointsOnLineOC(circle);
+        const Vec c = vec(cr[0]), along = c.x == 0 && c.y == 0 ? Vec{1, 0} : c;
+        for (Point q : de) {
+            EXPECT_NEAR(apart(vec(q), c), circle.radius, constructionTolerance);
+            EXPECT_NEAR(q.x * along.y - q.y * along.x, 0.0, constructionTolerance);
+        }
+        const Vec d = imageOf(vec(de[0])), e = imageOf(vec(de[1]));
+        buildExplorerScene(GivenFigure{FigureKind::CircleFigure, cr[0], cr[1]}, r, 3);
+        ASSERT_NE(redCircle(), nullptr);
+        EXPECT_LE(apart(vec(redCircle()->centre), {(d.x + e.x) / 2, (d.y + e.y) / 2}),
+                  constructionTolerance * redCircle()->radius);
+        EXPECT_NEAR(redCircle()->radius, apart(d, e) / 2, constructionTolerance * redCircle()->radius);
+    }
+    // A circle through O: D is opposite O, and the image line passes through D' at right angles to OC.
+    {
+        const GivenFigure figure{FigureKind::CircleFigure, {2, 2}, {4, 0}};
+        const Vec d = vec(pointsOnLineOC(Circle{{2, 2}, float(std::sqrt(8.0))})[0]);
+        EXPECT_LE(apart(d, {4, 4}), constructionTolerance);
+        buildExplorerScene(figure, r, 3);
+        const Line& image = sceneLines.back();
+        ASSERT_EQ(image.colour, Red);
+        const Vec dImage = imageOf(d), at = vec(image.point), along = vec(image.direction);
+        const double length = std::hypot(along.x, along.y);
+        EXPECT_NEAR(((dImage.x - at.x) * along.y - (dImage.y - at.y) * along.x) / length, 0.0, constructionTolerance);
+        EXPECT_NEAR((along.x * 2 + along.y * 2) / length, 0.0, constructionTolerance);
     }
 }

@@ -1,9 +1,11 @@
 // explorer_window_test.cpp
 // The explorer driven as a student drives it, with real pointer and key events on the virtual display: its window,
-// a drag of P and where the image lands, P dragged onto O, the line and the circle, and every byte it prints.
+// the construction of P's image and P's label, a drag of P and where the image lands, P dragged onto O, the line and
+// the circle, and every byte it prints.
 #include "program_cases.h"
 #include "x_session.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sys/wait.h>
 
@@ -48,12 +50,26 @@ template <class Ready> Image frameWhen(Window window, Ready ready) {
     return frame;
 }
 
+bool same(Pixel a, Pixel b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+// Pixels of the colour within reach of (x, y).
+int countNear(const Image& frame, int x, int y, int reach, Pixel colour) {
+    int count = 0;
+    for (int j = std::max(0, y - reach); j <= std::min(frame.height - 1, y + reach); ++j) {
+        for (int i = std::max(0, x - reach); i <= std::min(frame.width - 1, x + reach); ++i) {
+            count += same(pixelAt(frame, i, j), colour);
+        }
+    }
+    return count;
+}
+
 int countColour(const Image& frame, Pixel colour) {
     int count = 0;
     for (int y = 0; y < frame.height; ++y) {
         for (int x = 0; x < frame.width; ++x) {
-            const Pixel p = pixelAt(frame, x, y);
-            count += p.r == colour.r && p.g == colour.g && p.b == colour.b;
+            count += same(pixelAt(frame, x, y), colour);
         }
     }
     return count;
@@ -69,6 +85,35 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
     expectFigure(frame, explorerStart.figure, "start");
     EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
+
+    // The construction of P(2, 2)'s image, three steps of four: T1 = P + sqrt(17) (-1, 1) / sqrt(2) lies on k
+    // where the perpendicular at P meets it, and the tangent there runs on to P'(6.25, 6.25).
+    movePointer(testDisplay, window, 10, 10);
+    for (int i = 0; i < 3; ++i) {
+        typeKey(testDisplay, 'k');
+    }
+    const std::string steps = "Korak 1: poluprava OP.\n"
+                              "Korak 2: normala na OP u tacki P sece kruznicu k u tackama T1 i T2.\n"
+                              "Korak 3: tangente kruznice k u tackama T1 i T2 seku se u tacki P'.\n";
+    EXPECT_EQ(readText(guard.child, steps.size()), steps);
+    const double h = std::sqrt(17.0 / 2.0);
+    const auto [tangentX, tangentY] = pixelOf(frame, (2 - h + 6.25) / 2, (2 + h + 6.25) / 2);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, tangentX, tangentY, 1, greenPixel) > 0; });
+    EXPECT_GT(countNear(frame, tangentX, tangentY, 1, greenPixel), 0) << "no tangent at T1";
+    // P's name, 14 pixels tall, starts 6 pixels up and to the right of it.
+    const auto [px, py] = pixelOf(frame, 2, 2);
+    int labelPixels = 0;
+    for (int y = py - 22; y <= py - 4; ++y) {
+        labelPixels += countNear(frame, px + 13, y, 8, bluePixel) > 0;
+    }
+    EXPECT_GE(labelPixels, 12) << "no label next to P";
+    // Step 4, then the construction is cleared, with nothing printed.
+    typeKey(testDisplay, 'k');
+    typeKey(testDisplay, 'k');
+    const std::string last = "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.\n";
+    EXPECT_EQ(readText(guard.child, last.size()), last);
+    frame = frameWhen(window, [](const Image& f) { return countColour(f, greenPixel) == 0; });
+    EXPECT_EQ(countColour(frame, greenPixel), 0);
 
     const Shape k = explorerStart.figure.shapes[0];
     const Shape o = explorerStart.figure.shapes[1];

@@ -13,6 +13,7 @@ const Pixel backgroundPixel{230, 230, 204}; // (0.9, 0.9, 0.8) in 8 bits, as Mes
 const Pixel blackPixel{0, 0, 0};
 const Pixel bluePixel{0, 0, 255};
 const Pixel redPixel{255, 0, 0};
+const Pixel greenPixel{0, 255, 0};
 
 /// One drawn object in scene units. Lines run from point - 100 * direction to point + 100 * direction.
 struct Shape {

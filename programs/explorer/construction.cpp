@@ -1,0 +1,288 @@
+// construction.cpp
+// The constructions rest on one fact each: the tangents to k at the ends of a chord perpendicular to OP meet on
+// OP at the image of the chord's foot; the image of a line is fixed by the image of its point nearest to O; the
+// image of a circle by the images of its two points on the line through O and its centre.
+#include "construction.h"
+
+#include "inversion.h"
+#include "point_inversion.h"
+
+#include <cmath>
+
+// Half the length of a drawn ray, in scene units: beyond the edge of any window.
+static const double raySpan = 1000.0;
+
+static Point scaled(Point p, double s) {
+    return Point{float(p.x * s), float(p.y * s)};
+}
+
+static double norm(Point p) {
+    return std::hypot(double(p.x), double(p.y));
+}
+
+// A quarter turn counter-clockwise.
+static Point turned(Point p) {
+    return Point{-p.y, p.x};
+}
+
+static Point towards(Point from, Point to) {
+    return Point{float(double(to.x) - from.x), float(double(to.y) - from.y)};
+}
+
+std::array<Point, 2> contactPoints(Point p, float r) {
+    const double squared = double(p.x) * p.x + double(p.y) * p.y;
+    const double rr = double(r) * r;
+    if (squared == 0.0) {
+        return {Point{}, Point{}};
+    }
+    // The foot of the chord: p itself inside k, its image r^2 / |p|^2 p outside.
+    const double footScale = squared <= rr ? 1.0 : rr / squared;
+    const double fx = p.x * footScale;
+    const double fy = p.y * footScale;
+    const double half = std::sqrt(std::fmax(0.0, rr - (fx * fx + fy * fy)));
+    const double ux = -p.y / std::sqrt(squared);
+    const double uy = p.x / std::sqrt(squared);
+    return {Point{float(fx + half * ux), float(fy + half * uy)}, Point{float(fx - half * ux), float(fy - half * uy)}};
+}
+
+Point footOfPerpendicular(Point a, Point b) {
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    const double squared = dx * dx + dy * dy;
+    if (squared == 0.0) {
+        return a;
+    }
+    const double t = -(a.x * dx + a.y * dy) / squared;
+    return Point{float(a.x + t * dx), float(a.y + t * dy)};
+}
+
+std::array<Point, 2> pointsOnLineOC(const Circle& circle) {
+    const double cx = circle.centre.x;
+    const double cy = circle.centre.y;
+    const double radius = std::fabs(double(circle.radius));
+    const double fromO = std::hypot(cx, cy);
+    const double ux = fromO > 0.0 ? cx / fromO : 1.0;
+    const double uy = fromO > 0.0 ? cy / fromO : 0.0;
+    return {Point{float(cx + radius * ux), float(cy + radius * uy)},
+            Point{float(cx - radius * ux), float(cy - radius * uy)}};
+}
+
+int stepCount(FigureCase figureCase) {
+    switch (figureCase) {
+    case FigureCase::PointInside:
+    case FigureCase::PointOutside:
+        return 4;
+    case FigureCase::LineMissesCentre:
+    case FigureCase::CircleMissesCentre:
+    case FigureCase::CircleThroughCentre:
+        return 3;
+    case FigureCase::PointOnCircle:
+    case FigureCase::PointAtCentre:
+    case FigureCase::LineThroughCentre:
+        break;
+    }
+    return 1;
+}
+
+const char* stepText(FigureCase figureCase, int step) {
+    static const char* const pointInside[] = {
+        "Korak 1: poluprava OP.",
+        "Korak 2: normala na OP u tacki P sece kruznicu k u tackama T1 i T2.",
+        "Korak 3: tangente kruznice k u tackama T1 i T2 seku se u tacki P'.",
+        "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.",
+    };
+    static const char* const pointOutside[] = {
+        "Korak 1: poluprava OP.",
+        "Korak 2: krug nad precnikom OP sece kruznicu k u tackama T1 i T2, pa su PT1 i PT2 tangente iz tacke P.",
+        "Korak 3: tetiva T1T2 sece polupravu OP u tacki P'.",
+        "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.",
+    };
+    static const char* const lineMisses[] = {
+        "Korak 1: normala iz tacke O na pravu AB sece je u tacki F.",
+        "Korak 2: F' je slika tacke F.",
+        "Korak 3: slika prave AB je krug nad precnikom OF'.",
+    };
+    static const char* const circleMisses[] = {
+        "Korak 1: prava OC sece krug u tackama D i E.",
+        "Korak 2: D' i E' su slike tacaka D i E.",
+        "Korak 3: slika kruga je krug nad precnikom D'E'.",
+    };
+    static const char* const circleThrough[] = {
+        "Korak 1: prava OC sece krug jos u tacki D.",
+        "Korak 2: D' je slika tacke D.",
+        "Korak 3: slika kruga je prava kroz D' normalna na OC.",
+    };
+    const int i = step - 1;
+    switch (figureCase) {
+    case FigureCase::PointInside:
+        return pointInside[i];
+    case FigureCase::PointOutside:
+        return pointOutside[i];
+    case FigureCase::LineMissesCentre:
+        return lineMisses[i];
+    case FigureCase::CircleMissesCentre:
+        return circleMisses[i];
+    case FigureCase::CircleThroughCentre:
+        return circleThrough[i];
+    case FigureCase::LineThroughCentre:
+        return "Prava AB prolazi kroz O, pa je sama sebi slika.";
+    case FigureCase::PointOnCircle:
+    case FigureCase::PointAtCentre:
+        break;
+    }
+    return caseText(figureCase);
+}
+
+static void addGreenLine(Point at, Point direction) {
+    addLine(spanView(Line{at, direction, Green}));
+}
+
+static void addGreenSegment(Point start, Point end) {
+    addSegment(Segment{start, end, Green});
+}
+
+// The construction of P's image: the ray OP; the points T1 and T2 of k on the chord of contact; then the tangents
+// at them (P inside) or the chord itself (P outside).
+static void addPointConstruction(Point p, bool inside, int steps, float r) {
+    addGreenSegment(Point{}, scaled(p, raySpan / norm(p)));
+    if (steps < 2) {
+        return;
+    }
+    const std::array<Point, 2> t = contactPoints(p, r);
+    if (inside) {
+        addGreenLine(p, turned(p));
+    } else {
+        addCircle(Circle{scaled(p, 0.5), float(norm(p) * 0.5)}, Green);
+        addGreenLine(p, towards(p, t[0]));
+        addGreenLine(p, towards(p, t[1]));
+    }
+    addPoint(t[0], Green);
+    addPoint(t[1], Green);
+    if (steps < 3) {
+        return;
+    }
+    if (inside) {
+        addGreenLine(t[0], turned(t[0]));
+        addGreenLine(t[1], turned(t[1]));
+    } else {
+        addGreenSegment(t[0], t[1]);
+    }
+}
+
+void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps, float r) {
+    if (steps < 1) {
+        return;
+    }
+    const Point a = figure.first;
+    const Point b = figure.second;
+    const Circle given{a, float(std::hypot(double(b.x) - a.x, double(b.y) - a.y))};
+    switch (figureCase) {
+    case FigureCase::PointInside:
+    case FigureCase::PointOutside:
+        addPointConstruction(a, figureCase == FigureCase::PointInside, steps, r);
+        return;
+    case FigureCase::LineMissesCentre: {
+        const Point foot = footOfPerpendicular(a, b);
+        addGreenLine(Point{}, turned(towards(a, b)));
+        addPoint(foot, Green);
+        if (steps >= 2) {
+            addPoint(invertPoint(foot, r), Green);
+        }
+        if (steps >= 3) {
+            addGreenSegment(Point{}, invertPoint(foot, r));
+        }
+        return;
+    }
+    case FigureCase::CircleMissesCentre:
+    case FigureCase::CircleThroughCentre: {
+        const bool through = figureCase == FigureCase::CircleThroughCentre;
+        const std::array<Point, 2> de = pointsOnLineOC(given);
+        addGreenLine(Point{}, a.x == 0.0f && a.y == 0.0f ? Point{1.0f, 0.0f} : a);
+        addPoint(de[0], Green);
+        if (!through) {
+            addPoint(de[1], Green);
+        }
+        if (steps >= 2) {
+            addPoint(invertPoint(de[0], r), Green);
+            if (!through) {
+                addPoint(invertPoint(de[1], r), Green);
+            }
+        }
+        if (steps >= 3 && !through) {
+            addGreenSegment(invertPoint(de[0], r), invertPoint(de[1], r));
+        }
+        return;
+    }
+    case FigureCase::PointOnCircle:
+    case FigureCase::PointAtCentre:
+    case FigureCase::LineThroughCentre:
+        break;
+    }
+}
+
+std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r) {
+    const Point a = figure.first;
+    const Point b = figure.second;
+    std::vector<Label> labels{{"k", Point{0.0f, r}, Black}, {"O", Point{}, Black}};
+    switch (figure.kind) {
+    case FigureKind::PointFigure:
+        labels.push_back({"P", a, Blue});
+        if (steps >= 2 && stepCount(figureCase) == 4) {
+            const std::array<Point, 2> t = contactPoints(a, r);
+            labels.push_back({"T1", t[0], Green});
+            labels.push_back({"T2", t[1], Green});
+        }
+        // The construction names P' at its last step.
+        if (figureCase != FigureCase::PointAtCentre && (steps == 0 || steps == stepCount(figureCase))) {
+            labels.push_back({"P'", invertPoint(a, r), Red});
+        }
+        break;
+    case FigureKind::LineFigure:
+        labels.push_back({"A", a, Blue});
+        labels.push_back({"B", b, Blue});
+        if (figureCase == FigureCase::LineMissesCentre && steps >= 1) {
+            const Point foot = footOfPerpendicular(a, b);
+            labels.push_back({"F", foot, Green});
+            if (steps >= 2) {
+                labels.push_back({"F'", invertPoint(foot, r), Green});
+            }
+        }
+        break;
+    case FigureKind::CircleFigure: {
+        labels.push_back({"C", a, Blue});
+        labels.push_back({"R", b, Blue});
+        if (steps < 1) {
+            break;
+        }
+        const bool through = figureCase == FigureCase::CircleThroughCentre;
+        const std::array<Point, 2> de =
+            pointsOnLineOC(Circle{a, float(std::hypot(double(b.x) - a.x, double(b.y) - a.y))});
+        labels.push_back({"D", de[0], Green});
+        if (!through) {
+            labels.push_back({"E", de[1], Green});
+        }
+        if (steps >= 2) {
+            labels.push_back({"D'", invertPoint(de[0], r), Green});
+            if (!through) {
+                labels.push_back({"E'", invertPoint(de[1], r), Green});
+            }
+        }
+        break;
+    }
+    }
+    // Where two named points coincide (P on k is its own image up to rounding, P at O), only the later name is
+    // drawn.
+    std::vector<Label> shown;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        bool covered = false;
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            const double apart =
+                std::hypot(double(labels[j].at.x) - labels[i].at.x, double(labels[j].at.y) - labels[i].at.y);
+            covered = covered || apart <= 1e-5 * (1.0 + norm(labels[i].at));
+        }
+        if (!covered) {
+            shown.push_back(labels[i]);
+        }
+    }
+    return shown;
+}
