@@ -11,16 +11,16 @@
 
 namespace {
 
-// The window's pixel that holds the scene point (x, y).
-std::pair<int, int> pixelOf(const Image& frame, double x, double y) {
-    const Spot s = project(viewOf(explorerStart.figure, frame.width, frame.height), x, y);
-    return {int(std::floor(s.column)), int(std::floor(s.row))};
+// Where the scene point (x, y) lands in the frame.
+Spot spotOf(const Image& frame, double x, double y) {
+    return project(viewOf(explorerStart.figure, frame.width, frame.height), x, y);
 }
 
 // Drags with the left button from one scene point to another in a few steps, as a hand does.
 void drag(Window window, const Image& frame, double fromX, double fromY, double toX, double toY) {
-    const auto [x0, y0] = pixelOf(frame, fromX, fromY);
-    const auto [x1, y1] = pixelOf(frame, toX, toY);
+    const Spot from = spotOf(frame, fromX, fromY);
+    const Spot to = spotOf(frame, toX, toY);
+    const int x0 = int(from.column), y0 = int(from.row), x1 = int(to.column), y1 = int(to.row);
     movePointer(testDisplay, window, x0, y0);
     pressButton(testDisplay, 1, true);
     for (int step = 1; step <= 8; ++step) {
@@ -50,29 +50,9 @@ template <class Ready> Image frameWhen(Window window, Ready ready) {
     return frame;
 }
 
-bool same(Pixel a, Pixel b) {
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
-// Pixels of the colour within reach of (x, y).
-int countNear(const Image& frame, int x, int y, int reach, Pixel colour) {
-    int count = 0;
-    for (int j = std::max(0, y - reach); j <= std::min(frame.height - 1, y + reach); ++j) {
-        for (int i = std::max(0, x - reach); i <= std::min(frame.width - 1, x + reach); ++i) {
-            count += same(pixelAt(frame, i, j), colour);
-        }
-    }
-    return count;
-}
-
+// Pixels of the colour anywhere in the frame.
 int countColour(const Image& frame, Pixel colour) {
-    int count = 0;
-    for (int y = 0; y < frame.height; ++y) {
-        for (int x = 0; x < frame.width; ++x) {
-            count += same(pixelAt(frame, x, y), colour);
-        }
-    }
-    return count;
+    return countNear(frame, Spot{frame.width / 2.0, frame.height / 2.0}, std::max(frame.width, frame.height), colour);
 }
 
 TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
@@ -97,16 +77,16 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
                               "Korak 3: tangente kruznice k u tackama T1 i T2 seku se u tacki P'.\n";
     EXPECT_EQ(readText(guard.child, steps.size()), steps);
     const double h = std::sqrt(17.0 / 2.0);
-    const auto [tangentX, tangentY] = pixelOf(frame, (2 - h + 6.25) / 2, (2 + h + 6.25) / 2);
-    frame = frameWhen(window, [&](const Image& f) { return countNear(f, tangentX, tangentY, 1, greenPixel) > 0; });
-    EXPECT_GT(countNear(frame, tangentX, tangentY, 1, greenPixel), 0) << "no tangent at T1";
-    // P's name, 14 pixels tall, starts 6 pixels up and to the right of it.
-    const auto [px, py] = pixelOf(frame, 2, 2);
-    int labelPixels = 0;
-    for (int y = py - 22; y <= py - 4; ++y) {
-        labelPixels += countNear(frame, px + 13, y, 8, bluePixel) > 0;
+    const Spot tangent = spotOf(frame, (2 - h + 6.25) / 2, (2 + h + 6.25) / 2);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, tangent, 1, greenPixel) > 0; });
+    EXPECT_GT(countNear(frame, tangent, 1, greenPixel), 0) << "no tangent at T1";
+    // P's name, 14 pixels tall, starts 6 pixels up and to the right of it: blue in most rows of that box.
+    const Spot p = spotOf(frame, 2, 2);
+    int labelRows = 0;
+    for (int dy = 4; dy <= 22; ++dy) {
+        labelRows += countNear(frame, Spot{p.column + 13, p.row - dy}, 8, bluePixel) > 0;
     }
-    EXPECT_GE(labelPixels, 12) << "no label next to P";
+    EXPECT_GE(labelRows, 12) << "no label next to P";
     // Step 4, then the construction is cleared, with nothing printed.
     typeKey(testDisplay, 'k');
     typeKey(testDisplay, 'k');
@@ -121,8 +101,8 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     drag(window, frame, 2, 2, 1, 3);
     const std::string released = "P(1.00, 3.00)  P'(2.50, 7.50)  |OP| * |OP'| = 25.00\n";
     EXPECT_EQ(readText(guard.child, released.size()), released);
-    const auto [imageX, imageY] = pixelOf(frame, 2.5, 7.5);
-    frame = frameWhen(window, [&](const Image& f) { return pixelAt(f, imageX, imageY).r == 255; });
+    const Spot image = spotOf(frame, 2.5, 7.5);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, image, 0, redPixel) > 0; });
     expectFigure(frame, {-8, -8, 8, 8, {k, o, dotShape(1, 3, bluePixel), dotShape(2.5, 7.5, redPixel)}}, "(1, 3)");
 
     // At O there is no image: the centre's text once, nothing red, and P's dot covers O's.

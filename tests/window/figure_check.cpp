@@ -70,7 +70,7 @@ static bool inside(const Image& frame, Spot s, double margin) {
     return s.column >= margin && s.row >= margin && s.column < frame.width - margin && s.row < frame.height - margin;
 }
 
-static int countNear(const Image& frame, Spot s, int reach, Pixel colour) {
+int countNear(const Image& frame, Spot s, int reach, Pixel colour) {
     int count = 0;
     const int c = int(std::floor(s.column));
     const int r = int(std::floor(s.row));

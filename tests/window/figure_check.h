@@ -59,5 +59,8 @@ struct View {
 View viewOf(const Figure& figure, int width, int height);
 Spot project(const View& view, double x, double y);
 
+/// Pixels of about the colour within reach pixels of the pixel that holds the spot.
+int countNear(const Image& frame, Spot s, int reach, Pixel colour);
+
 /// Checks the frame against the figure with gtest expectations; label names the program in messages.
 void expectFigure(const Image& frame, const Figure& figure, const std::string& label);
