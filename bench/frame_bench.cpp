@@ -97,30 +97,6 @@ std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, co
     return seconds;
 }
 
-long residentKiB(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::atol(line.c_str() + 6);
-        }
-    }
-    return -1;
-}
-
-// User and system clock ticks of the process.
-long cpuTicks(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
-    std::string field;
-    long ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        ticks += i >= 14 ? std::atol(field.c_str()) : 0;
-    }
-    return ticks;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -200,10 +176,10 @@ int main(int argc, char** argv) {
         const int warmUp = 100;
         const int total = 10000;
         const std::size_t warmedUp = eventToFrame(in, log, warmUp, motion).size();
-        const long after100 = residentKiB(child.pid);
+        const long after100 = statusKiB(child.pid, "VmRSS");
         const std::vector<double> moved = eventToFrame(in, log, count, motion);
         const std::size_t rest = eventToFrame(in, log, total - warmUp - count, motion).size();
-        const long after10000 = residentKiB(child.pid);
+        const long after10000 = statusKiB(child.pid, "VmRSS");
         if (warmedUp + moved.size() + rest < std::size_t(total)) {
             return fail("a motion was not drawn", child);
         }

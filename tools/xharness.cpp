@@ -10,10 +10,38 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <fstream>
+#include <iterator>
 #include <png.h>
 #include <poll.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+
+long statusKiB(pid_t pid, const std::string& field) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.compare(0, field.size() + 1, field + ":") == 0) {
+            return std::atol(line.c_str() + field.size() + 1);
+        }
+    }
+    return -1;
+}
+
+long cpuTicks(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The command name is in parentheses and may hold spaces; the state, field 3, follows it. utime and stime
+    // are fields 14 and 15.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    std::string field;
+    long ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        ticks += i >= 14 ? std::atol(field.c_str()) : 0;
+    }
+    return ticks;
+}
 
 double now() {
     timespec t{};

@@ -127,6 +127,12 @@ void typeKey(Display* display, unsigned long keysym);
 /// Asks the window to close, as a window manager does (WM_DELETE_WINDOW).
 void closeWindow(Display* display, Window window);
 
+/// A field of /proc/<pid>/status (VmRSS, VmHWM ...), in kB, or -1.
+long statusKiB(pid_t pid, const std::string& field);
+
+/// User and system time of the whole process, all its threads, in clock ticks.
+long cpuTicks(pid_t pid);
+
 /// Seconds on a monotonic clock.
 double now();
 

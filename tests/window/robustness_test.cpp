@@ -39,33 +39,6 @@ struct Size {
     int height = 0;
 };
 
-// A field of /proc/<pid>/status, in kB, or -1.
-long statusKiB(pid_t pid, const std::string& field) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.compare(0, field.size() + 1, field + ":") == 0) {
-            return std::atol(line.c_str() + field.size() + 1);
-        }
-    }
-    return -1;
-}
-
-// User and system time of the whole process, all its threads, in clock ticks.
-long cpuTicks(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    // The command name is in parentheses and may hold spaces; the state, field 3, follows it. utime and stime
-    // are fields 14 and 15.
-    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
-    std::string field;
-    long ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        ticks += i >= 14 ? std::atol(field.c_str()) : 0;
-    }
-    return ticks;
-}
-
 // Waits until the process has used no CPU for several polls in a row: it has handled what was sent to it.
 bool waitUntilQuiet(pid_t pid, double timeoutSeconds) {
     const double deadline = now() + timeoutSeconds;
