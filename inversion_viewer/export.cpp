@@ -265,7 +265,8 @@ std::string figureTikz(const Camera& camera, int width, int height) {
             break;
         }
     }
-    tex += "\\end{tikzpicture}\n";
+    // The % keeps the line break from adding a space after the picture where it is \input into a paragraph.
+    tex += "\\end{tikzpicture}%\n";
     return tex;
 }
 
