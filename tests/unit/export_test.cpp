@@ -1,9 +1,8 @@
 // export_test.cpp
-// The figure files without a window: the visible rectangle, what a frame draws and in which colour, and saving the
-// two files so that no name is lost or left half written.
+// The figure files without a window: what a frame draws and in which colour, and saving the two files so that no
+// name is lost or left half written. The window tests render the files and compare them with the frames.
 #include "export.h"
 #include "fresh_scene.h"
-#include "render.h"
 
 #include <csignal>
 #include <cstring>
@@ -18,24 +17,6 @@
 namespace {
 
 const Camera kAndO = frameCamera(Bounds{{-5, -5}, {5, 5}});
-
-// The rectangle's sides lie half a pixel beyond the centres of the corner pixels, which sceneOfPixel computes on
-// its own; its rounding to float is a few parts in 10^7 of coordinates below 30.
-TEST(VisibleRect, SidesLieHalfAPixelBeyondTheCornerPixels) {
-    const Camera camera = frameCamera(Bounds{{-5, -5}, {25, 25}});
-    const double tolerance = 2e-5;
-    for (const auto& [width, height] : {std::pair{1024, 700}, std::pair{600, 900}, std::pair{1900, 500}}) {
-        SCOPED_TRACE(testing::Message() << width << "x" << height);
-        const VisibleRect r = visibleRect(camera, width, height);
-        const double half = unitsPerPixel(camera, height) / 2.0;
-        const Point topLeft = sceneOfPixel(camera, width, height, 0, 0);
-        const Point bottomRight = sceneOfPixel(camera, width, height, width - 1, height - 1);
-        EXPECT_NEAR(r.left + half, topLeft.x, tolerance);
-        EXPECT_NEAR(r.top - half, topLeft.y, tolerance);
-        EXPECT_NEAR(r.right - half, bottomRight.x, tolerance);
-        EXPECT_NEAR(r.bottom + half, bottomRight.y, tolerance);
-    }
-}
 
 struct Expected {
     DrawnItem::Kind kind;
@@ -96,19 +77,10 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
     resetScene();
 }
 
-TEST(FigureSvg, TitleAndDescriptionAreEscaped) {
-    const std::string svg = figureSvg(kAndO, 1024, 700, "A & B", "x < y > z");
-    EXPECT_NE(svg.find("<title>A &amp; B</title>"), std::string::npos);
-    EXPECT_NE(svg.find("<desc>x &lt; y &gt; z</desc>"), std::string::npos);
-}
-
 // Saving in a fresh directory of its own as the current directory.
 class SaveFigure : public testing::Test {
   protected:
     void SetUp() override {
-        resetScene();
-        inversionRadius = 5;
-        registerCircleOfInversion();
         std::string pattern = testing::TempDir() + "save_XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         directory = pattern;
@@ -121,7 +93,6 @@ class SaveFigure : public testing::Test {
         }
         EXPECT_EQ(chdir(previous), 0);
         rmdir(directory.c_str());
-        resetScene();
     }
     // Saves and returns what it printed.
     std::string save(bool numbered) {
@@ -155,13 +126,6 @@ TEST_F(SaveFigure, NumberedTakesTheFirstFreeNumberAndNeverReplacesAFile) {
     EXPECT_EQ(save(true), "Sacuvano: fig-3.svg, fig-3.tex\n");
     EXPECT_EQ(text("fig-1.tex"), "kept");
     EXPECT_EQ(names(), (std::set<std::string>{"fig-1.tex", "fig-2.svg", "fig-2.tex", "fig-3.svg", "fig-3.tex"}));
-    EXPECT_EQ(text("fig-3.svg"), figureSvg(kAndO, 1024, 700, "title", "text"));
-    EXPECT_EQ(text("fig-3.tex"), figureTikz(kAndO, 1024, 700));
-
-    // Unnumbered, the program's own name is written afresh each time.
-    std::ofstream("fig.svg") << "old";
-    EXPECT_EQ(save(false), "Sacuvano: fig.svg, fig.tex\n");
-    EXPECT_EQ(text("fig.svg"), figureSvg(kAndO, 1024, 700, "title", "text"));
 }
 
 // A disk that fills up in the middle of a file: the process may write no more than 100 bytes to any file (root
