@@ -23,20 +23,18 @@ static void reportLine(const std::string& line) {
 
 #ifdef __EMSCRIPTEN__
 
-// A download of text under a file name, as a link to it that is clicked.
+// A download of text under a file name, as a link to it that is clicked. (JavaScript: clang-format would garble it.)
+// clang-format off
 EM_JS(void, offerDownload, (const char* name, const char* type, const char* text), {
     var link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([UTF8ToString(text)], {
-        type:
-            UTF8ToString(type)
-    }));
+    link.href = URL.createObjectURL(new Blob([UTF8ToString(text)], {type: UTF8ToString(type)}));
     link.download = UTF8ToString(name);
     document.body.appendChild(link);
     link.click();
     link.remove();
-    setTimeout(
-        function() { URL.revokeObjectURL(link.href); }, 60000);
+    setTimeout(function() { URL.revokeObjectURL(link.href); }, 60000);
 });
+// clang-format on
 
 bool saveFigure(const std::string& name, bool numbered, const Camera& camera, int width, int height, const char* title,
                 const char* description) {
