@@ -20,6 +20,9 @@ struct Rgb {
     float blue = 0.0f;
 };
 
+/// The colour every frame is cleared to before anything is drawn: a pale beige.
+constexpr Rgb clearColour{0.9f, 0.9f, 0.8f};
+
 /// The palette entry of a code, or nullptr for a code outside 0..9.
 const Rgb* paletteColour(ColourCode code);
 

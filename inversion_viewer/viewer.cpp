@@ -2,6 +2,7 @@
 // The window and the camera.
 #include "viewer.h"
 
+#include "export.h"
 #include "render.h"
 
 #include <GL/glut.h>
@@ -9,6 +10,15 @@
 #include <cstdio>
 
 static const double pi = 3.14159265358979323846;
+
+// What the console has been told, for a figure's description.
+static std::string consoleText;
+// The window's size as the last reshape gave it.
+static WindowSize shownSize;
+// The ten programs' figure: what the key s saves.
+static Camera programCamera;
+static std::string programName;
+static std::string programExplanation;
 
 Camera frameCamera(const Bounds& box) {
     Camera camera;
@@ -33,6 +43,15 @@ Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y) {
 void writeText(const char* text) {
     std::printf("%s", text);
     std::fflush(stdout);
+    consoleText += text;
+}
+
+const std::string& writtenText() {
+    return consoleText;
+}
+
+WindowSize shownWindowSize() {
+    return shownSize;
 }
 
 void registerCircleOfInversion() {
@@ -47,7 +66,7 @@ void openWindow(int argc, char** argv, const char* title, const Camera& camera) 
     glutInitWindowSize(windowWidth, windowHeight);
     glutInitWindowPosition(windowX, windowY);
     glutCreateWindow(title);
-    glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+    glClearColor(clearColour.red, clearColour.green, clearColour.blue, 0.0f);
 
     // This projection is replaced by the first reshape, before anything is drawn.
     glMatrixMode(GL_PROJECTION);
@@ -60,10 +79,23 @@ void openWindow(int argc, char** argv, const char* title, const Camera& camera) 
     glTranslatef(-camera.cx, -camera.cy, -camera.d);
 }
 
+// s saves the figure as it is shown; every other key is ignored.
+static void saveKey(unsigned char key, int, int) {
+    if (key == 's') {
+        saveFigure(programName, false, programCamera, shownSize.width, shownSize.height, windowTitle,
+                   programExplanation.c_str());
+    }
+}
+
 void startViewer(int argc, char** argv) {
-    openWindow(argc, argv, windowTitle, frameCamera(SceneBounds));
+    // Taken before glutInit, which may take its own options out of argv.
+    programName = figureBaseName(argc > 0 ? argv[0] : nullptr);
+    programExplanation = consoleText;
+    programCamera = frameCamera(SceneBounds);
+    openWindow(argc, argv, windowTitle, programCamera);
     glutDisplayFunc(displayScene);
     glutReshapeFunc(reshapeViewport);
+    glutKeyboardFunc(saveKey);
     glutMainLoop();
 }
 
@@ -75,4 +107,5 @@ void reshapeViewport(int width, int height) {
     glLoadIdentity();
     glViewport(0, 0, width, height);
     gluPerspective(fieldOfView, double(float(double(width) / height)), 1.0, 1000.0);
+    shownSize = WindowSize{width, height};
 }

@@ -4,6 +4,8 @@
 
 #include "scene.h"
 
+#include <string>
+
 /// Title of the window of every program.
 constexpr const char* windowTitle = "Geometrija - prikaz zadatka";
 constexpr int windowWidth = 1024;
@@ -41,6 +43,9 @@ void buildTask();
 /// Writes a console text verbatim and flushes it, so that it is on the console before the program goes on.
 void writeText(const char* text);
 
+/// Everything writeText has written so far, in order: the program's explanation, for a figure's description.
+const std::string& writtenText();
+
 /// Registers k (centre inversionCentre, radius inversionRadius) and O, both in Black. It does not set the
 /// radius: the caller sets inversionRadius first, or k is registered with radius 0.
 void registerCircleOfInversion();
@@ -52,9 +57,19 @@ void buildScene();
 /// registers its callbacks and runs the GLUT main loop.
 void openWindow(int argc, char** argv, const char* title, const Camera& camera);
 
-/// Opens the window, frames the camera on SceneBounds and runs the GLUT main loop.
+/// Opens the window, frames the camera on SceneBounds and runs the GLUT main loop. The key s saves the figure as
+/// shown, named after the program (argv[0]), into the current directory (saveFigure); no other key does anything.
 void startViewer(int argc, char** argv);
 
 /// The reshape callback: the viewport fills the window under a 45-degree projection of the window's
-/// aspect. A height of 0 is taken as 1.
+/// aspect. A height of 0 is taken as 1. It records the size for shownWindowSize.
 void reshapeViewport(int width, int height);
+
+/// A window's size in pixels.
+struct WindowSize {
+    int width = windowWidth;
+    int height = windowHeight;
+};
+
+/// The size the last reshape gave the window (height 0 taken as 1); windowWidth x windowHeight before the first.
+WindowSize shownWindowSize();

@@ -1,22 +1,64 @@
 // show_headless.cpp
-// Shows a program on a private virtual display, saves its first frame as a PNG and closes its window.
-// For machines without a desktop; the program runs unchanged and its console text goes to this console.
+// Shows a program on a private virtual display, saves its first frame as a PNG (or has the program save its
+// figure, with the key s) and closes its window. For machines without a desktop; the program runs unchanged and its
+// console text goes to this console.
 #include "xharness.h"
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sys/wait.h>
 
 // The background of every frame, (0.9, 0.9, 0.8) in 8 bits.
 static const Pixel background{229, 229, 204};
 
+// Presses s in the window and passes on what the program prints until its line about the files has come.
+static bool saveFigure(Display* display, Window window, Child& child) {
+    movePointer(display, window, 10, 10);
+    typeKey(display, 's');
+    std::string text;
+    const double deadline = now() + 30.0;
+    // The line about the files has come when one of its two beginnings is followed by a line break.
+    auto answered = [&text] {
+        for (const char* start : {"Sacuvano: ", "Greska: "}) {
+            const std::size_t at = text.find(start);
+            if (at != std::string::npos && text.find('\n', at) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    };
+    while (!answered() && now() < deadline) {
+        text += readOutput(child, 0.2);
+    }
+    std::fputs(text.c_str(), stdout);
+    return answered() && text.find("Sacuvano: ") != std::string::npos;
+}
+
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM OUTPUT.png [ARGUMENTS...]\n", argv[0]);
+    // show_headless --figure DIRECTORY PROGRAM [ARGUMENTS...] runs PROGRAM in DIRECTORY and presses s there.
+    const bool figure = argc > 1 && std::strcmp(argv[1], "--figure") == 0;
+    const int first = figure ? 2 : 1;
+    if (argc < first + 2) {
+        std::fprintf(
+            stderr,
+            "usage: %s PROGRAM OUTPUT.png [ARGUMENTS...]\n       %s --figure DIRECTORY PROGRAM [ARGUMENTS...]\n",
+            argv[0], argv[0]);
         return 2;
     }
-    const std::string program = argv[1];
-    const std::string output = argv[2];
-    const std::vector<std::string> args(argv + 3, argv + argc);
+    std::string program = argv[first + (figure ? 1 : 0)];
+    const std::string output = argv[first + (figure ? 0 : 1)];
+    const std::vector<std::string> args(argv + first + 2, argv + argc);
+    if (figure) {
+        // The program starts in DIRECTORY, so a relative path to it must be made absolute first.
+        char resolved[PATH_MAX];
+        if (!realpath(program.c_str(), resolved)) {
+            std::fprintf(stderr, "show_headless: no program %s\n", program.c_str());
+            return 2;
+        }
+        program = resolved;
+    }
 
     VirtualDisplay screen = startVirtualDisplay();
     Display* display = screen.name.empty() ? nullptr : openDisplay(screen.name);
@@ -25,7 +67,8 @@ int main(int argc, char** argv) {
         stopVirtualDisplay(screen);
         return 2;
     }
-    Child child = startChild(program, args, screen.name, false, ChildInput::Inherit);
+    Child child = figure ? startChild(program, args, screen.name, true, ChildInput::Inherit, false, output)
+                         : startChild(program, args, screen.name, false, ChildInput::Inherit);
 
     int status = 0;
     bool ended = false;
@@ -35,12 +78,18 @@ int main(int argc, char** argv) {
         window = findNamedWindow(display);
         pause(0.02);
     }
+    bool saved = false;
     if (window) {
         Image frame;
-        if (waitForFrame(display, window, background, 60.0, &frame) && writePng(output, frame)) {
+        const bool shown = waitForFrame(display, window, background, 60.0, &frame);
+        if (figure) {
+            saved = shown && saveFigure(display, window, child);
+        } else if (shown && writePng(output, frame)) {
+            saved = true;
             std::printf("\nSaved the window to %s\n", output.c_str());
-        } else {
-            std::fprintf(stderr, "\nshow_headless: no frame could be saved\n");
+        }
+        if (!saved) {
+            std::fprintf(stderr, "\nshow_headless: no %s could be saved\n", figure ? "figure" : "frame");
         }
         std::fflush(stdout);
         closeWindow(display, window);
@@ -52,5 +101,8 @@ int main(int argc, char** argv) {
     }
     closeDisplay(display);
     stopVirtualDisplay(screen);
+    if (figure && status == 0 && !saved) {
+        return 1;
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }

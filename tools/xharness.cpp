@@ -132,7 +132,8 @@ void stopVirtualDisplay(VirtualDisplay& display) {
 
 // Starts path with standard output on output (or a new pipe when capture is set, or inherited).
 static Child spawn(const std::string& path, const std::vector<std::string>& args, const std::string& display,
-                   int output, bool capture, ChildInput input, bool mergeError) {
+                   int output, bool capture, ChildInput input, bool mergeError,
+                   const std::string& workingDirectory = "") {
     Child child;
     int out[2] = {-1, -1};
     int in[2] = {-1, -1};
@@ -141,6 +142,9 @@ static Child spawn(const std::string& path, const std::vector<std::string>& args
     }
     const pid_t pid = fork();
     if (pid == 0) {
+        if (!workingDirectory.empty() && chdir(workingDirectory.c_str()) != 0) {
+            _exit(127);
+        }
         if (display.empty()) {
             unsetenv("DISPLAY");
         } else {
@@ -190,8 +194,8 @@ static Child spawn(const std::string& path, const std::vector<std::string>& args
 }
 
 Child startChild(const std::string& path, const std::vector<std::string>& args, const std::string& display,
-                 bool captureOutput, ChildInput input, bool mergeError) {
-    return spawn(path, args, display, -1, captureOutput, input, mergeError);
+                 bool captureOutput, ChildInput input, bool mergeError, const std::string& workingDirectory) {
+    return spawn(path, args, display, -1, captureOutput, input, mergeError, workingDirectory);
 }
 
 Child startChildWritingTo(int output, const std::string& path, const std::vector<std::string>& args,

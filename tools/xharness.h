@@ -34,9 +34,11 @@ enum class ChildInput { Inherit, AtEnd, Pipe, Closed };
 
 /// Starts path with argv[0] = path and the given extra arguments. display, when not empty, becomes DISPLAY;
 /// otherwise DISPLAY is removed. captureOutput makes standard output a pipe; mergeError sends standard error
-/// into the same pipe (otherwise it is inherited).
+/// into the same pipe (otherwise it is inherited). workingDirectory, when not empty, is the child's current
+/// directory (a relative path is then taken from there, so pass an absolute one).
 Child startChild(const std::string& path, const std::vector<std::string>& args, const std::string& display,
-                 bool captureOutput, ChildInput input = ChildInput::AtEnd, bool mergeError = false);
+                 bool captureOutput, ChildInput input = ChildInput::AtEnd, bool mergeError = false,
+                 const std::string& workingDirectory = "");
 
 /// Starts path like startChild, with its standard output on the given descriptor (a file or a terminal, which
 /// the caller keeps and closes); standard error is inherited.

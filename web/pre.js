@@ -1,6 +1,7 @@
 // pre.js
 // Joins a program to its page: the console text goes to #console byte for byte, standard input is at its
-// end from the start, the window is the canvas, and a program that ends shows its exit status instead.
+// end from the start, the window is the canvas, and a program that ends shows its exit status instead. The
+// program's name (argv[0]) is the page's, so that the figure it saves is named after it.
 (function () {
     var consoleText = document.getElementById('console');
     var canvas = document.getElementById('canvas');
@@ -9,6 +10,7 @@
     var ended = false;
 
     Module['canvas'] = canvas;
+    Module['thisProgram'] = decodeURIComponent(location.pathname.split('/').pop()).replace(/\.html$/, '');
     // Called for every byte written to standard output, so text without a final line break shows too.
     Module['stdout'] = function (byte) {
         if (byte !== null) {

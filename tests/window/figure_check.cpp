@@ -12,6 +12,13 @@ static const int lineReachPixels = 2;
 // Samples closer than this to a later object of another colour may be covered by it.
 static const double coverPixels = 3.0;
 static const double pi = 3.14159265358979323846;
+// Comparing a frame with an anti-aliased picture of it: an object may lie this many pixels off in either, and the
+// shares of an object's colour that count as showing it, in the picture near a frame's pixel (a one-pixel line
+// spread over two pixels is at least half in one of them; a quarter leaves room for rounding), and as mostly
+// showing it.
+static const int drawingReach = 2;
+static const double framePixelShare = 0.25;
+static const double pictureShare = 0.5;
 
 Shape circleShape(double x, double y, double radius, Pixel colour) {
     Shape s;
@@ -262,5 +269,78 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
                 }
             }
         }
+    }
+}
+
+// The three colours of every figure, which the comparison of a frame with a picture tells apart.
+static const Pixel figureColours[3] = {blackPixel, bluePixel, redPixel};
+
+static double determinant(const double a[3], const double b[3], const double c[3]) {
+    return a[0] * (b[1] * c[2] - b[2] * c[1]) - b[0] * (a[1] * c[2] - a[2] * c[1]) + c[0] * (a[1] * b[2] - a[2] * b[1]);
+}
+
+// An anti-aliased pixel mixes the colours of the objects that cover part of it with the background:
+// p = background + sum of a_i (colour_i - background). Black, blue and red differ from the background in three
+// independent directions, so every pixel has exactly one such reading; this is the share a_i of colour i in it.
+static double shareOf(Pixel p, int colour) {
+    double u[3][3];
+    for (int i = 0; i < 3; ++i) {
+        const Pixel c = figureColours[i];
+        u[i][0] = c.r - backgroundPixel.r;
+        u[i][1] = c.g - backgroundPixel.g;
+        u[i][2] = c.b - backgroundPixel.b;
+    }
+    const double v[3] = {double(p.r - backgroundPixel.r), double(p.g - backgroundPixel.g),
+                         double(p.b - backgroundPixel.b)};
+    // Cramer's rule: the column of the colour replaced by the pixel.
+    const double* columns[3] = {u[0], u[1], u[2]};
+    columns[colour] = v;
+    return determinant(columns[0], columns[1], columns[2]) / determinant(u[0], u[1], u[2]);
+}
+
+// Whether some pixel within drawingReach of (x, y) passes the test.
+template <class Test> static bool anyNear(const Image& image, int x, int y, Test test) {
+    for (int j = std::max(0, y - drawingReach); j <= std::min(image.height - 1, y + drawingReach); ++j) {
+        for (int i = std::max(0, x - drawingReach); i <= std::min(image.width - 1, x + drawingReach); ++i) {
+            if (test(pixelAt(image, i, j))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void expectSameDrawing(const Image& frame, const Image& picture, const std::string& label) {
+    ASSERT_EQ(picture.width, frame.width) << label;
+    ASSERT_EQ(picture.height, frame.height) << label;
+    const char* const names[3] = {"black", "blue", "red"};
+    for (int colour = 0; colour < 3; ++colour) {
+        const Pixel c = figureColours[colour];
+        const char* const name = names[colour];
+        auto inFrame = [c](Pixel p) { return sameColour(p, c); };
+        auto inPicture = [colour](Pixel p) { return shareOf(p, colour) >= pictureShare; };
+        int missing = 0;
+        int stray = 0;
+        std::string firstMissing;
+        std::string firstStray;
+        for (int y = 0; y < frame.height; ++y) {
+            for (int x = 0; x < frame.width; ++x) {
+                const std::string at = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+                if (inFrame(pixelAt(frame, x, y))) {
+                    // A frame's one-pixel line is at least half covered in one of the picture's pixels near it.
+                    if (!anyNear(picture, x, y, [colour](Pixel p) { return shareOf(p, colour) >= framePixelShare; })) {
+                        firstMissing =
+                            firstMissing.empty() ? "the frame's pixel " + at + " is not in the picture" : firstMissing;
+                        ++missing;
+                    }
+                }
+                if (inPicture(pixelAt(picture, x, y)) && !anyNear(frame, x, y, inFrame)) {
+                    firstStray = firstStray.empty() ? "the picture's pixel " + at + " is not in the frame" : firstStray;
+                    ++stray;
+                }
+            }
+        }
+        EXPECT_EQ(missing, 0) << label << ", " << name << ": " << firstMissing;
+        EXPECT_EQ(stray, 0) << label << ", " << name << ": " << firstStray;
     }
 }

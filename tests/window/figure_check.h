@@ -64,3 +64,8 @@ int countNear(const Image& frame, Spot s, int reach, Pixel colour);
 
 /// Checks the frame against the figure with gtest expectations; label names the program in messages.
 void expectFigure(const Image& frame, const Figure& figure, const std::string& label);
+
+/// Checks that an anti-aliased picture of the same size shows what the frame shows, colour by colour (black, blue,
+/// red): every pixel of the frame in one of them has a pixel of the picture within 2 pixels that mostly shows it,
+/// and every pixel of the picture that mostly shows one has a pixel of that colour in the frame within 2 pixels.
+void expectSameDrawing(const Image& frame, const Image& picture, const std::string& label);

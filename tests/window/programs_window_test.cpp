@@ -1,19 +1,104 @@
 // programs_window_test.cpp
-// Each program as a person meets it: the console text, the one window, its first frame, and closing it.
+// Each program as a person meets it: the console text, the one window, its first frame, saving its figure with the
+// key s, and closing it.
 #include "program_cases.h"
 #include "x_session.h"
 
+#include <X11/keysym.h>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <iterator>
+#include <sched.h>
+#include <set>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
+// A new empty directory for one program to write into; removed with what is in it when the test leaves.
+struct ScratchDirectory {
+    std::string path;
+    ScratchDirectory() {
+        std::string pattern = testing::TempDir() + "figure_XXXXXX";
+        path = mkdtemp(pattern.data()) ? pattern : "";
+    }
+    ~ScratchDirectory() {
+        for (const std::string& name : names()) {
+            unlink((path + "/" + name).c_str());
+        }
+        umount2(path.c_str(), MNT_DETACH); // when it was made read-only
+        rmdir(path.c_str());
+    }
+    // Every name in it, hidden ones included.
+    std::set<std::string> names() const {
+        std::set<std::string> found;
+        if (DIR* dir = opendir(path.c_str())) {
+            while (const dirent* entry = readdir(dir)) {
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+                    found.insert(entry->d_name);
+                }
+            }
+            closedir(dir);
+        }
+        return found;
+    }
+};
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// What the program prints until it has printed size bytes, and whatever more comes soon after.
+std::string readText(Child& child, std::size_t size) {
+    std::string text;
+    const double deadline = now() + 30.0;
+    while (text.size() < size && now() < deadline) {
+        text += readOutput(child, 0.2);
+    }
+    return text + readOutput(child, 0.2);
+}
+
+// The line about the files starts a line of its own.
+std::string onItsOwnLine(const char* consoleText, const std::string& line) {
+    const std::string text = consoleText;
+    return (text.empty() || text.back() == '\n' ? "" : "\n") + line;
+}
+
+// Presses keys that mean something elsewhere (q and Escape end the explorer), then s.
+void pressKeysThenS(Window window) {
+    movePointer(testDisplay, window, 10, 10);
+    for (unsigned long key : {XK_q, XK_Escape, XK_1, XK_r}) {
+        typeKey(testDisplay, key);
+    }
+    typeKey(testDisplay, XK_s);
+}
+
+// The SVG drawn by librsvg at the window's size, as a person's viewer would show it. The renderer is not under test:
+// libraries preloaded into the programs (a sanitizer run) stay out of it.
+Image renderSvg(const std::string& svg, const std::string& png) {
+    Image image;
+    const std::string command = "env -u LD_PRELOAD rsvg-convert -w 1024 -h 700 -o '" + png + "' '" + svg + "'";
+    if (std::system(command.c_str()) == 0) {
+        readPng(png, &image);
+    }
+    return image;
+}
+
 class ProgramWindow : public testing::TestWithParam<ProgramCase> {};
 
-TEST_P(ProgramWindow, ShowsItsFigureAndClosesLikeAWindow) {
+TEST_P(ProgramWindow, ShowsItsFigureSavesItWithSAndClosesLikeAWindow) {
     const ProgramCase& c = GetParam();
-    ChildGuard guard{startChild(programPath(c.name), {}, testScreen.name, true)};
+    const ScratchDirectory directory;
+    ASSERT_FALSE(directory.path.empty());
+    ChildGuard guard{
+        startChild(programPath(c.name), {}, testScreen.name, true, ChildInput::AtEnd, false, directory.path)};
     const Window window = waitForWindow(guard.child, 60.0);
     ASSERT_NE(window, 0u) << "no window appeared";
 
@@ -30,6 +115,22 @@ TEST_P(ProgramWindow, ShowsItsFigureAndClosesLikeAWindow) {
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame)) << "no frame was drawn";
     expectFigure(frame, c.figure, c.name);
+
+    // s writes the figure as shown, in the program's current directory, and says so; no other key does anything.
+    pressKeysThenS(window);
+    const std::string svg = std::string(c.name) + ".svg";
+    const std::string tex = std::string(c.name) + ".tex";
+    const std::string saved = onItsOwnLine(c.text, "Sacuvano: " + svg + ", " + tex + "\n");
+    EXPECT_EQ(readText(guard.child, saved.size()), saved);
+    ASSERT_EQ(directory.names(), (std::set<std::string>{svg, tex}));
+    // docs/figures holds exactly what the programs save.
+    EXPECT_EQ(fileText(directory.path + "/" + svg), fileText(std::string(FIGURES_DIR) + "/" + svg))
+        << "docs/figures differs from the program: run scripts/figures";
+    EXPECT_EQ(fileText(directory.path + "/" + tex), fileText(std::string(FIGURES_DIR) + "/" + tex))
+        << "docs/figures differs from the program: run scripts/figures";
+    const Image picture = renderSvg(directory.path + "/" + svg, directory.path + "/rendered.png");
+    ASSERT_GT(picture.width, 0) << "rsvg-convert could not render the SVG";
+    expectSameDrawing(frame, picture, c.name);
 
     closeWindow(testDisplay, window);
     int status = 0;
@@ -49,6 +150,67 @@ TEST_P(ProgramWindow, WithoutADisplayExplainsThenFails) {
     const std::string output = readOutput(guard.child, 1.0);
     ASSERT_GT(output.size(), std::string(c.text).size()) << "no error after the explanation";
     EXPECT_EQ(output.substr(0, std::string(c.text).size()), c.text);
+}
+
+// A directory on a read-only mount, which refuses a new file to everyone: permission bits would not stop root,
+// and the tests may run as root. The mount is made in a mount namespace of this test process alone (in a user
+// namespace of its own when not run by root), which the program started afterwards shares.
+testing::AssertionResult makeReadOnly(const std::string& path) {
+    const std::string uid = std::to_string(geteuid());
+    const std::string gid = std::to_string(getegid());
+    const bool root = geteuid() == 0;
+    if (unshare(root ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0) {
+        return testing::AssertionFailure() << "unshare: " << std::strerror(errno);
+    }
+    if (!root) {
+        std::ofstream("/proc/self/setgroups") << "deny";
+        std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+        std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
+    }
+    // The flags the mount already has must stay: a user namespace may add restrictions, never lift them.
+    struct statvfs before;
+    statvfs(path.c_str(), &before);
+    unsigned long kept = 0;
+    for (const auto& [from, to] : {std::pair<unsigned long, unsigned long>{ST_NOSUID, MS_NOSUID},
+                                   {ST_NODEV, MS_NODEV},
+                                   {ST_NOEXEC, MS_NOEXEC},
+                                   {ST_NOATIME, MS_NOATIME},
+                                   {ST_RELATIME, MS_RELATIME}}) {
+        kept |= (before.f_flag & from) ? to : 0;
+    }
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+        mount(nullptr, path.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY | kept, nullptr) != 0) {
+        return testing::AssertionFailure() << "mount: " << std::strerror(errno);
+    }
+    return testing::AssertionSuccess();
+}
+
+TEST(SaveFigure, InAReadOnlyDirectoryNamesTheFileAndTheReasonLeavesNoFileAndGoesOn) {
+    const ProgramCase& c = programCase("invert_point_inside");
+    const ScratchDirectory directory;
+    ASSERT_FALSE(directory.path.empty());
+    ASSERT_TRUE(makeReadOnly(directory.path));
+    ChildGuard guard{
+        startChild(programPath(c.name), {}, testScreen.name, true, ChildInput::AtEnd, false, directory.path)};
+    const Window window = waitForWindow(guard.child, 60.0);
+    ASSERT_NE(window, 0u);
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    pressKeysThenS(window);
+    const std::string refused =
+        c.text + onItsOwnLine(c.text, "Greska: invert_point_inside.svg: Read-only file system\n");
+    EXPECT_EQ(readText(guard.child, refused.size()), refused);
+    EXPECT_EQ(directory.names(), std::set<std::string>{});
+
+    // The program goes on: its window still draws, and closes as ever.
+    exposeWindow(testDisplay, window);
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    expectFigure(frame, c.figure, c.name);
+    closeWindow(testDisplay, window);
+    int status = 0;
+    ASSERT_TRUE(waitChild(guard.child, 20.0, &status));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(TenPrograms, ProgramWindow, testing::ValuesIn(windowPrograms),

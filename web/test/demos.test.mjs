@@ -492,3 +492,31 @@ test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.
     assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
     assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red)], explorerBox), []);
 });
+
+test('the key s offers the figure as two downloads, the same files as the native program saves', async () => {
+    const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    const downloads = [];
+    page.on('download', (download) => downloads.push(download));
+    await page.goto(`${origin}/invert_point_inside.html`);
+    await page.waitForSelector('#canvas:not([hidden])');
+    await nextFrame(page);
+    await page.keyboard.press('s');
+    for (let wait = 0; downloads.length < 2 && wait < 100; ++wait) {
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+    const files = {};
+    for (const download of downloads) {
+        files[download.suggestedFilename()] = fs.readFileSync(await download.path(), 'utf8');
+    }
+    const text = await page.locator('#console').innerText();
+    await page.close();
+    assert.deepEqual(errors, []);
+    assert.deepEqual(Object.keys(files).sort(), ['invert_point_inside.svg', 'invert_point_inside.tex']);
+    for (const name of Object.keys(files)) {
+        assert.equal(files[name], fs.readFileSync(path.join(repository, 'docs/figures', name), 'utf8'), name);
+    }
+    assert.equal(text, demos.find((demo) => demo.name === 'invert_point_inside').text +
+        '\nSacuvano: invert_point_inside.svg, invert_point_inside.tex\n');
+});

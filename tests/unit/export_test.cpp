@@ -1,0 +1,148 @@
+// export_test.cpp
+// The figure files without a window: what a frame draws and in which colour, and saving the two files so that no
+// name is lost or left half written. The window tests render the files and compare them with the frames.
+#include "export.h"
+#include "fresh_scene.h"
+
+#include <csignal>
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <set>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const Camera kAndO = frameCamera(Bounds{{-5, -5}, {5, 5}});
+
+struct Expected {
+    DrawnItem::Kind kind;
+    ColourCode colour;
+    double x, y, x2, y2, radius;
+};
+
+// Under kAndO at 1024 x 700 the window shows y within 20 tan 22.5 deg = 8.28 of 0, and x within 12.12.
+TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
+    resetScene();
+    const double halfHeight = 20.0 * std::tan(3.14159265358979 / 8.0);
+    const double halfWidth = halfHeight * 1024.0 / 700.0;
+    sceneCircles = {
+        circle(0, 0, 5, 12),      // no colour yet: White
+        circle(1, 1, -2, Blue),   // a negative radius is the same circle
+        circle(100, 100, 1, Red), // out of view, yet Red becomes the current colour
+        circle(0, 0, 1000, 42),   // encloses the view: its outline never shows
+        circle(20, 0, 8.5f, -3),  // reaches in from the right, in Red
+    };
+    sceneLines = {
+        line(0, 0, 1, 0, -1),          // Red too, cut to the view's width
+        line(0, 50, 1, 0, Yellow),     // above the view
+        line(0, 1, 0.01f, 0, Magenta), // drawn from -1 to 1 only: nothing to cut
+        line(0, 20, 1, -1, Cyan),      // cut to where it enters the view's top right corner and leaves it
+    };
+    sceneSegments = {Segment{{-1, -1}, {2, 2}, 99}};
+    scenePoints = {Point{3, 3, 11}, Point{100, 0, Purple}, Point{4, 4, -5}};
+
+    const Expected expected[] = {
+        {DrawnItem::Outline, White, 0, 0, 0, 0, 5},
+        {DrawnItem::Outline, Blue, 1, 1, 0, 0, 2},
+        {DrawnItem::Outline, Red, 20, 0, 0, 0, 8.5},
+        {DrawnItem::Stroke, Red, halfWidth, 0, -halfWidth, 0, 0},
+        {DrawnItem::Stroke, Magenta, 1, 1, -1, 1, 0},
+        {DrawnItem::Stroke, Cyan, halfWidth, 20 - halfWidth, 20 - halfHeight, halfHeight, 0},
+        {DrawnItem::Stroke, Cyan, -1, -1, 2, 2, 0},
+        {DrawnItem::Dot, Cyan, -1, -1, 0, 0, 0},
+        {DrawnItem::Dot, Cyan, 2, 2, 0, 0, 0},
+        {DrawnItem::Dot, Cyan, 3, 3, 0, 0, 0},
+        {DrawnItem::Dot, Purple, 4, 4, 0, 0, 0},
+    };
+    const std::vector<DrawnItem> items = drawnItems(kAndO, 1024, 700);
+    ASSERT_EQ(items.size(), std::size(expected));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "item " << i);
+        const Expected& e = expected[i];
+        EXPECT_EQ(items[i].kind, e.kind);
+        EXPECT_EQ(items[i].colour, e.colour);
+        // The line ends are floats.
+        for (const auto& [actual, wanted] : {std::pair{items[i].x, e.x},
+                                             {items[i].y, e.y},
+                                             {items[i].x2, e.x2},
+                                             {items[i].y2, e.y2},
+                                             {items[i].radius, e.radius}}) {
+            EXPECT_NEAR(actual, wanted, 1e-4);
+        }
+    }
+    resetScene();
+}
+
+// Saving in a fresh directory of its own as the current directory.
+class SaveFigure : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = testing::TempDir() + "save_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+        ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+        ASSERT_EQ(chdir(directory.c_str()), 0);
+    }
+    void TearDown() override {
+        for (const std::string& name : names()) {
+            unlink(name.c_str());
+        }
+        EXPECT_EQ(chdir(previous), 0);
+        rmdir(directory.c_str());
+    }
+    // Saves and returns what it printed.
+    std::string save(bool numbered) {
+        testing::internal::CaptureStdout();
+        saveFigure("fig", numbered, kAndO, 1024, 700, "title", "text");
+        return testing::internal::GetCapturedStdout();
+    }
+    static std::set<std::string> names() {
+        std::set<std::string> found;
+        if (DIR* dir = opendir(".")) {
+            while (const dirent* entry = readdir(dir)) {
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+                    found.insert(entry->d_name);
+                }
+            }
+            closedir(dir);
+        }
+        return found;
+    }
+    static std::string text(const char* path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::string directory;
+    char previous[4096] = {};
+};
+
+TEST_F(SaveFigure, NumberedTakesTheFirstFreeNumberAndNeverReplacesAFile) {
+    std::ofstream("fig-1.tex") << "kept";
+    EXPECT_EQ(save(true), "Sacuvano: fig-2.svg, fig-2.tex\n");
+    EXPECT_EQ(save(true), "Sacuvano: fig-3.svg, fig-3.tex\n");
+    EXPECT_EQ(text("fig-1.tex"), "kept");
+    EXPECT_EQ(names(), (std::set<std::string>{"fig-1.tex", "fig-2.svg", "fig-2.tex", "fig-3.svg", "fig-3.tex"}));
+}
+
+// A disk that fills up in the middle of a file: the process may write no more than 100 bytes to any file (root
+// too), so the SVG breaks off after 100 bytes, and the hidden file it was written under must go as well.
+TEST_F(SaveFigure, AWriteThatBreaksOffLeavesNoFileAndNamesTheReason) {
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit small{100, before.rlim_max};
+    // Past the limit a write fails with EFBIG instead of ending the process.
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string printed = save(false);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(printed, "Greska: fig.svg: File too large\n");
+    EXPECT_EQ(names(), std::set<std::string>{});
+}
+
+} // namespace
