@@ -171,7 +171,8 @@ static std::string xmlText(const char* text) {
     return s;
 }
 
-std::string figureSvg(const Camera& camera, int width, int height, const char* title, const char* description) {
+std::string figureSvg(const Camera& camera, int width, int height, const char* title, const char* description,
+                      const std::vector<Label>& labels) {
     width = std::max(width, 1);
     height = std::max(height, 1);
     const VisibleRect view = visibleRect(camera, width, height);
@@ -208,6 +209,14 @@ std::string figureSvg(const Camera& camera, int width, int height, const char* t
             break;
         }
     }
+    for (const Label& label : labels) {
+        std::string path;
+        for (const auto& stroke : labelStrokes(label, pixel)) {
+            path += (path.empty() ? "M" : " M") + svgNumber(stroke[0].x) + " " + svgNumber(-stroke[0].y) + " L" +
+                    svgNumber(stroke[1].x) + " " + svgNumber(-stroke[1].y);
+        }
+        svg += "<path d=\"" + path + "\" stroke=\"" + svgColour(*paletteColour(label.colour)) + "\"/>\n";
+    }
     svg += "</g>\n</svg>\n";
     return svg;
 }
@@ -221,7 +230,7 @@ static std::string texPoint(double x, double y) {
     return "(" + texNumber(x) + "," + texNumber(y) + ")";
 }
 
-std::string figureTikz(const Camera& camera, int width, int height) {
+std::string figureTikz(const Camera& camera, int width, int height, const std::vector<Label>& labels) {
     width = std::max(width, 1);
     height = std::max(height, 1);
     const VisibleRect view = visibleRect(camera, width, height);
@@ -238,6 +247,9 @@ std::string figureTikz(const Camera& camera, int width, int height) {
     bool used[10] = {};
     for (const DrawnItem& item : items) {
         used[item.colour] = true;
+    }
+    for (const Label& label : labels) {
+        used[label.colour] = true;
     }
     for (ColourCode code = Red; code <= Black; ++code) {
         if (used[code]) {
@@ -264,6 +276,14 @@ std::string figureTikz(const Camera& camera, int width, int height) {
                    texPoint(item.x + side / 2.0, item.y + side / 2.0) + ";\n";
             break;
         }
+    }
+    const double pixel = unitsPerPixel(camera, height);
+    for (const Label& label : labels) {
+        std::string strokes;
+        for (const auto& stroke : labelStrokes(label, pixel)) {
+            strokes += " " + texPoint(stroke[0].x, stroke[0].y) + " -- " + texPoint(stroke[1].x, stroke[1].y);
+        }
+        tex += "\\draw[figure" + std::string(colourNames[label.colour]) + "]" + strokes + ";\n";
     }
     // The % keeps the line break from adding a space after the picture where it is \input into a paragraph.
     tex += "\\end{tikzpicture}%\n";

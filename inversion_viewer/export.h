@@ -3,6 +3,7 @@
 // scene store by the same rules the renderer follows, so that the files and the window cannot disagree.
 #pragma once
 
+#include "labels.h"
 #include "scene.h"
 #include "viewer.h"
 
@@ -48,12 +49,14 @@ std::vector<DrawnItem> drawnItems(const Camera& camera, int width, int height);
 
 /// The SVG picture of a window of width x height pixels: its viewBox is the visible rectangle (y up in the plane,
 /// down in SVG), its size the window's, so that at that size every object lies on the pixels the frame gives it.
-/// title and description become its <title> and <desc>.
-std::string figureSvg(const Camera& camera, int width, int height, const char* title, const char* description);
+/// title and description become its <title> and <desc>. The labels, drawn over the figure as the window draws
+/// them, come last.
+std::string figureSvg(const Camera& camera, int width, int height, const char* title, const char* description,
+                      const std::vector<Label>& labels = {});
 
 /// The same figure as a tikzpicture for plain LaTeX with the tikz package: scene units scaled so that the visible
 /// rectangle is tikzWidthCm wide, clipped to it, on white paper (no background).
-std::string figureTikz(const Camera& camera, int width, int height);
+std::string figureTikz(const Camera& camera, int width, int height, const std::vector<Label>& labels = {});
 
 /// The base name of a program's path, argv[0]: what follows the last '/'; "figure" when that is empty.
 std::string figureBaseName(const char* programPath);
@@ -64,4 +67,4 @@ std::string figureBaseName(const char* programPath);
 /// no partial file. Prints one line, "Sacuvano: <a>.svg, <a>.tex" or "Greska: <file>: <reason>", on a line of its
 /// own. In the browser the two files are offered as downloads instead. Returns whether both were written.
 bool saveFigure(const std::string& name, bool numbered, const Camera& camera, int width, int height, const char* title,
-                const char* description);
+                const char* description, const std::vector<Label>& labels = {});

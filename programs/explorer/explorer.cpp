@@ -16,8 +16,8 @@
 #include <cstring>
 
 const char* const explorerHelpText =
-    "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, k sledeci korak konstrukcije, h pomoc,\n"
-    "q ili Esc kraj.\n"
+    "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
+    "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj.\n"
     "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga) i pomerajte je:\n"
     "slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim koordinatama,\n"
     "a prava i krug se lepe tako da prolaze kroz O.\n";

@@ -2,6 +2,7 @@
 // Drag a point, a line or a circle and watch its image under inversion in k, with the explanation of its case.
 #include "construction.h"
 #include "explorer.h"
+#include "export.h"
 #include "labels.h"
 #include "render.h"
 #include "viewer.h"
@@ -28,10 +29,14 @@ static double scale() {
     return unitsPerPixel(view, shownHeight);
 }
 
+static std::vector<Label> labels() {
+    return figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius);
+}
+
 static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScene(1.0 / scale());
-    drawLabels(figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius), scale());
+    drawLabels(labels(), scale());
     glFlush();
     glutSwapBuffers();
 }
@@ -78,6 +83,10 @@ static void keyboard(unsigned char key, int, int) {
         break;
     case 'h':
         writeText(explorerHelpText);
+        return;
+    case 's': // numbered, so that no figure saved earlier is replaced
+        saveFigure("inversion_explorer", true, view, shownWidth, shownHeight, explorerTitle,
+                   caseText(explorer.shownCase), labels());
         return;
     case 'q':
     case 27: // Escape

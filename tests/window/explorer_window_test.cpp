@@ -30,16 +30,6 @@ void drag(Window window, const Image& frame, double fromX, double fromY, double 
     pressButton(testDisplay, 1, false);
 }
 
-// What the program prints, read until it has the given length.
-std::string readText(Child& child, std::size_t size) {
-    std::string text;
-    const double deadline = now() + 30.0;
-    while (text.size() < size && now() < deadline) {
-        text += readOutput(child, 0.2);
-    }
-    return text;
-}
-
 // The frame, once it shows what is asked of it: the program has handled the events sent before.
 template <class Ready> Image frameWhen(Window window, Ready ready) {
     Image frame;
@@ -56,7 +46,9 @@ int countColour(const Image& frame, Pixel colour) {
 }
 
 TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
-    ChildGuard guard{startChild(programPath("inversion_explorer"), {}, testScreen.name, true)};
+    const ScratchDirectory directory;
+    ChildGuard guard{startChild(programPath("inversion_explorer"), {}, testScreen.name, true, ChildInput::AtEnd, false,
+                                directory.path)};
     const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
     ASSERT_NE(window, 0u) << "no window appeared";
     const WindowPlace place = windowPlace(testDisplay, window);
@@ -141,6 +133,15 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     expectFigure(frame,
                  {-8, -8, 8, 8, {k, circle, circleImage, o, dotShape(2, 2, bluePixel), dotShape(4, 2, bluePixel)}},
                  "circle");
+
+    // s saves the figure as shown, numbered so that a second press keeps the first.
+    typeKey(testDisplay, 's');
+    typeKey(testDisplay, 's');
+    const std::string saved = "Sacuvano: inversion_explorer-1.svg, inversion_explorer-1.tex\n"
+                              "Sacuvano: inversion_explorer-2.svg, inversion_explorer-2.tex\n";
+    EXPECT_EQ(readText(guard.child, saved.size()), saved);
+    EXPECT_EQ(directory.names(), (std::set<std::string>{"inversion_explorer-1.svg", "inversion_explorer-1.tex",
+                                                        "inversion_explorer-2.svg", "inversion_explorer-2.tex"}));
 
     typeKey(testDisplay, 'q');
     int status = 0;

@@ -21,50 +21,6 @@
 
 namespace {
 
-// A new empty directory for one program to write into; removed with what is in it when the test leaves.
-struct ScratchDirectory {
-    std::string path;
-    ScratchDirectory() {
-        std::string pattern = testing::TempDir() + "figure_XXXXXX";
-        path = mkdtemp(pattern.data()) ? pattern : "";
-    }
-    ~ScratchDirectory() {
-        for (const std::string& name : names()) {
-            unlink((path + "/" + name).c_str());
-        }
-        umount2(path.c_str(), MNT_DETACH); // when it was made read-only
-        rmdir(path.c_str());
-    }
-    // Every name in it, hidden ones included.
-    std::set<std::string> names() const {
-        std::set<std::string> found;
-        if (DIR* dir = opendir(path.c_str())) {
-            while (const dirent* entry = readdir(dir)) {
-                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
-                    found.insert(entry->d_name);
-                }
-            }
-            closedir(dir);
-        }
-        return found;
-    }
-};
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// What the program prints until it has printed size bytes, and whatever more comes soon after.
-std::string readText(Child& child, std::size_t size) {
-    std::string text;
-    const double deadline = now() + 30.0;
-    while (text.size() < size && now() < deadline) {
-        text += readOutput(child, 0.2);
-    }
-    return text + readOutput(child, 0.2);
-}
-
 // The line about the files starts a line of its own.
 std::string onItsOwnLine(const char* consoleText, const std::string& line) {
     const std::string text = consoleText;

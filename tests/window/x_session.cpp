@@ -1,6 +1,13 @@
 // x_session.cpp
 #include "x_session.h"
 
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <iterator>
+#include <sys/mount.h>
+#include <unistd.h>
+
 VirtualDisplay testScreen;
 Display* testDisplay = nullptr;
 
@@ -20,6 +27,46 @@ struct VirtualDisplayEnvironment : testing::Environment {
     }
 };
 } // namespace
+
+ScratchDirectory::ScratchDirectory() {
+    std::string pattern = testing::TempDir() + "figure_XXXXXX";
+    path = mkdtemp(pattern.data()) ? pattern : "";
+}
+
+ScratchDirectory::~ScratchDirectory() {
+    for (const std::string& name : names()) {
+        unlink((path + "/" + name).c_str());
+    }
+    umount2(path.c_str(), MNT_DETACH); // when it was made read-only
+    rmdir(path.c_str());
+}
+
+std::set<std::string> ScratchDirectory::names() const {
+    std::set<std::string> found;
+    if (DIR* dir = opendir(path.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0) {
+                found.insert(entry->d_name);
+            }
+        }
+        closedir(dir);
+    }
+    return found;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string readText(Child& child, std::size_t size) {
+    std::string text;
+    const double deadline = now() + 30.0;
+    while (text.size() < size && now() < deadline) {
+        text += readOutput(child, 0.2);
+    }
+    return text + readOutput(child, 0.2);
+}
 
 Window waitForWindow(Child& child, double timeoutSeconds, int* status, const char* title) {
     const double deadline = now() + timeoutSeconds;

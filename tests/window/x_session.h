@@ -6,6 +6,8 @@
 #include "xharness.h"
 
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
 
 /// The display every test of the program uses; set up before the first test by the main of every window test
 /// program, which this library provides.
@@ -19,6 +21,21 @@ struct ChildGuard {
     Child child;
     ~ChildGuard() { killChild(child); }
 };
+
+/// A new empty directory for one program to write into; removed with what is in it when it goes out of scope.
+struct ScratchDirectory {
+    std::string path;
+    ScratchDirectory();
+    ~ScratchDirectory();
+    /// Every name in it, hidden ones included.
+    std::set<std::string> names() const;
+};
+
+/// The contents of a file.
+std::string fileText(const std::string& path);
+
+/// What the program prints until it has printed size bytes, and whatever more comes soon after.
+std::string readText(Child& child, std::size_t size);
 
 /// Polls for the program's window, by its title, while the program runs; 0 when it ended (its wait status then goes
 /// to status, when given) or time ran out.
