@@ -6,17 +6,21 @@
 #include "scene.h"
 
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 
-// A number as the console texts print it, two decimals, but without them where it is whole at two decimals; never
-// "-0".
+// A number as the console texts print it, with two decimals, but without them where it is whole at two decimals;
+// never "-0". Written from whole hundredths rather than with printf, which a page would load for this alone.
 static std::string number(double value) {
-    double rounded = std::round(value * 100.0) / 100.0;
-    if (rounded == 0.0) {
-        rounded = 0.0;
+    if (!(std::fabs(value) < 1e15)) {
+        return std::isnan(value) ? "nedefinisano" : value < 0.0 ? "-beskonacno" : "beskonacno";
     }
-    char text[64];
-    std::snprintf(text, sizeof text, rounded == std::floor(rounded) ? "%.0f" : "%.2f", rounded);
+    const long long cents = std::llabs(std::llround(value * 100.0));
+    std::string text = (value < 0.0 && cents != 0 ? "-" : "") + std::to_string(cents / 100);
+    if (cents % 100 != 0) {
+        text += '.';
+        text += char('0' + cents % 100 / 10);
+        text += char('0' + cents % 10);
+    }
     return text;
 }
 

@@ -72,8 +72,10 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
          [] {
              addPoint(Point{2.5f, -0.004f}, Blue);
              addPoint(Point{6.999f, -1.125f}, Red);
+             addPoint(Point{-0.05f, 1e20f}, Green);
          },
-         "Tacka P(2.50, 0), u plavoj boji. Slika tacke P je tacka P'(7, -1.13), u crvenoj boji."},
+         "Tacka P(2.50, 0), u plavoj boji. Slika tacke P je tacka P'(7, -1.13), u crvenoj boji. "
+         "Tacka (-0.05, beskonacno), u zelenoj boji."},
         {"other colours, a segment and a black circle that is not k",
          [] {
              addCircle(circle(0, 0, 3, Black), Black);
