@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the ten programs for the browser into build/web, with index.html beside them.
+# Builds the eleven programs for the browser and the site around them into build/web, from scratch, so that the folder
+# holds exactly the site.
 # Usage: web/build.sh   (needs emscripten and node-acorn: web/install-deps installs them)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,5 +10,6 @@ acorn_packages=$(dpkg -L node-acorn | grep '/acorn/package.json$')
 node_modules=$(dirname "$(dirname "${acorn_packages%%$'\n'*}")")
 export NODE_PATH="$node_modules${NODE_PATH:+:$NODE_PATH}"
 
+rm -rf build/web
 emcmake cmake -S web -B build/web-cmake -DINVERSION_WEB_OUTPUT="$PWD/build/web" >/dev/null
 cmake --build build/web-cmake -j"$(nproc)"
