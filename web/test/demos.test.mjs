@@ -1,6 +1,7 @@
 // demos.test.mjs
-// The ten demos in headless Chromium, served from 127.0.0.1: each page's text, each canvas by the drawing
-// rules of the native window, and each canvas against the native window's first frame.
+// The eleven pages in headless Chromium, served from 127.0.0.1: each page's text and header, each canvas by the
+// drawing rules of the native window and against the native window's first frame; the index; the explorer's drag;
+// and every page at a phone's and a desktop's width.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -341,7 +342,12 @@ const nativeDifferenceBound = 150;
 
 // ---- Server and browser ---------------------------------------------------------------------------
 
-const contentTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const contentTypes = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript',
+    '.wasm': 'application/wasm',
+    '.png': 'image/png',
+};
 
 /// Serves the files of build/web, and nothing outside it, on 127.0.0.1 at a free port.
 function serve() {
@@ -393,29 +399,43 @@ after(async () => {
 const nextFrame = (page) =>
     page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
 
-/// Opens a demo's page and waits until its program has ended or has drawn its first frame; act, when given, then
-/// works the page before it is read.
-async function openDemo(name, act) {
-    const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+/// Waits until the demo's program has ended or has drawn its first frame.
+async function started(page) {
+    await page.waitForSelector('#canvas:not([hidden]), #status:not([hidden])');
+    await nextFrame(page);
+}
+
+/// Opens a demo's page in a window `viewportWidth` px wide and waits until its program has ended or has drawn its
+/// first frame; act, when given, then works the page before it is read.
+async function openDemo(name, act, viewportWidth = 1280) {
+    const page = await browser.newPage({ viewport: { width: viewportWidth, height: 900 }, deviceScaleFactor: 1 });
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     await page.goto(`${origin}/${name}.html`);
-    await page.waitForSelector('#canvas:not([hidden]), #status:not([hidden])');
-    await nextFrame(page);
+    await started(page);
     if (act) {
         await act(page);
         await nextFrame(page);
     }
-    const state = await page.evaluate(() => ({
-        title: document.title,
-        text: document.getElementById('console').innerText,
-        status: document.getElementById('status').hidden ? null : document.getElementById('status').innerText,
-        canvas: document.getElementById('canvas') && {
-            width: document.getElementById('canvas').width,
-            height: document.getElementById('canvas').height,
-            box: document.getElementById('canvas').getBoundingClientRect().toJSON(),
-        },
-    }));
+    const state = await page.evaluate(() => {
+        const href = (selector) => document.querySelector(selector)?.getAttribute('href') ?? null;
+        return {
+            title: document.title,
+            text: document.getElementById('console').innerText,
+            status: document.getElementById('status').hidden ? null : document.getElementById('status').innerText,
+            header: {
+                index: href('nav a:first-child'),
+                sentence: document.getElementById('sentence').innerText,
+                previous: href('nav a[rel="prev"]'),
+                next: href('nav a[rel="next"]'),
+            },
+            canvas: document.getElementById('canvas') && {
+                width: document.getElementById('canvas').width,
+                height: document.getElementById('canvas').height,
+                box: document.getElementById('canvas').getBoundingClientRect().toJSON(),
+            },
+        };
+    });
     const frame = state.canvas && decodePng(await page.locator('#canvas').screenshot());
     await page.close();
     return { ...state, frame, errors };
@@ -423,22 +443,30 @@ async function openDemo(name, act) {
 
 // ---- Tests ----------------------------------------------------------------------------------------
 
-test('the index page lists the ten demos with their sentences', async () => {
+test('the index lists the pages in order with their sentences and pictures, and says what inversion is', async () => {
     const page = await browser.newPage();
     await page.goto(`${origin}/index.html`);
     const items = await page.locator('#demos li').evaluateAll((nodes) => nodes.map((node) => ({
         href: node.querySelector('a').getAttribute('href'),
-        text: node.innerText,
+        name: node.querySelector('code').innerText,
+        sentence: node.querySelector('span').innerText,
+        picture: node.querySelector('img') && [node.querySelector('img').getAttribute('src'),
+            node.querySelector('img').naturalWidth],
     })));
+    const inversion = await page.locator('#inversion').innerText();
     await page.close();
-    const expected = demos.map(({ name, sentence }) => ({ href: `${name}.html`, text: `${name}: ${sentence}` }));
+    // A picture where the gallery has one, and it loads.
+    const expected = demos.map(({ name, sentence }) => ({
+        href: `${name}.html`,
+        name,
+        sentence,
+        picture: fs.existsSync(path.join(nativeFrames, `${name}.png`)) ? [`${name}.png`, width] : null,
+    }));
     assert.deepEqual(items, expected);
-    for (const { name } of demos) {
-        assert.ok(fs.existsSync(path.join(pages, `${name}.html`)), `${name}.html is not built`);
-    }
+    assert.match(inversion, /\|OP\| · \|OP′\| = r²/);
 });
 
-for (const demo of demos) {
+for (const [index, demo] of demos.entries()) {
     describe(demo.name, () => {
         let shown;
         before(async () => {
@@ -447,8 +475,17 @@ for (const demo of demos) {
 
         test('shows the title and the console text byte for byte', () => {
             assert.deepEqual(shown.errors, []);
-            assert.equal(shown.title, demo.title ?? title);
+            assert.equal(shown.title, `${demo.title ?? title} - ${demo.name}`);
             assert.equal(shown.text, demo.text);
+        });
+
+        test('has a header: the index, its sentence and its neighbours in the README order', () => {
+            assert.deepEqual(shown.header, {
+                index: 'index.html',
+                sentence: demo.sentence,
+                previous: index > 0 ? `${demos[index - 1].name}.html` : null,
+                next: index + 1 < demos.length ? `${demos[index + 1].name}.html` : null,
+            });
         });
 
         if (demo.exitStatus !== undefined) {
@@ -474,6 +511,7 @@ for (const demo of demos) {
             t.diagnostic(`${count} pixels differ`);
             assert.ok(count <= nativeDifferenceBound, `${count} pixels differ from the native frame`);
         });
+
     });
 }
 
@@ -491,4 +529,25 @@ test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.
     assert.deepEqual(shown.errors, []);
     assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
     assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red)], explorerBox), []);
+});
+
+test('no page scrolls sideways at 390 or 1280 px', async () => {
+    const page = await browser.newPage({ viewport: { width: 390, height: 800 }, deviceScaleFactor: 1 });
+    const wide = [];
+    for (const name of ['index', ...demos.map((demo) => demo.name)]) {
+        await page.goto(`${origin}/${name}.html`);
+        if (name !== 'index') {
+            await started(page);
+        }
+        for (const viewportWidth of [390, 1280]) {
+            await page.setViewportSize({ width: viewportWidth, height: 800 });
+            const [scrollWidth, clientWidth] = await page.evaluate(() =>
+                [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+            if (scrollWidth > clientWidth) {
+                wide.push(`${name} at ${viewportWidth} px is ${scrollWidth} px wide`);
+            }
+        }
+    }
+    await page.close();
+    assert.deepEqual(wide, []);
 });
