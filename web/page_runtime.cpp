@@ -1,10 +1,20 @@
 // page_runtime.cpp
-// What a program's page needs from its WebAssembly beside the program: the same runtime imports as every other
-// program.
+// What a program's page needs from its WebAssembly beside the program: the figure in words, and the same runtime
+// imports as every other program.
+#include "describe.h"
+
 #include <GL/glut.h>
 #include <cstdlib>
 #include <emscripten.h>
+#include <string>
 #include <wasi/api.h>
+
+/// The figure in words; pre.js makes it the canvas's accessible description after each change of the figure.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* sceneDescription() {
+    static std::string text;
+    text = describeScene();
+    return text.c_str();
+}
 
 using AnyFunction = void (*)();
 

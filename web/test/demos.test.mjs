@@ -1,7 +1,7 @@
 // demos.test.mjs
 // The eleven pages in headless Chromium, served from 127.0.0.1: each page's text and header, each canvas by the
-// drawing rules of the native window and against the native window's first frame; the index; the explorer's drag;
-// and every page at a phone's and a desktop's width.
+// drawing rules of the native window and against the native window's first frame; the index; the pages at a
+// phone's width, for a screen reader and from the keyboard.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -66,6 +66,7 @@ const demos = [
         text: 'Inverzija tacke sa koordinatama P(2,2), u odnosu na krug k\n' +
             'sa centrom u tacki O(0,0) i poluprecnikom r=5',
         objects: [point(2, 2, blue), point(6.25, 6.25, red)],
+        describedWith: ['O(0, 0)', 'poluprecnikom 5', 'P(2, 2)', 'P\'(6.25, 6.25)'],
     },
     {
         name: 'invert_point_outside',
@@ -405,6 +406,14 @@ async function started(page) {
     await nextFrame(page);
 }
 
+/// The canvas's accessible description, as Chromium's accessibility tree hands it to a screen reader.
+async function figureDescription(page) {
+    const session = await page.context().newCDPSession(page);
+    const { nodes } = await session.send('Accessibility.getFullAXTree');
+    await session.detach();
+    return nodes.find((node) => node.role?.value === 'image' && node.name?.value === 'Crtez')?.description?.value;
+}
+
 /// Opens a demo's page in a window `viewportWidth` px wide and waits until its program has ended or has drawn its
 /// first frame; act, when given, then works the page before it is read.
 async function openDemo(name, act, viewportWidth = 1280) {
@@ -436,9 +445,10 @@ async function openDemo(name, act, viewportWidth = 1280) {
             },
         };
     });
+    const description = state.canvas && await figureDescription(page);
     const frame = state.canvas && decodePng(await page.locator('#canvas').screenshot());
     await page.close();
-    return { ...state, frame, errors };
+    return { ...state, description, frame, errors };
 }
 
 // ---- Tests ----------------------------------------------------------------------------------------
@@ -512,6 +522,13 @@ for (const [index, demo] of demos.entries()) {
             assert.ok(count <= nativeDifferenceBound, `${count} pixels differ from the native frame`);
         });
 
+        if (demo.describedWith) {
+            test('describes the figure to a screen reader with its numbers', () => {
+                for (const words of demo.describedWith) {
+                    assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
+                }
+            });
+        }
     });
 }
 
@@ -529,6 +546,47 @@ test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.
     assert.deepEqual(shown.errors, []);
     assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
     assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red)], explorerBox), []);
+});
+
+test('the explorer 390 px wide: P dragged to (1, 3) lands there, and its description follows', async () => {
+    const camera = projection([], explorerBox);
+    let scaled;
+    const shown = await openDemo('inversion_explorer', async (page) => {
+        const box = await page.locator('#canvas').boundingBox();
+        scaled = box.width / width;
+        // The pointer on the whole CSS pixel nearest the centre of the drawing-buffer pixel that holds the scene point:
+        // within 0.5 / scaled < 1.5 buffer pixels of it, so the point snaps onto (1, 3).
+        const at = (x, y) => camera.at(x, y).map((v, i) => Math.round((Math.floor(v) + 0.5) * scaled +
+            (i === 0 ? box.x : box.y)));
+        await page.mouse.move(...at(2, 2));
+        await page.mouse.down();
+        await page.mouse.move(...at(1, 3), { steps: 8 });
+        await page.mouse.up();
+    }, 390);
+    assert.deepEqual(shown.errors, []);
+    assert.ok(scaled < 0.4, `the canvas is drawn ${scaled} times its size`);
+    assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
+    for (const words of ['P(1, 3)', 'P\'(2.50, 7.50)']) {
+        assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
+    }
+});
+
+test('the explorer from the keyboard: Tab goes through the links, the figure keys work on the canvas', async () => {
+    const focused = [];
+    const shown = await openDemo('inversion_explorer', async (page) => {
+        for (let i = 0; i < 3; ++i) {
+            await page.keyboard.press('Tab');
+            focused.push(await page.evaluate(() => document.activeElement.getAttribute('href') ??
+                document.activeElement.id));
+        }
+        await page.keyboard.press('3');
+    });
+    assert.deepEqual(shown.errors, []);
+    assert.deepEqual(focused, ['index.html', 'invert_point_inside.html', 'canvas']);
+    assert.ok(shown.text.endsWith(`${circleOffCentre}\n`), shown.text);
+    for (const words of ['C(2, 2)', 'R(4, 2)']) {
+        assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
+    }
 });
 
 test('no page scrolls sideways at 390 or 1280 px', async () => {
