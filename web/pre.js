@@ -54,6 +54,14 @@
         requestAnimationFrame(describe);
     }
 
+    // After one visit every page works offline. Registered once the first frame is out, so that storing the site
+    // does not compete with it.
+    function keepSiteOffline() {
+        if ('serviceWorker' in navigator) {
+            navigator.serviceWorker.register('sw.js').catch(function () {});
+        }
+    }
+
     // main has returned or handed over to the GLUT loop: a program still running has its window open.
     Module['postRun'] = [function () {
         if (!ended) {
@@ -63,6 +71,9 @@
                 window.addEventListener(type, describeLater);
             });
         }
+        requestAnimationFrame(function () {
+            setTimeout(keepSiteOffline, 0);
+        });
     }];
     // The program has ended with this status (main returned or exit was called). The runtime is kept for the windowed
     // programs, so the status arrives here rather than at Module.onExit.

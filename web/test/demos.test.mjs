@@ -1,7 +1,7 @@
 // demos.test.mjs
 // The eleven pages in headless Chromium, served from 127.0.0.1: each page's text and header, each canvas by the
 // drawing rules of the native window and against the native window's first frame; the index; the pages at a
-// phone's width, for a screen reader and from the keyboard.
+// phone's width, for a screen reader and from the keyboard; and the site without a network.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -608,4 +608,29 @@ test('no page scrolls sideways at 390 or 1280 px', async () => {
     }
     await page.close();
     assert.deepEqual(wide, []);
+});
+
+test('after one visit the site works without a network', async () => {
+    // A server of its own, shut down after the visit: nothing can come from the network, whatever the browser
+    // would do for the service worker.
+    const own = await serve();
+    const site = `http://127.0.0.1:${own.address().port}`;
+    const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+    const page = await context.newPage();
+    await page.goto(`${site}/invert_point_inside.html`);
+    await started(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    own.closeAllConnections();
+    await new Promise((resolve) => own.close(resolve));
+    await context.setOffline(true);
+
+    // Another page than the one visited: every page is kept.
+    const demo = demos.find(({ name }) => name === 'invert_circle_off_centre_b');
+    await page.goto(`${site}/${demo.name}.html`);
+    await started(page);
+    const text = await page.locator('#console').innerText();
+    const frame = decodePng(await page.locator('#canvas').screenshot());
+    await context.close();
+    assert.equal(text, demo.text);
+    assert.deepEqual(ruleBreaches(frame, demo.objects), []);
 });
