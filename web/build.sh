@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the eleven programs for the browser and the site around them into build/web, from scratch, so that the folder
 # holds exactly the site.
-# Usage: web/build.sh   (needs emscripten and node-acorn: web/install-deps installs them)
+# Usage: web/build.sh [TARGET...]   (needs emscripten and node-acorn: web/install-deps installs them)
+# Targets outside the site, such as the benchmark's baseline clear_window, are built when named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,6 @@ export NODE_PATH="$node_modules${NODE_PATH:+:$NODE_PATH}"
 rm -rf build/web
 emcmake cmake -S web -B build/web-cmake -DINVERSION_WEB_OUTPUT="$PWD/build/web" >/dev/null
 cmake --build build/web-cmake -j"$(nproc)"
+if [ "$#" -gt 0 ]; then
+    cmake --build build/web-cmake -j"$(nproc)" --target "$@"
+fi

@@ -3,7 +3,6 @@
 // drawing rules of the native window and against the native window's first frame; the index; the pages at a
 // phone's width, for a screen reader and from the keyboard; and the site without a network.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
@@ -11,8 +10,7 @@ import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { chromium } from 'playwright-core';
-
+import { launchChromium } from './browser.mjs';
 import { decodePng } from './png.mjs';
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -366,9 +364,6 @@ function serve() {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-const chromiumFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-quic',
-    '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'];
-
 let server;
 let browser;
 let profile;
@@ -378,14 +373,7 @@ before(async () => {
     server = await serve();
     origin = `http://127.0.0.1:${server.address().port}`;
     profile = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-web-'));
-    const executablePath = process.env.CHROMIUM || execFileSync('sh', ['-c', 'command -v chromium']).toString().trim();
-    // Only these switches: Playwright's own defaults would change how WebGL is provided.
-    browser = await chromium.launch({
-        executablePath,
-        ignoreDefaultArgs: true,
-        args: [...chromiumFlags, `--user-data-dir=${profile}`, '--remote-debugging-pipe', 'about:blank'],
-        timeout: 60_000,
-    });
+    browser = await launchChromium(profile);
 });
 
 after(async () => {
