@@ -402,10 +402,14 @@ async function figureDescription(page) {
     return nodes.find((node) => node.role?.value === 'image' && node.name?.value === 'Crtez')?.description?.value;
 }
 
-/// Opens a demo's page in a window `viewportWidth` px wide and waits until its program has ended or has drawn its
-/// first frame; act, when given, then works the page before it is read.
-async function openDemo(name, act, viewportWidth = 1280) {
-    const page = await browser.newPage({ viewport: { width: viewportWidth, height: 900 }, deviceScaleFactor: 1 });
+/// Opens a demo's page in a window of the given size, with a touch screen when asked, and waits until its program
+/// has ended or has drawn its first frame; act, when given, then works the page before it is read.
+async function openDemo(name, act, { width: viewportWidth = 1280, height: viewportHeight = 900, touch = false } = {}) {
+    const page = await browser.newPage({
+        viewport: { width: viewportWidth, height: viewportHeight },
+        deviceScaleFactor: 1,
+        hasTouch: touch,
+    });
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     await page.goto(`${origin}/${name}.html`);
@@ -536,25 +540,37 @@ test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.
     assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red)], explorerBox), []);
 });
 
-test('the explorer 390 px wide: P dragged to (1, 3) lands there, and its description follows', async () => {
+/// Drags one finger from one point of the page to another in `steps` moves.
+async function touchDrag(page, [fromX, fromY], [toX, toY], steps) {
+    const session = await page.context().newCDPSession(page);
+    const touch = (type, points) => session.send('Input.dispatchTouchEvent', { type, touchPoints: points });
+    await touch('touchStart', [{ x: fromX, y: fromY }]);
+    for (let i = 1; i <= steps; ++i) {
+        await touch('touchMove', [{ x: fromX + ((toX - fromX) * i) / steps, y: fromY + ((toY - fromY) * i) / steps }]);
+    }
+    await touch('touchEnd', []);
+    await session.detach();
+}
+
+test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and its description follows', async () => {
     const camera = projection([], explorerBox);
     let scaled;
     const shown = await openDemo('inversion_explorer', async (page) => {
+        // Scrolled to the end, the page would scroll back under a finger moving down, were the figure not kept from
+        // scrolling it, and the finger would leave P behind.
+        await page.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
         const box = await page.locator('#canvas').boundingBox();
         scaled = box.width / width;
-        // The pointer on the whole CSS pixel nearest the centre of the drawing-buffer pixel that holds the scene point:
-        // within 0.5 / scaled < 1.5 buffer pixels of it, so the point snaps onto (1, 3).
+        // The finger on the whole CSS pixel nearest the centre of the drawing-buffer pixel that holds the scene point:
+        // within 0.5 / scaled < 1.5 buffer pixels of it, so the point snaps onto (2, -3).
         const at = (x, y) => camera.at(x, y).map((v, i) => Math.round((Math.floor(v) + 0.5) * scaled +
             (i === 0 ? box.x : box.y)));
-        await page.mouse.move(...at(2, 2));
-        await page.mouse.down();
-        await page.mouse.move(...at(1, 3), { steps: 8 });
-        await page.mouse.up();
-    }, 390);
+        await touchDrag(page, at(2, 2), at(2, -3), 8);
+    }, { width: 390, height: 300, touch: true });
     assert.deepEqual(shown.errors, []);
     assert.ok(scaled < 0.4, `the canvas is drawn ${scaled} times its size`);
-    assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
-    for (const words of ['P(1, 3)', 'P\'(2.50, 7.50)']) {
+    assert.equal(shown.text, demos[0].text + 'P(2.00, -3.00)  P\'(3.85, -5.77)  |OP| * |OP\'| = 25.00\n');
+    for (const words of ['P(2, -3)', 'P\'(3.85, -5.77)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
     }
 });
