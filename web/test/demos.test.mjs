@@ -445,7 +445,7 @@ async function openDemo(name, act, { width: viewportWidth = 1280, height: viewpo
 
 // ---- Tests ----------------------------------------------------------------------------------------
 
-test('the index lists the pages in order with their sentences and pictures, and says what inversion is', async () => {
+test('the index: its header, the pages in order with their sentences and pictures, and what inversion is', async () => {
     const page = await browser.newPage();
     await page.goto(`${origin}/index.html`);
     const items = await page.locator('#demos li').evaluateAll((nodes) => nodes.map((node) => ({
@@ -456,6 +456,7 @@ test('the index lists the pages in order with their sentences and pictures, and 
             node.querySelector('img').naturalWidth],
     })));
     const inversion = await page.locator('#inversion').innerText();
+    const header = await page.locator('nav a').evaluateAll((links) => links.map((link) => link.getAttribute('href')));
     await page.close();
     // A picture where the gallery has one, and it loads.
     const expected = demos.map(({ name, sentence }) => ({
@@ -466,6 +467,7 @@ test('the index lists the pages in order with their sentences and pictures, and 
     }));
     assert.deepEqual(items, expected);
     assert.match(inversion, /\|OP\| · \|OP′\| = r²/);
+    assert.deepEqual(header, ['index.html', `${demos[0].name}.html`]);
 });
 
 for (const [index, demo] of demos.entries()) {
