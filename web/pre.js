@@ -1,36 +1,89 @@
 // pre.js
-// Joins a program to its page: the console text goes to #console byte for byte, standard input is at its
-// end from the start, the window is the canvas, and a program that ends shows its exit status instead. The
-// program's name (argv[0]) is the page's, so that the figure it saves is named after it.
+// Joins a program to its page. Every page runs the same runtime script with this code in front of it; the page names
+// its program in <body data-program>. The console text goes to #console byte for byte (web/streams.js), the window
+// is the canvas, the figure is described in words for a screen reader, and a program that ends shows its exit
+// status instead of the canvas. The program's name (argv[0]) is the page's, so that a saved figure is named after it.
 (function () {
+    var program = document.body.getAttribute('data-program');
     var consoleText = document.getElementById('console');
     var canvas = document.getElementById('canvas');
+    var description = document.getElementById('description');
     var status = document.getElementById('status');
     var decoder = new TextDecoder();
     var ended = false;
 
     Module['canvas'] = canvas;
-    Module['thisProgram'] = decodeURIComponent(location.pathname.split('/').pop()).replace(/\.html$/, '');
-    // Called for every byte written to standard output, so text without a final line break shows too.
-    Module['stdout'] = function (byte) {
-        if (byte !== null) {
-            consoleText.textContent += decoder.decode(new Uint8Array([byte & 0xff]), {stream: true});
+    Module['thisProgram'] = program;
+    // The runtime script is shared; the WebAssembly is the page's own program.
+    Module['locateFile'] = function (path, prefix) {
+        return prefix + (/\.wasm$/.test(path) ? program + '.wasm' : path);
+    };
+    // Standard output as it is written, so that text without a final line break shows once the program flushes it;
+    // standard error goes to the browser's console.
+    Module['writeStream'] = function (fd, bytes) {
+        if (fd === 1) {
+            consoleText.textContent += decoder.decode(bytes, {stream: true});
+        } else {
+            console.warn(new TextDecoder().decode(bytes));
         }
     };
-    // No one types into a page: every read finds the end of the input.
-    Module['stdin'] = function () {
-        return null;
-    };
+
+    // GLUT takes the keys it knows from the whole window and stops their default action, Tab and Enter among them:
+    // the links could no longer be reached or followed from the keyboard. Tab, keys with Ctrl, Alt or Meta, and every
+    // key while the focus is on a link stay with the page. Registered before main runs, so before GLUT's own listener.
+    function keepForPage(event) {
+        var target = event.target;
+        var onFigure = target === canvas || target === document.body || target === document.documentElement;
+        if (event.key === 'Tab' || event.ctrlKey || event.altKey || event.metaKey || !onFigure) {
+            event.stopImmediatePropagation();
+        }
+    }
+    window.addEventListener('keydown', keepForPage, true);
+    window.addEventListener('keyup', keepForPage, true);
+
+    // The canvas's accessible description: the figure in words, read from the program's scene store. A polite live
+    // region, so a screen reader follows a figure that changes.
+    function describe() {
+        var text = Module['UTF8ToString'](Module['_sceneDescription']());
+        if (description.textContent !== text) {
+            description.textContent = text;
+        }
+    }
+    // The explorer changes its figure when a drag ends or a key is pressed; GLUT's handlers run in the same event,
+    // after these listeners or before them, so the store is read on the next animation frame.
+    function describeLater() {
+        requestAnimationFrame(describe);
+    }
+
+    // After one visit every page works offline. Registered once the first frame is out, so that storing the site
+    // does not compete with it.
+    function keepSiteOffline() {
+        if ('serviceWorker' in navigator) {
+            navigator.serviceWorker.register('sw.js').catch(function () {});
+        }
+    }
+
     // main has returned or handed over to the GLUT loop: a program still running has its window open.
     Module['postRun'] = [function () {
         if (!ended) {
             canvas.hidden = false;
+            describe();
+            ['mouseup', 'touchend', 'keydown'].forEach(function (type) {
+                window.addEventListener(type, describeLater);
+            });
         }
+        requestAnimationFrame(function () {
+            setTimeout(keepSiteOffline, 0);
+        });
     }];
-    Module['onExit'] = function (code) {
+    // The program has ended with this status (main returned or exit was called). The runtime is kept for the windowed
+    // programs, so the status arrives here rather than at Module.onExit.
+    Module['quit'] = function (code, toThrow) {
         ended = true;
         canvas.remove();
+        description.remove();
         status.textContent = 'Izlazni status: ' + code;
         status.hidden = false;
+        throw toThrow;
     };
 })();

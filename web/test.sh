@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the ten demos for the web and tests them in headless Chromium against pages served on 127.0.0.1.
+# Builds the site of the eleven programs for the web and tests it in headless Chromium, served on 127.0.0.1.
 # Closes with "N passed, M failed"; exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,8 +1,8 @@
 // demos.test.mjs
-// The ten demos in headless Chromium, served from 127.0.0.1: each page's text, each canvas by the drawing
-// rules of the native window, and each canvas against the native window's first frame.
+// The eleven pages in headless Chromium, served from 127.0.0.1: each page's text and header, each canvas by the
+// drawing rules of the native window and against the native window's first frame; the index; the pages at a
+// phone's width, for a screen reader and from the keyboard; and the site without a network.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
@@ -10,8 +10,7 @@ import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { chromium } from 'playwright-core';
-
+import { launchChromium } from './browser.mjs';
 import { decodePng } from './png.mjs';
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -65,6 +64,7 @@ const demos = [
         text: 'Inverzija tacke sa koordinatama P(2,2), u odnosu na krug k\n' +
             'sa centrom u tacki O(0,0) i poluprecnikom r=5',
         objects: [point(2, 2, blue), point(6.25, 6.25, red)],
+        describedWith: ['O(0, 0)', 'poluprecnikom 5', 'P(2, 2)', 'P\'(6.25, 6.25)'],
     },
     {
         name: 'invert_point_outside',
@@ -341,7 +341,12 @@ const nativeDifferenceBound = 150;
 
 // ---- Server and browser ---------------------------------------------------------------------------
 
-const contentTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const contentTypes = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript',
+    '.wasm': 'application/wasm',
+    '.png': 'image/png',
+};
 
 /// Serves the files of build/web, and nothing outside it, on 127.0.0.1 at a free port.
 function serve() {
@@ -359,9 +364,6 @@ function serve() {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-const chromiumFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-quic',
-    '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'];
-
 let server;
 let browser;
 let profile;
@@ -371,14 +373,7 @@ before(async () => {
     server = await serve();
     origin = `http://127.0.0.1:${server.address().port}`;
     profile = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-web-'));
-    const executablePath = process.env.CHROMIUM || execFileSync('sh', ['-c', 'command -v chromium']).toString().trim();
-    // Only these switches: Playwright's own defaults would change how WebGL is provided.
-    browser = await chromium.launch({
-        executablePath,
-        ignoreDefaultArgs: true,
-        args: [...chromiumFlags, `--user-data-dir=${profile}`, '--remote-debugging-pipe', 'about:blank'],
-        timeout: 60_000,
-    });
+    browser = await launchChromium(profile);
 });
 
 after(async () => {
@@ -393,52 +388,89 @@ after(async () => {
 const nextFrame = (page) =>
     page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
 
-/// Opens a demo's page and waits until its program has ended or has drawn its first frame; act, when given, then
-/// works the page before it is read.
-async function openDemo(name, act) {
-    const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+/// Waits until the demo's program has ended or has drawn its first frame.
+async function started(page) {
+    await page.waitForSelector('#canvas:not([hidden]), #status:not([hidden])');
+    await nextFrame(page);
+}
+
+/// The canvas's accessible description, as Chromium's accessibility tree hands it to a screen reader.
+async function figureDescription(page) {
+    const session = await page.context().newCDPSession(page);
+    const { nodes } = await session.send('Accessibility.getFullAXTree');
+    await session.detach();
+    return nodes.find((node) => node.role?.value === 'image' && node.name?.value === 'Crtez')?.description?.value;
+}
+
+/// Opens a demo's page in a window of the given size, with a touch screen when asked, and waits until its program
+/// has ended or has drawn its first frame; act, when given, then works the page before it is read.
+async function openDemo(name, act, { width: viewportWidth = 1280, height: viewportHeight = 900, touch = false } = {}) {
+    const page = await browser.newPage({
+        viewport: { width: viewportWidth, height: viewportHeight },
+        deviceScaleFactor: 1,
+        hasTouch: touch,
+    });
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     await page.goto(`${origin}/${name}.html`);
-    await page.waitForSelector('#canvas:not([hidden]), #status:not([hidden])');
-    await nextFrame(page);
+    await started(page);
     if (act) {
         await act(page);
         await nextFrame(page);
     }
-    const state = await page.evaluate(() => ({
-        title: document.title,
-        text: document.getElementById('console').innerText,
-        status: document.getElementById('status').hidden ? null : document.getElementById('status').innerText,
-        canvas: document.getElementById('canvas') && {
-            width: document.getElementById('canvas').width,
-            height: document.getElementById('canvas').height,
-            box: document.getElementById('canvas').getBoundingClientRect().toJSON(),
-        },
-    }));
+    const state = await page.evaluate(() => {
+        const href = (selector) => document.querySelector(selector)?.getAttribute('href') ?? null;
+        return {
+            title: document.title,
+            text: document.getElementById('console').innerText,
+            status: document.getElementById('status').hidden ? null : document.getElementById('status').innerText,
+            header: {
+                index: href('nav a:first-child'),
+                sentence: document.getElementById('sentence').innerText,
+                previous: href('nav a[rel="prev"]'),
+                next: href('nav a[rel="next"]'),
+            },
+            canvas: document.getElementById('canvas') && {
+                width: document.getElementById('canvas').width,
+                height: document.getElementById('canvas').height,
+                box: document.getElementById('canvas').getBoundingClientRect().toJSON(),
+            },
+        };
+    });
+    const description = state.canvas && await figureDescription(page);
     const frame = state.canvas && decodePng(await page.locator('#canvas').screenshot());
     await page.close();
-    return { ...state, frame, errors };
+    return { ...state, description, frame, errors };
 }
 
 // ---- Tests ----------------------------------------------------------------------------------------
 
-test('the index page lists the ten demos with their sentences', async () => {
+test('the index: its header, the pages in order with their sentences and pictures, and what inversion is', async () => {
     const page = await browser.newPage();
     await page.goto(`${origin}/index.html`);
     const items = await page.locator('#demos li').evaluateAll((nodes) => nodes.map((node) => ({
         href: node.querySelector('a').getAttribute('href'),
-        text: node.innerText,
+        name: node.querySelector('code').innerText,
+        sentence: node.querySelector('span').innerText,
+        picture: node.querySelector('img') && [node.querySelector('img').getAttribute('src'),
+            node.querySelector('img').naturalWidth],
     })));
+    const inversion = await page.locator('#inversion').innerText();
+    const header = await page.locator('nav a').evaluateAll((links) => links.map((link) => link.getAttribute('href')));
     await page.close();
-    const expected = demos.map(({ name, sentence }) => ({ href: `${name}.html`, text: `${name}: ${sentence}` }));
+    // A picture where the gallery has one, and it loads.
+    const expected = demos.map(({ name, sentence }) => ({
+        href: `${name}.html`,
+        name,
+        sentence,
+        picture: fs.existsSync(path.join(nativeFrames, `${name}.png`)) ? [`${name}.png`, width] : null,
+    }));
     assert.deepEqual(items, expected);
-    for (const { name } of demos) {
-        assert.ok(fs.existsSync(path.join(pages, `${name}.html`)), `${name}.html is not built`);
-    }
+    assert.match(inversion, /\|OP\| · \|OP′\| = r²/);
+    assert.deepEqual(header, ['index.html', `${demos[0].name}.html`]);
 });
 
-for (const demo of demos) {
+for (const [index, demo] of demos.entries()) {
     describe(demo.name, () => {
         let shown;
         before(async () => {
@@ -447,8 +479,17 @@ for (const demo of demos) {
 
         test('shows the title and the console text byte for byte', () => {
             assert.deepEqual(shown.errors, []);
-            assert.equal(shown.title, demo.title ?? title);
+            assert.equal(shown.title, `${demo.title ?? title} - ${demo.name}`);
             assert.equal(shown.text, demo.text);
+        });
+
+        test('has a header: the index, its sentence and its neighbours in the README order', () => {
+            assert.deepEqual(shown.header, {
+                index: 'index.html',
+                sentence: demo.sentence,
+                previous: index > 0 ? `${demos[index - 1].name}.html` : null,
+                next: index + 1 < demos.length ? `${demos[index + 1].name}.html` : null,
+            });
         });
 
         if (demo.exitStatus !== undefined) {
@@ -474,6 +515,14 @@ for (const demo of demos) {
             t.diagnostic(`${count} pixels differ`);
             assert.ok(count <= nativeDifferenceBound, `${count} pixels differ from the native frame`);
         });
+
+        if (demo.describedWith) {
+            test('describes the figure to a screen reader with its numbers', () => {
+                for (const words of demo.describedWith) {
+                    assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
+                }
+            });
+        }
     });
 }
 
@@ -519,4 +568,103 @@ test('the key s offers the figure as two downloads, the same files as the native
     }
     assert.equal(text, demos.find((demo) => demo.name === 'invert_point_inside').text +
         '\nSacuvano: invert_point_inside.svg, invert_point_inside.tex\n');
+});
+
+/// Drags one finger from one point of the page to another in `steps` moves.
+async function touchDrag(page, [fromX, fromY], [toX, toY], steps) {
+    const session = await page.context().newCDPSession(page);
+    const touch = (type, points) => session.send('Input.dispatchTouchEvent', { type, touchPoints: points });
+    await touch('touchStart', [{ x: fromX, y: fromY }]);
+    for (let i = 1; i <= steps; ++i) {
+        await touch('touchMove', [{ x: fromX + ((toX - fromX) * i) / steps, y: fromY + ((toY - fromY) * i) / steps }]);
+    }
+    await touch('touchEnd', []);
+    await session.detach();
+}
+
+test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and its description follows', async () => {
+    const camera = projection([], explorerBox);
+    let scaled;
+    const shown = await openDemo('inversion_explorer', async (page) => {
+        // Scrolled to the end, the page would scroll back under a finger moving down, were the figure not kept from
+        // scrolling it, and the finger would leave P behind.
+        await page.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
+        const box = await page.locator('#canvas').boundingBox();
+        scaled = box.width / width;
+        // The finger on the whole CSS pixel nearest the centre of the drawing-buffer pixel that holds the scene point:
+        // within 0.5 / scaled < 1.5 buffer pixels of it, so the point snaps onto (2, -3).
+        const at = (x, y) => camera.at(x, y).map((v, i) => Math.round((Math.floor(v) + 0.5) * scaled +
+            (i === 0 ? box.x : box.y)));
+        await touchDrag(page, at(2, 2), at(2, -3), 8);
+    }, { width: 390, height: 300, touch: true });
+    assert.deepEqual(shown.errors, []);
+    assert.ok(scaled < 0.4, `the canvas is drawn ${scaled} times its size`);
+    assert.equal(shown.text, demos[0].text + 'P(2.00, -3.00)  P\'(3.85, -5.77)  |OP| * |OP\'| = 25.00\n');
+    for (const words of ['P(2, -3)', 'P\'(3.85, -5.77)']) {
+        assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
+    }
+});
+
+test('the explorer from the keyboard: Tab goes through the links, the figure keys work on the canvas', async () => {
+    const focused = [];
+    const shown = await openDemo('inversion_explorer', async (page) => {
+        for (let i = 0; i < 3; ++i) {
+            await page.keyboard.press('Tab');
+            focused.push(await page.evaluate(() => document.activeElement.getAttribute('href') ??
+                document.activeElement.id));
+        }
+        await page.keyboard.press('3');
+    });
+    assert.deepEqual(shown.errors, []);
+    assert.deepEqual(focused, ['index.html', 'invert_point_inside.html', 'canvas']);
+    assert.ok(shown.text.endsWith(`${circleOffCentre}\n`), shown.text);
+    for (const words of ['C(2, 2)', 'R(4, 2)']) {
+        assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
+    }
+});
+
+test('no page scrolls sideways at 390 or 1280 px', async () => {
+    const page = await browser.newPage({ viewport: { width: 390, height: 800 }, deviceScaleFactor: 1 });
+    const wide = [];
+    for (const name of ['index', ...demos.map((demo) => demo.name)]) {
+        await page.goto(`${origin}/${name}.html`);
+        if (name !== 'index') {
+            await started(page);
+        }
+        for (const viewportWidth of [390, 1280]) {
+            await page.setViewportSize({ width: viewportWidth, height: 800 });
+            const [scrollWidth, clientWidth] = await page.evaluate(() =>
+                [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+            if (scrollWidth > clientWidth) {
+                wide.push(`${name} at ${viewportWidth} px is ${scrollWidth} px wide`);
+            }
+        }
+    }
+    await page.close();
+    assert.deepEqual(wide, []);
+});
+
+test('after one visit the site works without a network', async () => {
+    // A server of its own, shut down after the visit: nothing can come from the network, whatever the browser
+    // would do for the service worker.
+    const own = await serve();
+    const site = `http://127.0.0.1:${own.address().port}`;
+    const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+    const page = await context.newPage();
+    await page.goto(`${site}/invert_point_inside.html`);
+    await started(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    own.closeAllConnections();
+    await new Promise((resolve) => own.close(resolve));
+    await context.setOffline(true);
+
+    // Another page than the one visited: every page is kept.
+    const demo = demos.find(({ name }) => name === 'invert_circle_off_centre_b');
+    await page.goto(`${site}/${demo.name}.html`);
+    await started(page);
+    const text = await page.locator('#console').innerText();
+    const frame = decodePng(await page.locator('#canvas').screenshot());
+    await context.close();
+    assert.equal(text, demo.text);
+    assert.deepEqual(ruleBreaches(frame, demo.objects), []);
 });

@@ -1,0 +1,13 @@
+// describe.h
+// The figure in words: a text alternative for the drawing, built from the scene store alone.
+#pragma once
+
+#include <string>
+
+/// The figure in the store as Serbian sentences in ASCII, like the console texts: one sentence per object, with its
+/// role, its colour and its numbers (two decimals where a number is not whole at two decimals). The roles follow the
+/// programs' colours: the Black circle about O of radius inversionRadius is k and the Black point at O is its centre;
+/// Blue objects are the given figure (the point P, a line with its points A and B, a circle with its centre C and its
+/// point R); Red objects are its image (the point P', an image circle or line, images of points of a circle). Any
+/// other object is named by its kind and colour. Circles come before lines and points within each role, as drawn.
+std::string describeScene();

@@ -1,0 +1,104 @@
+// describe_test.cpp
+// The figure in words: each role, colour and number of a few scenes as the programs and the explorer build them.
+#include "describe.h"
+#include "fresh_scene.h"
+#include "viewer.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+static const std::string kAndO =
+    "Krug k sa centrom O(0, 0) i poluprecnikom 5, u crnoj boji. Centar O(0, 0) kruga k, u crnoj boji. ";
+
+struct DescribeCase {
+    const char* name;
+    std::function<void()> build; // adds the objects after k and O
+    std::string expected;        // after k and O
+};
+
+TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
+    const float sixth = 25.0f / 6.0f;
+    const DescribeCase cases[] = {
+        {"a point and its image",
+         [] {
+             addPoint(Point{2, 2}, Blue);
+             addPoint(Point{6.25f, 6.25f}, Red);
+         },
+         "Tacka P(2, 2), u plavoj boji. Slika tacke P je tacka P'(6.25, 6.25), u crvenoj boji."},
+        {"the explorer's point at O has no image",
+         [] {
+             addPoint(Point{0, 0}, Blue);
+         },
+         "Tacka P(0, 0), u plavoj boji. Tacka P nema sliku."},
+        {"a line that misses O, its points and its image",
+         [] {
+             addLine(line(2, 2, -2, -1, Blue));
+             addPoint(Point{2, 2}, Blue);
+             addPoint(Point{0, 1}, Blue);
+             addCircle(circle(-6.25f, 12.5f, 13.975424f, Red), Red);
+         },
+         "Prava x - 2y = -2, u plavoj boji. Tacka A(2, 2) prave, u plavoj boji. Tacka B(0, 1) prave, u plavoj boji. "
+         "Slika prave je krug sa centrom (-6.25, 12.50) i poluprecnikom 13.98, u crvenoj boji."},
+        {"a line through O is its own image; a helper line in black",
+         [] {
+             addLine(line(2, 1, -2, -1, Blue));
+             addLine(line(7, 7, -1, 1, Red));
+             addLine(line(0, 0, -0.001f, 1, Black));
+         },
+         "Prava x - 2y = 0, u plavoj boji. Slika prave je prava x + y = 14, u crvenoj boji. "
+         "Prava x = 0, u crnoj boji."},
+        {"a circle through O becomes a line through the images of two of its points",
+         [sixth] {
+             addCircle(circle(3, 0, 3, Blue), Blue);
+             addPoint(Point{sixth, 0}, Red);
+             addPoint(Point{sixth, sixth}, Red);
+             addLine(line(sixth, 0, 0, -sixth, Red));
+         },
+         "Krug sa centrom (3, 0) i poluprecnikom 3, u plavoj boji. Slika kruga je prava x = 4.17, u crvenoj boji. "
+         "Slika jedne tacke kruga je tacka (4.17, 0), u crvenoj boji. "
+         "Slika jedne tacke kruga je tacka (4.17, 4.17), u crvenoj boji."},
+        {"the explorer's circle with its centre C and its point R",
+         [] {
+             addCircle(circle(2, 2, 2, Blue), Blue);
+             addPoint(Point{2, 2}, Blue);
+             addPoint(Point{4, 2}, Blue);
+             addCircle(circle(12.5f, 12.5f, 12.5f, Red), Red);
+         },
+         "Krug sa centrom (2, 2) i poluprecnikom 2, u plavoj boji. Centar C(2, 2) kruga, u plavoj boji. "
+         "Tacka R(4, 2) kruga, u plavoj boji. "
+         "Slika kruga je krug sa centrom (12.50, 12.50) i poluprecnikom 12.50, u crvenoj boji."},
+        {"numbers round to two decimals, whole ones lose them, and no minus zero",
+         [] {
+             addPoint(Point{2.5f, -0.004f}, Blue);
+             addPoint(Point{6.999f, -1.125f}, Red);
+             addPoint(Point{-0.05f, 1e20f}, Green);
+         },
+         "Tacka P(2.50, 0), u plavoj boji. Slika tacke P je tacka P'(7, -1.13), u crvenoj boji. "
+         "Tacka (-0.05, beskonacno), u zelenoj boji."},
+        {"other colours, a segment and a black circle that is not k",
+         [] {
+             addCircle(circle(0, 0, 3, Black), Black);
+             sceneSegments.push_back(Segment{{1, 1}, {2, 3}, Green});
+             addPoint(Point{1, 2}, Purple);
+             addPoint(Point{3, 1}, 12);
+         },
+         "Krug sa centrom (0, 0) i poluprecnikom 3, u crnoj boji. Duz od (1, 1) do (2, 3), u zelenoj boji. "
+         "Tacka (1, 2), u ljubicastoj boji. Tacka (3, 1), bez sopstvene boje."},
+    };
+    for (const DescribeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetScene();
+        inversionRadius = circleOfInversionRadius;
+        registerCircleOfInversion();
+        c.build();
+        EXPECT_EQ(describeScene(), kAndO + c.expected);
+    }
+}
+
+TEST_F(FreshScene, AnEmptyStoreHasNoDescriptionAndKNeedsItsRadius) {
+    EXPECT_EQ(describeScene(), "");
+    inversionRadius = circleOfInversionRadius;
+    addCircle(circle(0, 0, 4, Black), Black);
+    EXPECT_EQ(describeScene(), "Krug sa centrom (0, 0) i poluprecnikom 4, u crnoj boji.");
+}

@@ -1,0 +1,33 @@
+// page_runtime.cpp
+// What a program's page needs from its WebAssembly beside the program: the figure in words, and the same runtime
+// imports as every other program.
+#include "describe.h"
+
+#include <GL/glut.h>
+#include <cstdlib>
+#include <emscripten.h>
+#include <string>
+#include <wasi/api.h>
+
+/// The figure in words; pre.js makes it the canvas's accessible description after each change of the figure.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* sceneDescription() {
+    static std::string text;
+    text = describeScene();
+    return text.c_str();
+}
+
+using AnyFunction = void (*)();
+
+/// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime
+/// functions a program imports; referring here to every function that any of the programs calls gives all of them
+/// the same set, and so the same script. web/share_runtime.cmake checks that the scripts are the same: a program
+/// that calls a runtime function none of the others calls needs it added here.
+extern "C" EMSCRIPTEN_KEEPALIVE const AnyFunction* sharedRuntimeFunctions() {
+    static const AnyFunction functions[] = {
+        reinterpret_cast<AnyFunction>(&glutKeyboardFunc), reinterpret_cast<AnyFunction>(&glutMotionFunc),
+        reinterpret_cast<AnyFunction>(&glutMouseFunc),    reinterpret_cast<AnyFunction>(&glutPostRedisplay),
+        reinterpret_cast<AnyFunction>(&std::exit),        reinterpret_cast<AnyFunction>(&__wasi_fd_read),
+        reinterpret_cast<AnyFunction>(&__wasi_fd_seek),   reinterpret_cast<AnyFunction>(&__wasi_fd_close),
+    };
+    return functions;
+}
