@@ -44,9 +44,14 @@ const colourNames = new Map([[black, 'black'], [blue, 'blue'], [red, 'red']].map
 const point = (x, y, colour) => ({ kind: 'point', x, y, colour });
 const line = (x, y, dx, dy, colour) => ({ kind: 'line', x, y, dx, dy, colour });
 const circle = (x, y, radius, colour) => ({ kind: 'circle', x, y, radius, colour });
+// The name the explorer draws next to a point: up to three letters 14 px tall, from 6 px right of and above it.
+const label = (x, y, colour) => ({ kind: 'label', x, y, colour });
 
 // The explorer's view never moves: it frames this box whatever its figure.
 const explorerBox = { minX: -8, minY: -8, maxX: 8, maxY: 8 };
+// Its point figure names k, O, P and P'.
+const explorerLabels = ([px, py], [ix, iy]) =>
+    [label(0, 5, black), label(0, 0, black), label(px, py, blue), label(ix, iy, red)];
 
 // k and O come first in every scene; each row adds the program's objects in the order it adds them.
 const demos = [
@@ -55,7 +60,7 @@ const demos = [
         title: explorerTitle,
         sentence: 'Drag a point, a line or a circle and watch its image; the explanation follows the case.',
         text: 'Tacka P je unutar kruga k, pa je njena slika P\' van kruga k, na polupravoj OP.\n',
-        objects: [point(2, 2, blue), point(6.25, 6.25, red)],
+        objects: [point(2, 2, blue), point(6.25, 6.25, red), ...explorerLabels([2, 2], [6.25, 6.25])],
         box: explorerBox,
     },
     {
@@ -145,7 +150,7 @@ const dotTolerance = 1; // px: a dot's centre on a pixel edge may be rounded to 
 /// The scene as drawn: circles, then lines, then points, each kind in insertion order.
 function drawOrder(objects) {
     const all = [circle(0, 0, 5, black), point(0, 0, black), ...objects];
-    return ['circle', 'line', 'point'].flatMap((kind) => all.filter((object) => object.kind === kind));
+    return ['circle', 'line', 'point', 'label'].flatMap((kind) => all.filter((object) => object.kind === kind));
 }
 
 /// Maps scene coordinates to pixel coordinates (x right, y down from the top-left corner of the canvas), for the
@@ -183,6 +188,10 @@ function projection(objects, fixedBox) {
 
 /// Distance in pixels from (px, py) to what the object covers.
 function distance(object, camera, px, py) {
+    if (object.kind === 'label') {
+        const [x, y] = camera.at(object.x, object.y);
+        return Math.hypot(Math.max(0, x + 5 - px, px - (x + 40)), Math.max(0, y - 21 - py, py - (y - 5)));
+    }
     if (object.kind === 'point') {
         const [x, y] = camera.at(object.x, object.y);
         return Math.max(0, Math.max(Math.abs(px - x), Math.abs(py - y)) - dotSize / 2);
@@ -265,6 +274,9 @@ function ruleBreaches(image, objects, box) {
         const sharesColour = (x, y, radius) => others.some((other) => other.colour === object.colour &&
             distance(other, camera, x, y) <= radius);
 
+        if (object.kind === 'label') {
+            return;
+        }
         if (object.kind === 'point') {
             const [x, y] = camera.at(object.x, object.y);
             if (covered) {
@@ -539,7 +551,8 @@ test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.
     });
     assert.deepEqual(shown.errors, []);
     assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
-    assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red)], explorerBox), []);
+    assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red),
+        ...explorerLabels([1, 3], [2.5, 7.5])], explorerBox), []);
 });
 
 test('the key s offers the figure as two downloads, the same files as the native program saves', async () => {
@@ -586,9 +599,9 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
     const camera = projection([], explorerBox);
     let scaled;
     const shown = await openDemo('inversion_explorer', async (page) => {
-        // Scrolled to the end, the page would scroll back under a finger moving down, were the figure not kept from
-        // scrolling it, and the finger would leave P behind.
-        await page.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
+        // Scrolled down to the figure's lower edge, the page would scroll back under a finger moving down, were the
+        // figure not kept from scrolling it, and the finger would leave P behind.
+        await page.evaluate(() => document.getElementById('canvas').scrollIntoView({ block: 'end' }));
         const box = await page.locator('#canvas').boundingBox();
         scaled = box.width / width;
         // The finger on the whole CSS pixel nearest the centre of the drawing-buffer pixel that holds the scene point:
@@ -605,8 +618,9 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
     }
 });
 
-test('the explorer from the keyboard: Tab goes through the links, the figure keys work on the canvas', async () => {
+test('the explorer from the keyboard: Tab goes through the links, the keys listed under the figure work on it', async () => {
     const focused = [];
+    let keys = [];
     const shown = await openDemo('inversion_explorer', async (page) => {
         for (let i = 0; i < 3; ++i) {
             await page.keyboard.press('Tab');
@@ -614,10 +628,13 @@ test('the explorer from the keyboard: Tab goes through the links, the figure key
                 document.activeElement.id));
         }
         await page.keyboard.press('3');
+        await page.keyboard.press('k');
+        keys = await page.locator('canvas ~ #keys kbd').allInnerTexts();
     });
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', 'invert_point_inside.html', 'canvas']);
-    assert.ok(shown.text.endsWith(`${circleOffCentre}\n`), shown.text);
+    assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
+    assert.deepEqual(keys, ['1', '2', '3', 'k', 'r', 's', 'h'], 'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
     }
