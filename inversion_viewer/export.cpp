@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 static const double pi = 3.14159265358979323846;
 
@@ -129,16 +128,24 @@ std::vector<DrawnItem> drawnItems(const Camera& camera, int width, int height) {
 
 // A number with at most the given decimals and no trailing zeros: the same value always prints the same way.
 static std::string number(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
-    if (s.find('.') != std::string::npos) {
-        s.erase(s.find_last_not_of('0') + 1);
-        if (s.back() == '.') {
-            s.pop_back();
-        }
+    // Whole units of 10^-decimals, written digit by digit; beyond 10^15 a number lies far off any figure.
+    double scale = 1.0;
+    for (int i = 0; i < decimals; ++i) {
+        scale *= 10.0;
     }
-    return s == "-0" ? "0" : s;
+    const double limit = 1e15;
+    const long long units = std::llround(std::fmax(-limit, std::fmin(limit, value)) * scale);
+    std::string digits = std::to_string(units < 0 ? -units : units);
+    if (int(digits.size()) <= decimals) {
+        digits.insert(0, std::size_t(decimals + 1) - digits.size(), '0');
+    }
+    std::string s = digits.substr(0, digits.size() - std::size_t(decimals));
+    const std::string fraction = digits.substr(digits.size() - std::size_t(decimals));
+    const std::size_t last = fraction.find_last_not_of('0');
+    if (last != std::string::npos) {
+        s += "." + fraction.substr(0, last + 1);
+    }
+    return units < 0 ? "-" + s : s;
 }
 
 // Coordinates in SVG carry six decimals: far below a pixel at any scale a window can have.

@@ -1,5 +1,6 @@
 // labels.cpp
-// The stroke font: each glyph is a few polylines on a grid 4 units wide and 6 high (a capital's height), y up.
+// The stroke font: each glyph is a few polylines on a grid 4 units wide and 6 high (a capital's height), y up,
+// kept as text so that the font costs the web pages next to nothing.
 #include "labels.h"
 
 #include "render.h"
@@ -8,42 +9,23 @@
 
 namespace {
 
-using Polyline = std::vector<std::array<double, 2>>;
-
-struct Glyph {
-    char character;
-    double advance; ///< grid units from this character's left edge to the next one's
-    std::vector<Polyline> strokes;
+// A glyph's strokes as polylines on a grid of half units: each letter after the first two is a point, 'a' + x and
+// 'a' + y in half units; a space starts a new polyline. The first letter is the character, the second its advance
+// ('a' + half units).
+const char* const font[] = {
+    "Olcagaicikgmcmakacca", "Plaaamgmikiiggag",
+    "Alaaemia bdhd",        "Blaaamgmikiiggag ggieicgaaa",
+    "Clicgacaacakcmgmik",   "Rlaaamgmikiiggag egia",
+    "Tlamim emea",          "Fkimamaa aggg",
+    "Dlaaamemiiieeaaa",     "Ekimamaaia aggg",
+    "kjaaam giad cfga",     "1jckemea caga",
+    "2lakcmgmikiiaaia",     "'ebmbj",
 };
 
-const double gridHeight = 6.0;
-
-const std::vector<Glyph>& glyphs() {
-    static const std::vector<Glyph> font = {
-        {'O', 5.5, {{{1, 0}, {3, 0}, {4, 1}, {4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}}},
-        {'P', 5.5, {{{0, 0}, {0, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}}}},
-        {'A', 5.5, {{{0, 0}, {2, 6}, {4, 0}}, {{0.7, 2}, {3.3, 2}}}},
-        {'B',
-         5.5,
-         {{{0, 0}, {0, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}}, {{3, 3}, {4, 2}, {4, 1}, {3, 0}, {0, 0}}}},
-        {'C', 5.5, {{{4, 1}, {3, 0}, {1, 0}, {0, 1}, {0, 5}, {1, 6}, {3, 6}, {4, 5}}}},
-        {'R', 5.5, {{{0, 0}, {0, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}}, {{2, 3}, {4, 0}}}},
-        {'T', 5.5, {{{0, 6}, {4, 6}}, {{2, 6}, {2, 0}}}},
-        {'F', 5.0, {{{4, 6}, {0, 6}, {0, 0}}, {{0, 3}, {3, 3}}}},
-        {'D', 5.5, {{{0, 0}, {0, 6}, {2, 6}, {4, 4}, {4, 2}, {2, 0}, {0, 0}}}},
-        {'E', 5.0, {{{4, 6}, {0, 6}, {0, 0}, {4, 0}}, {{0, 3}, {3, 3}}}},
-        {'k', 4.5, {{{0, 0}, {0, 6}}, {{3, 4}, {0, 1.5}}, {{1.2, 2.5}, {3, 0}}}},
-        {'1', 4.5, {{{1, 5}, {2, 6}, {2, 0}}, {{1, 0}, {3, 0}}}},
-        {'2', 5.5, {{{0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 4}, {0, 0}, {4, 0}}}},
-        {'\'', 2.0, {{{0.5, 6}, {0.5, 4.5}}}},
-    };
-    return font;
-}
-
-const Glyph* glyphOf(char c) {
-    for (const Glyph& glyph : glyphs()) {
-        if (glyph.character == c) {
-            return &glyph;
+const char* glyphOf(char c) {
+    for (const char* glyph : font) {
+        if (glyph[0] == c) {
+            return glyph;
         }
     }
     return nullptr;
@@ -52,23 +34,32 @@ const Glyph* glyphOf(char c) {
 } // namespace
 
 std::vector<std::array<Point, 2>> labelStrokes(const Label& label, double unitsPerPixel) {
-    const double unit = labelHeightPixels / gridHeight * unitsPerPixel;
+    // Half a grid unit, in scene units: a capital is 12 half units tall.
+    const double half = labelHeightPixels / 12.0 * unitsPerPixel;
     const double offset = labelOffsetPixels * unitsPerPixel;
     std::vector<std::array<Point, 2>> strokes;
     double left = label.at.x + offset;
     const double bottom = label.at.y + offset;
     for (char c : label.text) {
-        const Glyph* glyph = glyphOf(c);
+        const char* glyph = glyphOf(c);
         if (!glyph) {
             continue;
         }
-        for (const Polyline& line : glyph->strokes) {
-            for (std::size_t i = 1; i < line.size(); ++i) {
-                strokes.push_back({Point{float(left + line[i - 1][0] * unit), float(bottom + line[i - 1][1] * unit)},
-                                   Point{float(left + line[i][0] * unit), float(bottom + line[i][1] * unit)}});
+        const auto at = [&](const char* p) {
+            return Point{float(left + (p[0] - 'a') * half), float(bottom + (p[1] - 'a') * half)};
+        };
+        for (const char* p = glyph + 2; *p;) {
+            if (*p == ' ') {
+                ++p;
+                continue;
             }
+            // One polyline: points until the next space or the end.
+            for (; p[2] != '\0' && p[2] != ' '; p += 2) {
+                strokes.push_back({at(p), at(p + 2)});
+            }
+            p += 2;
         }
-        left += glyph->advance * unit;
+        left += (glyph[1] - 'a') * half;
     }
     return strokes;
 }

@@ -57,7 +57,8 @@ int outlineVertexCount(const Circle& circle, double pixelsPerUnit) {
     // A chord of the angle 2 pi / n strays radius * (1 - cos(pi / n)) from the circle.
     const double radius = std::fabs(double(circle.radius)) * pixelsPerUnit;
     const double stray = 0.25;
-    const int mostVertices = 1 << 17;
+    // Enough for a circle a million pixels across; the browser's emulation of immediate mode holds 8192.
+    const int mostVertices = 1 << 12;
     if (!(radius * (1.0 - std::cos(fullTurn / 2.0 / circleVertexCount)) > stray)) {
         return circleVertexCount;
     }

@@ -41,7 +41,7 @@ Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y) {
 }
 
 void writeText(const char* text) {
-    std::printf("%s", text);
+    std::fputs(text, stdout);
     std::fflush(stdout);
     consoleText += text;
 }

@@ -12,8 +12,8 @@
 #include "viewer.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 const char* const explorerHelpText =
     "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
@@ -349,10 +349,12 @@ bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
     return true;
 }
 
-// Two decimals, and no minus sign on a value that shows as zero.
-static double twoDecimals(double value) {
-    const double rounded = std::round(value * 100.0) / 100.0;
-    return rounded == 0.0 ? 0.0 : rounded;
+// A number with two decimals, and no minus sign on one that shows as zero.
+static std::string twoDecimals(double value) {
+    const long long cents = std::llround(value * 100.0);
+    const long long whole = (cents < 0 ? -cents : cents) / 100;
+    const long long rest = (cents < 0 ? -cents : cents) % 100;
+    return (cents < 0 ? "-" : "") + std::to_string(whole) + (rest < 10 ? ".0" : ".") + std::to_string(rest);
 }
 
 bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
@@ -365,9 +367,9 @@ bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
     }
     const Point p = figure.first;
     const Point image = invertPoint(p, inversionRadius);
-    char text[160];
-    std::snprintf(text, sizeof text, "P(%.2f, %.2f)  P'(%.2f, %.2f)  |OP| * |OP'| = %.2f\n", twoDecimals(p.x),
-                  twoDecimals(p.y), twoDecimals(image.x), twoDecimals(image.y), twoDecimals(norm(p) * norm(image)));
-    writeText(text);
+    const std::string text = "P(" + twoDecimals(p.x) + ", " + twoDecimals(p.y) + ")  P'(" + twoDecimals(image.x) +
+                             ", " + twoDecimals(image.y) + ")  |OP| * |OP'| = " + twoDecimals(norm(p) * norm(image)) +
+                             "\n";
+    writeText(text.c_str());
     return changed;
 }

@@ -72,3 +72,19 @@ TEST(CircleVertices, RadiusZeroCollapsesOntoTheCentre) {
         EXPECT_EQ(p.y, 7.25f);
     }
 }
+
+// A circle far larger than the window keeps its polygon within a quarter pixel of the true circle, up to the most
+// vertices the browser's GL emulation takes.
+TEST(OutlineVertexCount, TheFewestVerticesForAQuarterPixel) {
+    for (double pixelsPerUnit : {26.4, 60.0}) {
+        for (float radius : {1.0f, 12.5f, 250.0f, -250.0f, 2000.0f}) {
+            const int n = outlineVertexCount(Circle{{0, 0}, radius}, pixelsPerUnit);
+            const auto stray = [&](int count) {
+                return std::fabs(radius) * pixelsPerUnit * (1.0 - std::cos(pi / count));
+            };
+            EXPECT_LE(stray(n), 0.25) << radius << " at " << pixelsPerUnit;
+            EXPECT_TRUE(n == circleVertexCount || stray(n - 1) > 0.25) << radius << " at " << pixelsPerUnit;
+        }
+    }
+    EXPECT_EQ(outlineVertexCount(Circle{{0, 0}, 1e9f}, 26.4), 4096);
+}
