@@ -5,6 +5,7 @@
 #define _GNU_SOURCE
 #include <GL/gl.h>
 #include <GL/glx.h>
+#include <X11/Xlib.h>
 #include <dlfcn.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -13,6 +14,7 @@
 
 static FILE* frameLog = NULL;
 static double frameStart = -1.0;
+static double eventTaken = -1.0;
 static int framesShown = 0;
 
 static double seconds(void) {
@@ -48,6 +50,17 @@ void glClear(GLbitfield mask) {
     realClear(mask);
 }
 
+// When the program last took an event from its queue: what a frame after an event answers.
+int XNextEvent(Display* display, XEvent* event) {
+    static int (*realNext)(Display*, XEvent*) = NULL;
+    if (!realNext) {
+        *(void**)&realNext = dlsym(RTLD_NEXT, "XNextEvent");
+    }
+    const int result = realNext(display, event);
+    eventTaken = seconds();
+    return result;
+}
+
 void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     static void (*realSwap)(Display*, GLXDrawable) = NULL;
     if (!realSwap) {
@@ -63,7 +76,7 @@ void glXSwapBuffers(Display* display, GLXDrawable drawable) {
             fprintf(frameLog, "renderer %s\n", (const char*)glGetString(GL_RENDERER));
             fprintf(frameLog, "first %.9f %ld\n", shown, residentPeakKiB());
         }
-        fprintf(frameLog, "frame %.9f %.9f\n", frameStart, shown);
+        fprintf(frameLog, "frame %.9f %.9f %.9f\n", frameStart, shown, eventTaken);
         fflush(frameLog);
     }
     ++framesShown;

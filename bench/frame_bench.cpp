@@ -4,8 +4,9 @@
 // seconds of one repaint (from the frame's glClear to its swap) over repaints asked for by Expose events.
 // With --drag X Y it drags what lies at the window's pixel (X, Y) instead, with the left button held, and prints
 // the median seconds from a motion event to the swap of its frame, the same from an Expose event (a bare repaint
-// of the same window), the resident size after 100 and after 10,000 motion events (kB), and the clock ticks of
-// CPU it uses in the seconds after the button is released.
+// of the same window), both again counted from when the program takes the event from its queue, the resident size
+// after 100 and after 10,000 motion events (kB), and the clock ticks of CPU it uses in the seconds after the button
+// is released.
 #include "xharness.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ struct FrameLog {
     long peakKiB = -1;
     std::vector<double> frameSeconds; ///< each frame, from its glClear to its swap
     std::vector<double> frameShown;   ///< each frame, when its swap returned
+    std::vector<double> eventTaken;   ///< each frame, when the program last took an event before it
 };
 
 // Reads the lines the shim has added since the last call (the file only grows).
@@ -50,9 +52,11 @@ void readNewLines(std::ifstream& in, FrameLog& log) {
         } else if (kind == "frame") {
             double begun = 0.0;
             double shown = 0.0;
-            if (fields >> begun >> shown) {
+            double taken = 0.0;
+            if (fields >> begun >> shown >> taken) {
                 log.frameSeconds.push_back(shown - begun);
                 log.frameShown.push_back(shown);
+                log.eventTaken.push_back(taken);
             }
         }
     }
@@ -82,8 +86,10 @@ bool waitForNextFrame(std::ifstream& in, FrameLog& log, std::size_t before, doub
     return log.frameShown.size() > before;
 }
 
-// Seconds from each of count events, sent one at a time, to the swap of the frame it caused.
-std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, const std::function<void(int)>& send) {
+// Seconds from each of count events, sent one at a time, to the swap of the frame it caused: from the moment it is
+// sent, and (received, when given) from the moment the program takes it from its queue.
+std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, const std::function<void(int)>& send,
+                                 std::vector<double>* received = nullptr) {
     std::vector<double> seconds;
     for (int i = 0; i < count; ++i) {
         const std::size_t before = log.frameShown.size();
@@ -93,6 +99,9 @@ std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, co
             break;
         }
         seconds.push_back(log.frameShown.back() - sent);
+        if (received) {
+            received->push_back(log.frameShown.back() - log.eventTaken.back());
+        }
     }
     return seconds;
 }
@@ -169,7 +178,8 @@ int main(int argc, char** argv) {
         // The baseline: as many bare repaints of the same window as there are timed motions. Then a hand drags
         // what lies at (X, Y) back and forth by 5 pixels, so that every motion moves it and is drawn: 100 motions,
         // then the timed ones, then on to 10,000.
-        const std::vector<double> bare = eventToFrame(in, log, count, expose);
+        std::vector<double> bareReceived;
+        const std::vector<double> bare = eventToFrame(in, log, count, expose, &bareReceived);
         movePointer(x, window, dragX, dragY);
         pressButton(x, 1, true);
         const auto motion = [&](int i) { movePointer(x, window, dragX + (i % 2 == 0 ? 5 : -5), dragY); };
@@ -177,7 +187,8 @@ int main(int argc, char** argv) {
         const int total = 10000;
         const std::size_t warmedUp = eventToFrame(in, log, warmUp, motion).size();
         const long after100 = statusKiB(child.pid, "VmRSS");
-        const std::vector<double> moved = eventToFrame(in, log, count, motion);
+        std::vector<double> movedReceived;
+        const std::vector<double> moved = eventToFrame(in, log, count, motion, &movedReceived);
         const std::size_t rest = eventToFrame(in, log, total - warmUp - count, motion).size();
         const long after10000 = statusKiB(child.pid, "VmRSS");
         if (warmedUp + moved.size() + rest < std::size_t(total)) {
@@ -196,7 +207,8 @@ int main(int argc, char** argv) {
         if (int(moved.size()) < count || int(bare.size()) < count) {
             return fail("frames missing", child);
         }
-        std::printf("%.6f %.6f %ld %ld %ld\n", median(moved), median(bare), after100, after10000, idleTicks);
+        std::printf("%.6f %.6f %.6f %.6f %ld %ld %ld\n", median(moved), median(bare), median(movedReceived),
+                    median(bareReceived), after100, after10000, idleTicks);
     }
     killChild(child);
     closeDisplay(x);
