@@ -4,24 +4,18 @@
 #include "describe.h"
 
 #include "scene.h"
+#include "viewer.h"
 
 #include <cmath>
 #include <cstdlib>
 
-// A number as the console texts print it, with two decimals, but without them where it is whole at two decimals;
-// never "-0". Written from whole hundredths rather than with printf, which a page would load for this alone.
+// A number as the console texts print it, with two decimals, but without them where it is whole at two decimals.
 static std::string number(double value) {
-    if (!(std::fabs(value) < 1e15)) {
+    if (!(std::fabs(value) < 1e12)) {
         return std::isnan(value) ? "nedefinisano" : value < 0.0 ? "-beskonacno" : "beskonacno";
     }
-    const long long cents = std::llabs(std::llround(value * 100.0));
-    std::string text = (value < 0.0 && cents != 0 ? "-" : "") + std::to_string(cents / 100);
-    if (cents % 100 != 0) {
-        text += '.';
-        text += char('0' + cents % 100 / 10);
-        text += char('0' + cents % 10);
-    }
-    return text;
+    const std::string text = decimalText(value, 2);
+    return text.compare(text.size() - 3, 3, ".00") == 0 ? text.substr(0, text.size() - 3) : text;
 }
 
 static std::string at(Point p) {

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-static const double pi = 3.14159265358979323846;
-
 static const char* const colourNames[10] = {"Red",     "Green", "Blue",   "Yellow", "Orange",
                                             "Magenta", "Cyan",  "Purple", "White",  "Black"};
 
@@ -19,7 +17,7 @@ VisibleRect visibleRect(const Camera& camera, int width, int height) {
     // The projection's aspect goes through a float on its way to gluPerspective; the same rounding keeps the
     // rectangle's sides where the frame has them.
     const double aspect = double(float(double(width) / height));
-    const double halfHeight = double(camera.d) * std::tan(fieldOfView / 2.0 * pi / 180.0);
+    const double halfHeight = unitsPerPixel(camera, height) * height / 2.0;
     const double halfWidth = halfHeight * aspect;
     return VisibleRect{camera.cx - halfWidth, camera.cy - halfHeight, camera.cx + halfWidth, camera.cy + halfHeight};
 }
@@ -128,24 +126,14 @@ std::vector<DrawnItem> drawnItems(const Camera& camera, int width, int height) {
 
 // A number with at most the given decimals and no trailing zeros: the same value always prints the same way.
 static std::string number(double value, int decimals) {
-    // Whole units of 10^-decimals, written digit by digit; beyond 10^15 a number lies far off any figure.
-    double scale = 1.0;
-    for (int i = 0; i < decimals; ++i) {
-        scale *= 10.0;
+    std::string text = decimalText(value, decimals);
+    if (decimals > 0) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
     }
-    const double limit = 1e15;
-    const long long units = std::llround(std::fmax(-limit, std::fmin(limit, value)) * scale);
-    std::string digits = std::to_string(units < 0 ? -units : units);
-    if (int(digits.size()) <= decimals) {
-        digits.insert(0, std::size_t(decimals + 1) - digits.size(), '0');
-    }
-    std::string s = digits.substr(0, digits.size() - std::size_t(decimals));
-    const std::string fraction = digits.substr(digits.size() - std::size_t(decimals));
-    const std::size_t last = fraction.find_last_not_of('0');
-    if (last != std::string::npos) {
-        s += "." + fraction.substr(0, last + 1);
-    }
-    return units < 0 ? "-" + s : s;
+    return text;
 }
 
 // Coordinates in SVG carry six decimals: far below a pixel at any scale a window can have.

@@ -175,7 +175,6 @@ void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps
     }
     const Point a = figure.first;
     const Point b = figure.second;
-    const Circle given{a, float(std::hypot(double(b.x) - a.x, double(b.y) - a.y))};
     switch (figureCase) {
     case FigureCase::PointInside:
     case FigureCase::PointOutside:
@@ -196,7 +195,7 @@ void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps
     case FigureCase::CircleMissesCentre:
     case FigureCase::CircleThroughCentre: {
         const bool through = figureCase == FigureCase::CircleThroughCentre;
-        const std::array<Point, 2> de = pointsOnLineOC(given);
+        const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
         addGreenLine(Point{}, a.x == 0.0f && a.y == 0.0f ? Point{1.0f, 0.0f} : a);
         addPoint(de[0], Green);
         if (!through) {
@@ -255,8 +254,7 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
             break;
         }
         const bool through = figureCase == FigureCase::CircleThroughCentre;
-        const std::array<Point, 2> de =
-            pointsOnLineOC(Circle{a, float(std::hypot(double(b.x) - a.x, double(b.y) - a.y))});
+        const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
         labels.push_back({"D", de[0], Green});
         if (!through) {
             labels.push_back({"E", de[1], Green});

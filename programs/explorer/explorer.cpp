@@ -46,7 +46,7 @@ static Point direction(Point from, Point to) {
     return Point{float(double(to.x) - from.x), float(double(to.y) - from.y)};
 }
 
-static Circle givenCircle(const GivenFigure& figure) {
+Circle givenCircle(const GivenFigure& figure) {
     return Circle{{figure.first.x, figure.first.y}, float(distance(figure.first, figure.second))};
 }
 
@@ -95,25 +95,11 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
 }
 
 const char* caseText(FigureCase figureCase) {
-    switch (figureCase) {
-    case FigureCase::PointInside:
-        return pointInsideText;
-    case FigureCase::PointOutside:
-        return pointOutsideText;
-    case FigureCase::PointOnCircle:
-        return pointOnCircleText;
-    case FigureCase::PointAtCentre:
-        return centreErrorText + 1; // without its leading line break
-    case FigureCase::LineMissesCentre:
-        return lineMissesCentreText;
-    case FigureCase::LineThroughCentre:
-        return lineThroughCentreText;
-    case FigureCase::CircleThroughCentre:
-        return circleThroughCentreText;
-    case FigureCase::CircleMissesCentre:
-        break;
-    }
-    return circleMissesCentreText;
+    // In the order of FigureCase; the centre's error text without its leading line break.
+    static const char* const texts[] = {pointInsideText,         pointOutsideText,      pointOnCircleText,
+                                        centreErrorText + 1,     lineMissesCentreText,  lineThroughCentreText,
+                                        circleThroughCentreText, circleMissesCentreText};
+    return texts[int(figureCase)];
 }
 
 int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel) {
@@ -262,9 +248,9 @@ static void addImage(const GivenFigure& figure, FigureCase shown, float r) {
     case FigureCase::CircleThroughCentre:
         break;
     }
-    // D, opposite O, and E, a quarter turn on from D: both as far from O as the circle allows, so that their
-    // images, and the line through them, are well fixed.
-    const Point d{float(2.0 * a.x), float(2.0 * a.y)};
+    // D, opposite O (the construction's D), and E, a quarter turn on from D: both as far from O as the circle allows,
+    // so that their images, and the line through them, are well fixed.
+    const Point d = pointsOnLineOC(givenCircle(figure))[0];
     const Point e{float(double(a.x) - a.y), float(double(a.y) + a.x)};
     const ImageLine image = lineThroughImages(d, e, r);
     addPoint(image.image1, Red);
@@ -349,14 +335,6 @@ bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
     return true;
 }
 
-// A number with two decimals, and no minus sign on one that shows as zero.
-static std::string twoDecimals(double value) {
-    const long long cents = std::llround(value * 100.0);
-    const long long whole = (cents < 0 ? -cents : cents) / 100;
-    const long long rest = (cents < 0 ? -cents : cents) % 100;
-    return (cents < 0 ? "-" : "") + std::to_string(whole) + (rest < 10 ? ".0" : ".") + std::to_string(rest);
-}
-
 bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
     const bool changed = dragTo(explorer, q, unitsPerPixel);
     const bool dragging = explorer.dragged >= 0;
@@ -367,9 +345,9 @@ bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
     }
     const Point p = figure.first;
     const Point image = invertPoint(p, inversionRadius);
-    const std::string text = "P(" + twoDecimals(p.x) + ", " + twoDecimals(p.y) + ")  P'(" + twoDecimals(image.x) +
-                             ", " + twoDecimals(image.y) + ")  |OP| * |OP'| = " + twoDecimals(norm(p) * norm(image)) +
-                             "\n";
+    const std::string text = "P(" + decimalText(p.x, 2) + ", " + decimalText(p.y, 2) + ")  P'(" +
+                             decimalText(image.x, 2) + ", " + decimalText(image.y, 2) +
+                             ")  |OP| * |OP'| = " + decimalText(norm(p) * norm(image), 2) + "\n";
     writeText(text.c_str());
     return changed;
 }

@@ -43,6 +43,9 @@ struct GivenFigure {
 /// The figure as the program starts it: P(2, 2); A(2, 2) and B(0, 1); C(2, 2) and R(4, 2).
 GivenFigure startFigure(FigureKind kind);
 
+/// The circle of a circle figure: centre C, through R.
+Circle givenCircle(const GivenFigure& figure);
+
 /// The case of the figure for the radius r of k.
 FigureCase figureCase(const GivenFigure& figure, float r);
 

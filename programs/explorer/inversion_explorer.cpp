@@ -16,17 +16,16 @@ static const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
 static const Camera view = frameCamera(Bounds{{-8.0f, -8.0f}, {8.0f, 8.0f}});
 
 static Explorer explorer;
-static int shownWidth = windowWidth;
-static int shownHeight = windowHeight;
 
 // The scene point under the pointer, kept inside the window so that a handle dragged out stays in reach.
 static Point pointer(int x, int y) {
-    return sceneOfPixel(view, shownWidth, shownHeight, std::clamp(x, 0, shownWidth - 1),
-                        std::clamp(y, 0, shownHeight - 1));
+    const WindowSize size = shownWindowSize();
+    return sceneOfPixel(view, size.width, size.height, std::clamp(x, 0, size.width - 1),
+                        std::clamp(y, 0, size.height - 1));
 }
 
 static double scale() {
-    return unitsPerPixel(view, shownHeight);
+    return unitsPerPixel(view, shownWindowSize().height);
 }
 
 static std::vector<Label> labels() {
@@ -39,12 +38,6 @@ static void display() {
     drawLabels(labels(), scale());
     glFlush();
     glutSwapBuffers();
-}
-
-static void reshape(int width, int height) {
-    reshapeViewport(width, height);
-    shownWidth = width;
-    shownHeight = height > 0 ? height : 1;
 }
 
 static void mouse(int button, int state, int x, int y) {
@@ -85,7 +78,7 @@ static void keyboard(unsigned char key, int, int) {
         writeText(explorerHelpText);
         return;
     case 's': // numbered, so that no figure saved earlier is replaced
-        saveFigure("inversion_explorer", true, view, shownWidth, shownHeight, explorerTitle,
+        saveFigure("inversion_explorer", true, view, shownWindowSize().width, shownWindowSize().height, explorerTitle,
                    caseText(explorer.shownCase), labels());
         return;
     case 'q':
@@ -103,7 +96,7 @@ int main(int argc, char** argv) {
 
     openWindow(argc, argv, explorerTitle, view);
     glutDisplayFunc(display);
-    glutReshapeFunc(reshape);
+    glutReshapeFunc(reshapeViewport);
     glutMouseFunc(mouse);
     glutMotionFunc(motion);
     glutKeyboardFunc(keyboard);

@@ -18,6 +18,14 @@ static GivenFigure figure(FigureKind kind, Point first, Point second = {}) {
     return GivenFigure{kind, first, second};
 }
 
+// The line through A and B, and the circle about C through R.
+static GivenFigure ab(Point a, Point b) {
+    return figure(FigureKind::LineFigure, a, b);
+}
+static GivenFigure cr(Point c, Point onIt) {
+    return figure(FigureKind::CircleFigure, c, onIt);
+}
+
 TEST(ExplorerCases, EachFigureInEachOfItsCases) {
     const float onK = float(5.0 * std::cos(1.0)), onK2 = float(5.0 * std::sin(1.0)); // on k up to rounding
     const struct {
@@ -30,16 +38,16 @@ TEST(ExplorerCases, EachFigureInEachOfItsCases) {
         {figure(FigureKind::PointFigure, {onK, onK2}), FigureCase::PointOnCircle},
         {figure(FigureKind::PointFigure, {3, 4.0001f}), FigureCase::PointOutside},
         {figure(FigureKind::PointFigure, {0, 0}), FigureCase::PointAtCentre},
-        {figure(FigureKind::LineFigure, {2, 2}, {0, 1}), FigureCase::LineMissesCentre},
-        {figure(FigureKind::LineFigure, {2, 1}, {-2, -1}), FigureCase::LineThroughCentre},
-        {figure(FigureKind::LineFigure, {0, 0}, {3, -1}), FigureCase::LineThroughCentre},
-        {figure(FigureKind::LineFigure, {3, 0}, {4, 1}), FigureCase::LineMissesCentre}, // parallel to the test line
+        {ab({2, 2}, {0, 1}), FigureCase::LineMissesCentre},
+        {ab({2, 1}, {-2, -1}), FigureCase::LineThroughCentre},
+        {ab({0, 0}, {3, -1}), FigureCase::LineThroughCentre},
+        {ab({3, 0}, {4, 1}), FigureCase::LineMissesCentre}, // parallel to the test line
         // 0.0007 from O and parallel to the line programs' test line, which takes it for a line through O
-        {figure(FigureKind::LineFigure, {2, 2.001f}, {3, 3.001f}), FigureCase::LineThroughCentre},
-        {figure(FigureKind::CircleFigure, {2, 2}, {4, 2}), FigureCase::CircleMissesCentre},
-        {figure(FigureKind::CircleFigure, {3, 0}, {6, 0}), FigureCase::CircleThroughCentre},
-        {figure(FigureKind::CircleFigure, {2, 2}, {4, 0}), FigureCase::CircleThroughCentre},
-        {figure(FigureKind::CircleFigure, {1, 0}, {4, 0}), FigureCase::CircleMissesCentre},
+        {ab({2, 2.001f}, {3, 3.001f}), FigureCase::LineThroughCentre},
+        {cr({2, 2}, {4, 2}), FigureCase::CircleMissesCentre},
+        {cr({3, 0}, {6, 0}), FigureCase::CircleThroughCentre},
+        {cr({2, 2}, {4, 0}), FigureCase::CircleThroughCentre},
+        {cr({1, 0}, {4, 0}), FigureCase::CircleMissesCentre},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.figure.first.x << ", " << c.figure.first.y << "), ("
@@ -56,6 +64,8 @@ static float above(float v) {
 TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
     const float over = above(0.1875f); // just beyond 6 pixels
     const GivenFigure p = figure(FigureKind::PointFigure, {2, 2});
+    const float rim = above(6.1875f); // R just beyond 6 pixels from making the circle pass through O
+    const FigureCase through = FigureCase::LineThroughCentre, onO = FigureCase::CircleThroughCentre;
     const struct {
         const char* name;
         GivenFigure figure;
@@ -64,6 +74,7 @@ TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
         Point expected; // where the handle lands; NAN where it is only known to be in the case
         FigureCase expectedCase;
     } cases[] = {
+        // clang-format off
         {"P onto O at 6 px", p, 0, {0.1875f, 0}, {0, 0}, FigureCase::PointAtCentre},
         {"P free beyond 6 px of O", p, 0, {over, 0}, {over, 0}, FigureCase::PointInside},
         {"P onto k at 6 px inside", p, 0, {0, 4.8125f}, {0, 5}, FigureCase::PointOnCircle},
@@ -73,48 +84,14 @@ TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
         {"P onto k, not onto (1, 5) beside it", p, 0, {1, 4.95f}, {NAN, NAN}, FigureCase::PointOnCircle},
         {"P onto whole coordinates at 3 px", p, 0, {1.09375f, 3}, {1, 3}, FigureCase::PointInside},
         {"P free beyond 3 px of them", p, 0, {1.09375f, 3.03125f}, {1.09375f, 3.03125f}, FigureCase::PointInside},
-        {"B turns the line about A onto O at 6 px",
-         figure(FigureKind::LineFigure, {0.1875f, 2}, {0, 1}),
-         1,
-         {0.1875f, -2},
-         {NAN, NAN},
-         FigureCase::LineThroughCentre},
-        {"B free beyond 6 px",
-         figure(FigureKind::LineFigure, {over, 2}, {0, 1}),
-         1,
-         {over, -2},
-         {over, -2},
-         FigureCase::LineMissesCentre},
-        {"B no closer than a pixel to A",
-         figure(FigureKind::LineFigure, {2, 2}, {0, 1}),
-         1,
-         {2.02f, 2.03f},
-         {0, 1},
-         FigureCase::LineMissesCentre},
-        {"R brings the circle onto O at 6 px",
-         figure(FigureKind::CircleFigure, {3, 0}, {4, 2}),
-         1,
-         {6.1875f, 0},
-         {6, 0},
-         FigureCase::CircleThroughCentre},
-        {"R free beyond 6 px",
-         figure(FigureKind::CircleFigure, {3, 0}, {4, 2}),
-         1,
-         {above(6.1875f), 0},
-         {above(6.1875f), 0},
-         FigureCase::CircleMissesCentre},
-        {"C onto the bisector of OR",
-         figure(FigureKind::CircleFigure, {1, 1}, {4, 0}),
-         0,
-         {2.1f, 1},
-         {2, 1},
-         FigureCase::CircleThroughCentre},
-        {"C and R off the grid",
-         figure(FigureKind::CircleFigure, {2, 2}, {4, 2}),
-         1,
-         {4, 0.1f},
-         {NAN, NAN},
-         FigureCase::CircleThroughCentre},
+        {"B turns the line about A onto O at 6 px", ab({0.1875f, 2}, {0, 1}), 1, {0.1875f, -2}, {NAN, NAN}, through},
+        {"B free beyond 6 px", ab({over, 2}, {0, 1}), 1, {over, -2}, {over, -2}, FigureCase::LineMissesCentre},
+        {"B no closer than a pixel to A", ab({2, 2}, {0, 1}), 1, {2.02f, 2.03f}, {0, 1}, FigureCase::LineMissesCentre},
+        {"R brings the circle onto O at 6 px", cr({3, 0}, {4, 2}), 1, {6.1875f, 0}, {6, 0}, onO},
+        {"R free beyond 6 px", cr({3, 0}, {4, 2}), 1, {rim, 0}, {rim, 0}, FigureCase::CircleMissesCentre},
+        {"C onto the bisector of OR", cr({1, 1}, {4, 0}), 0, {2.1f, 1}, {2, 1}, onO},
+        {"C and R off the grid", cr({2, 2}, {4, 2}), 1, {4, 0.1f}, {NAN, NAN}, onO},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -129,7 +106,7 @@ TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
 }
 
 TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
-    const GivenFigure line = figure(FigureKind::LineFigure, {2, 2}, {2.5f, 2});
+    const GivenFigure line = ab({2, 2}, {2.5f, 2});
     EXPECT_EQ(nearestHandle(line, {1.625f, 2}, pixel), 0);
     EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel), -1);
     EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel), 1);
@@ -141,11 +118,11 @@ TEST_F(FreshScene, NearDegenerateFiguresGiveFiniteScenes) {
     inversionRadius = r;
     const GivenFigure figures[] = {
         figure(FigureKind::PointFigure, {0.19f, 0}),
-        figure(FigureKind::LineFigure, {0.1876f, -8}, {0.1876f, 8}),
-        figure(FigureKind::LineFigure, {1e-3f, 1e-3f}, {2e-3f, 2.1e-3f}),
-        figure(FigureKind::CircleFigure, {0.05f, 0}, {0.05f, 0.05f}),
-        figure(FigureKind::CircleFigure, {0.03125f, 0}, {0.0625f, 0}),
-        figure(FigureKind::CircleFigure, {0, 0}, {0.03125f, 0}),
+        ab({0.1876f, -8}, {0.1876f, 8}),
+        ab({1e-3f, 1e-3f}, {2e-3f, 2.1e-3f}),
+        cr({0.05f, 0}, {0.05f, 0.05f}),
+        cr({0.03125f, 0}, {0.0625f, 0}),
+        cr({0, 0}, {0.03125f, 0}),
     };
     for (const GivenFigure& f : figures) {
         buildExplorerScene(f, r);
