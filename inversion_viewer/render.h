@@ -1,40 +1,13 @@
 // render.h
-// Drawing the scene with OpenGL: the palette, one routine per record kind, and the display callback.
+// Drawing the scene with OpenGL: one routine per record kind, the labels, and the display callback. The numbers
+// come from the core's drawing maths; this layer only hands them to GL.
 #pragma once
 
+#include "drawing.h"
+#include "labels.h"
 #include "scene.h"
 
-#include <array>
-
-/// A line is drawn from point + lineReach * direction to point - lineReach * direction.
-constexpr double lineReach = 100.0;
-/// Number of vertices of the polygon that stands for a circle.
-constexpr int circleVertexCount = 100;
-/// Size in pixels of the dots of points and of segment ends.
-constexpr float dotSize = 4.0f;
-
-/// RGB colour as handed to glColor3f.
-struct Rgb {
-    float red = 0.0f;
-    float green = 0.0f;
-    float blue = 0.0f;
-};
-
-/// The colour every frame is cleared to before anything is drawn: a pale beige.
-constexpr Rgb clearColour{0.9f, 0.9f, 0.8f};
-
-/// The palette entry of a code, or nullptr for a code outside 0..9.
-const Rgb* paletteColour(ColourCode code);
-
-/// The two ends of the drawn piece of a line, from parameter +lineReach to -lineReach.
-std::array<Point, 2> lineEnds(const Line& line);
-
-/// The vertices of the outline of a circle, counter-clockwise from (centre.x + radius, centre.y).
-std::array<Point, circleVertexCount> circleVertices(const Circle& circle);
-
-/// The number of vertices that keeps the polygon of a circle within a quarter of a pixel of the true circle when
-/// one scene unit is pixelsPerUnit pixels: circleVertexCount, or more for a circle hundreds of pixels across.
-int outlineVertexCount(const Circle& circle, double pixelsPerUnit);
+#include <vector>
 
 /// Makes the palette colour of code current; a code outside 0..9 leaves the current colour as it is.
 void setColour(ColourCode code);
@@ -48,6 +21,9 @@ void drawCircle(Circle circle);
 /// Draws circles, lines, segments and points, in this order, so that later records cover earlier ones. Circles
 /// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them.
 void drawScene(double pixelsPerUnit = 0.0);
+
+/// Draws the labels with OpenGL lines, each in its colour.
+void drawLabels(const std::vector<Label>& labels, double unitsPerPixel);
 
 /// The display callback: clears the window, draws the scene and shows the frame.
 void displayScene();

@@ -3,9 +3,15 @@
 #include "circle_inversion.h"
 #include "viewer.h"
 
-void buildTask() {
-    const Circle given{{2.0f, 2.0f}, 2.0f};
-    const float f = 0.25f; // 1 / (2 * 2 + 2 * 2 - 2 * 2)
+static const Circle given{{2.0f, 2.0f}, 2.0f};
+static const float f = 0.25f; // 1 / (2 * 2 + 2 * 2 - 2 * 2)
 
+static bool buildTask() {
+    registerCircleOfInversion();
     buildCircleInversion(given, f);
+    return true;
+}
+
+int main(int argc, char** argv) {
+    return runProgram(argc, argv, buildTask);
 }

@@ -3,9 +3,15 @@
 #include "circle_inversion.h"
 #include "viewer.h"
 
-void buildTask() {
-    const Circle given{{4.0f, 3.0f}, 3.0f};
-    const float f = 0.0625f; // 1 / (4 * 4 + 3 * 3 - 3 * 3)
+static const Circle given{{4.0f, 3.0f}, 3.0f};
+static const float f = 0.0625f; // 1 / (4 * 4 + 3 * 3 - 3 * 3)
 
+static bool buildTask() {
+    registerCircleOfInversion();
     buildCircleInversion(given, f);
+    return true;
+}
+
+int main(int argc, char** argv) {
+    return runProgram(argc, argv, buildTask);
 }

@@ -1,16 +1,18 @@
 // invert_circle_through_centre.cpp
 // A circle through O becomes the line through the images of any two of its other points.
 #include "circle_inversion.h"
+#include "console.h"
 #include "viewer.h"
 
-void buildTask() {
-    const Circle given{{3.0f, 0.0f}, 3.0f};
+static const Circle given{{3.0f, 0.0f}, 3.0f};
 
+static bool buildTask() {
     writeText(circleThroughCentreText);
+    registerCircleOfInversion();
     addCircle(given, Blue);
     if (powerOfCentre(given) != 0.0) {
         addCircle(imageOfCircleMissingCentre(given, inversionRadius), Red);
-        return;
+        return true;
     }
     // The rightmost and the highest point of the circle; for a circle through O the highest point is O
     // only when it sits on top of O, and then the lowest point is taken.
@@ -23,4 +25,9 @@ void buildTask() {
     addPoint(image.image1, Red);
     addPoint(image.image2, Red);
     addLine(image.line);
+    return true;
+}
+
+int main(int argc, char** argv) {
+    return runProgram(argc, argv, buildTask);
 }

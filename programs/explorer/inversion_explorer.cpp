@@ -1,9 +1,9 @@
 // inversion_explorer.cpp
 // Drag a point, a line or a circle and watch its image under inversion in k, with the explanation of its case.
-#include "construction.h"
-#include "explorer.h"
+#include "console.h"
+#include "explorer/construction.h"
+#include "explorer/explorer.h"
 #include "export.h"
-#include "labels.h"
 #include "render.h"
 #include "viewer.h"
 

@@ -2,7 +2,7 @@
 // The figure in words: each role, colour and number of a few scenes as the programs and the explorer build them.
 #include "describe.h"
 #include "fresh_scene.h"
-#include "viewer.h"
+#include "task.h"
 
 #include <functional>
 #include <gtest/gtest.h>

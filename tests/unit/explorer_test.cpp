@@ -2,9 +2,13 @@
 // The explorer's rules without a window: the case of each figure, how a dragged handle snaps (each zone at its exact
 // edge), which handle a press takes, a scene with nothing OpenGL cannot draw, and the constructions against geometry
 // computed here.
-#include "construction.h"
-#include "explorer.h"
+#include "circle_inversion.h"
+#include "explorer/construction.h"
+#include "explorer/explorer.h"
+#include "explorer/snapping.h"
 #include "fresh_scene.h"
+#include "line_inversion.h"
+#include "point_inversion.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // scenes_test.cpp
 // The scenes of the programs: the console text, every record in order, the box, and the geometry of the images.
-// Built once per program with a buildTask (SCENE_PROGRAM names it), and once without one for the point
-// programs and the shared procedures.
+// Built once per program with its own source (SCENE_PROGRAM names it), whose main hands its task to the runProgram
+// below, and once without a program for the point programs and the shared procedures.
 #include "fresh_scene.h"
-#include "viewer.h"
+#include "task.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -161,10 +161,20 @@ static const ExpectedScene& sceneOfThisProgram() {
 
 using ProgramScene = FreshScene;
 
+// The program's task, as its main hands it to the entry.
+static Task programTask = nullptr;
+
+// Instead of showing the figure, the tests look at what the task builds.
+int runProgram(int argc, char** argv, Task task) {
+    programTask = task;
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
 TEST_F(ProgramScene, TextRecordsAndBoundsAfterKOAndTheTask) {
     const ExpectedScene& expected = sceneOfThisProgram();
     testing::internal::CaptureStdout();
-    buildScene();
+    EXPECT_TRUE(buildProgramScene(programTask));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), expected.text);
     EXPECT_EQ(inversionRadius, 5.0f);
     std::vector<Point> points{centreO};
@@ -181,9 +191,8 @@ TEST_F(ProgramScene, TextRecordsAndBoundsAfterKOAndTheTask) {
 
 TEST_F(ProgramScene, ImageFollowsTheRadiusOfK) {
     inversionRadius = 3.0f;
-    registerCircleOfInversion();
     testing::internal::CaptureStdout();
-    buildTask();
+    EXPECT_TRUE(programTask());
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(sceneLines.size(), sceneOfThisProgram().lines.size());
     expectTrueImage(3.0);

@@ -2,7 +2,7 @@
 // The scene store: the add operations, the colour they store and how they grow the bounding box.
 #include "fresh_scene.h"
 #include "scene.h"
-#include "viewer.h"
+#include "task.h"
 
 #include <gtest/gtest.h>
 #include <vector>

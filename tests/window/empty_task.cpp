@@ -1,5 +1,12 @@
 // empty_task.cpp
-// A task that adds nothing: the window shows only k and O.
+// A task that adds nothing of its own: the window shows only k and O.
 #include "viewer.h"
 
-void buildTask() {}
+static bool buildTask() {
+    registerCircleOfInversion();
+    return true;
+}
+
+int main(int argc, char** argv) {
+    return runProgram(argc, argv, buildTask);
+}

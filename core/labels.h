@@ -25,6 +25,3 @@ struct Label {
 /// its lower left corner labelOffsetPixels to the right of and above the point. Characters without a glyph are
 /// left out.
 std::vector<std::array<Point, 2>> labelStrokes(const Label& label, double unitsPerPixel);
-
-/// Draws the labels with OpenGL lines, each in its colour.
-void drawLabels(const std::vector<Label>& labels, double unitsPerPixel);

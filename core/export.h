@@ -3,9 +3,9 @@
 // scene store by the same rules the renderer follows, so that the files and the window cannot disagree.
 #pragma once
 
+#include "camera.h"
 #include "labels.h"
 #include "scene.h"
-#include "viewer.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-// render_test.cpp
+// drawing_test.cpp
 // The renderer's geometry without a GL context: the palette, the ends of a drawn line, the circle's vertices.
-#include "render.h"
+#include "drawing.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // O becomes a line, fixed by the images of any two of its other points.
 #include "circle_inversion.h"
 
+#include "console.h"
 #include "inversion.h"
-#include "viewer.h"
 
 #include <cmath>
 
@@ -37,4 +37,15 @@ void buildCircleInversion(Circle c, float f) {
     addCircle(c, Blue);
     const float s = float(double(inversionRadius) * inversionRadius * f);
     addCircle(imageOfCircle(c, s), Red);
+}
+
+std::array<Point, 2> pointsOnLineOC(const Circle& circle) {
+    const double cx = circle.centre.x;
+    const double cy = circle.centre.y;
+    const double radius = std::fabs(double(circle.radius));
+    const double fromO = std::hypot(cx, cy);
+    const double ux = fromO > 0.0 ? cx / fromO : 1.0;
+    const double uy = fromO > 0.0 ? cy / fromO : 0.0;
+    return {Point{float(cx + radius * ux), float(cy + radius * uy)},
+            Point{float(cx - radius * ux), float(cy - radius * uy)}};
 }

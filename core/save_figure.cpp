@@ -1,6 +1,7 @@
 // save_figure.cpp
 // Writing a figure's two files so that a name only ever holds a whole file, or, in the browser, offering them as
 // downloads.
+#include "console.h"
 #include "export.h"
 
 #include <cerrno>

@@ -2,6 +2,8 @@
 // Inversion about the origin and the intersection of two lines.
 #include "inversion.h"
 
+#include "vec.h"
+
 Point invertPoint(Point p, float r) {
     const double n = double(p.x) * p.x + double(p.y) * p.y;
     const double s = double(r) * r;
@@ -11,19 +13,15 @@ Point invertPoint(Point p, float r) {
     return Point{float(p.x * s / n), float(p.y * s / n), Black};
 }
 
-// 2-D cross product u x v.
-static double cross(double ux, double uy, double vx, double vy) {
-    return ux * vy - uy * vx;
-}
-
 int intersectLines(Line a, Line b, Point* out) {
     const Point& p1 = a.point;
     const Point& d1 = a.direction;
     const Point& d2 = b.direction;
-    const double ex = float(double(b.point.x) - p1.x);
-    const double ey = float(double(b.point.y) - p1.y);
-    const double num = float(cross(ex, ey, d2.x, d2.y));
-    const double dirCross = float(cross(d1.x, d1.y, d2.x, d2.y));
+    const Point e = towards(p1, b.point);
+    const double ex = e.x;
+    const double ey = e.y;
+    const double num = float(cross(e, d2));
+    const double dirCross = float(cross(d1, d2));
     const double len1 = float(double(d1.x) * d1.x + double(d1.y) * d1.y);
     const double len2 = float(double(d2.x) * d2.x + double(d2.y) * d2.y);
     const double eps = lineTolerance;

@@ -3,7 +3,8 @@
 // read; nothing here touches OpenGL.
 #include "export.h"
 
-#include "render.h"
+#include "console.h"
+#include "drawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,10 +3,6 @@
 // kept as text so that the font costs the web pages next to nothing.
 #include "labels.h"
 
-#include "render.h"
-
-#include <GL/glut.h>
-
 namespace {
 
 // A glyph's strokes as polylines on a grid of half units: each letter after the first two is a point, 'a' + x and
@@ -62,16 +58,4 @@ std::vector<std::array<Point, 2>> labelStrokes(const Label& label, double unitsP
         left += (glyph[1] - 'a') * half;
     }
     return strokes;
-}
-
-void drawLabels(const std::vector<Label>& labels, double unitsPerPixel) {
-    for (const Label& label : labels) {
-        setColour(label.colour);
-        glBegin(GL_LINES);
-        for (const auto& stroke : labelStrokes(label, unitsPerPixel)) {
-            glVertex2f(stroke[0].x, stroke[0].y);
-            glVertex2f(stroke[1].x, stroke[1].y);
-        }
-        glEnd();
-    }
 }

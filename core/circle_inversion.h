@@ -2,16 +2,10 @@
 // The image of a circle under inversion in k, shared by the circle programs and the explorer.
 #pragma once
 
+#include "case_texts.h"
 #include "scene.h"
 
-/// The explanation of a circle through O; it ends with a line break.
-constexpr const char* circleThroughCentreText =
-    "Ako se centar kruga inverzije nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga prava linija "
-    "odredjena dvema invertovanim tackama sa kruznice ciju inverziju trazimo.\n";
-/// The explanation of a circle that misses O.
-constexpr const char* circleMissesCentreText =
-    "Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga "
-    "takodje krug.";
+#include <array>
 
 /// The power of O with respect to c, cx * cx + cy * cy - radius * radius in double precision: zero exactly when
 /// c passes through O.
@@ -35,6 +29,11 @@ struct ImageLine {
 
 /// The image of a circle through O given by two of its points p1 and p2 other than O, for the radius r of k.
 ImageLine lineThroughImages(Point p1, Point p2, float r);
+
+/// The points D and E where the line OC meets the circle: D beyond C as seen from O, E on O's side (for a circle
+/// through O, E is O itself). For a circle centred on O, any line through O serves: the x-axis, D on its positive
+/// side.
+std::array<Point, 2> pointsOnLineOC(const Circle& circle);
 
 /// Prints the explanation of a circle that misses O, adds c in Blue and its image in Red. f is 1 / D,
 /// fixed by the program.

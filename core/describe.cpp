@@ -3,8 +3,8 @@
 // every program without knowing which one it is.
 #include "describe.h"
 
+#include "console.h"
 #include "scene.h"
-#include "viewer.h"
 
 #include <cmath>
 #include <cstdlib>

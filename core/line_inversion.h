@@ -2,16 +2,8 @@
 // The image of a line under inversion in k, shared by the three line programs and the explorer.
 #pragma once
 
+#include "case_texts.h"
 #include "scene.h"
-
-/// The explanation of a line that misses O.
-constexpr const char* lineMissesCentreText =
-    "Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je "
-    "krug cija kruznica ne sadrzi centar kruga u odnosu na koji invertujemo.";
-/// The explanation of a line through O.
-constexpr const char* lineThroughCentreText =
-    "Ukoliko prava ciju inverziju trazimo prolazi kroz centar kruga, njena inverzija je "
-    "takodje ta ista prava bez centra kruga u odnosu na koji invertujemo.";
 
 /// The image of a line: the line itself when it passes through O, otherwise a circle through O.
 struct LineImage {
@@ -26,6 +18,9 @@ struct LineImage {
 /// the foot F of the perpendicular from O is the point of the line nearest to O, so its image F' is the point of
 /// the image circle farthest from O, and O and F' are the ends of a diameter.
 LineImage imageOfLine(Point p0, Point d, Point centre, float r);
+
+/// The foot of the perpendicular from O to the line through a and b: the point of the line nearest to O.
+Point footOfPerpendicular(Point a, Point b);
 
 /// Adds the given line through p0 with direction d in Blue, then its image in Red: the line itself when
 /// it passes through the centre O, otherwise the circle through O on the diameter from O to the image of

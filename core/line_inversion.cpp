@@ -41,3 +41,14 @@ void buildLineInversion(Point p0, Point d) {
     }
     addCircle(image.circle, Red);
 }
+
+Point footOfPerpendicular(Point a, Point b) {
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    const double squared = dx * dx + dy * dy;
+    if (squared == 0.0) {
+        return a;
+    }
+    const double t = -(a.x * dx + a.y * dy) / squared;
+    return Point{float(a.x + t * dx), float(a.y + t * dy)};
+}

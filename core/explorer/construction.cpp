@@ -4,68 +4,11 @@
 // image of a circle by the images of its two points on the line through O and its centre.
 #include "construction.h"
 
+#include "circle_inversion.h"
 #include "inversion.h"
+#include "line_inversion.h"
 #include "point_inversion.h"
-
-#include <cmath>
-
-// Half the length of a drawn ray, in scene units: beyond the edge of any window.
-static const double raySpan = 1000.0;
-
-static Point scaled(Point p, double s) {
-    return Point{float(p.x * s), float(p.y * s)};
-}
-
-static double norm(Point p) {
-    return std::hypot(double(p.x), double(p.y));
-}
-
-// A quarter turn counter-clockwise.
-static Point turned(Point p) {
-    return Point{-p.y, p.x};
-}
-
-static Point towards(Point from, Point to) {
-    return Point{float(double(to.x) - from.x), float(double(to.y) - from.y)};
-}
-
-std::array<Point, 2> contactPoints(Point p, float r) {
-    const double squared = double(p.x) * p.x + double(p.y) * p.y;
-    const double rr = double(r) * r;
-    if (squared == 0.0) {
-        return {Point{}, Point{}};
-    }
-    // The foot of the chord: p itself inside k, its image r^2 / |p|^2 p outside.
-    const double footScale = squared <= rr ? 1.0 : rr / squared;
-    const double fx = p.x * footScale;
-    const double fy = p.y * footScale;
-    const double half = std::sqrt(std::fmax(0.0, rr - (fx * fx + fy * fy)));
-    const double ux = -p.y / std::sqrt(squared);
-    const double uy = p.x / std::sqrt(squared);
-    return {Point{float(fx + half * ux), float(fy + half * uy)}, Point{float(fx - half * ux), float(fy - half * uy)}};
-}
-
-Point footOfPerpendicular(Point a, Point b) {
-    const double dx = double(b.x) - a.x;
-    const double dy = double(b.y) - a.y;
-    const double squared = dx * dx + dy * dy;
-    if (squared == 0.0) {
-        return a;
-    }
-    const double t = -(a.x * dx + a.y * dy) / squared;
-    return Point{float(a.x + t * dx), float(a.y + t * dy)};
-}
-
-std::array<Point, 2> pointsOnLineOC(const Circle& circle) {
-    const double cx = circle.centre.x;
-    const double cy = circle.centre.y;
-    const double radius = std::fabs(double(circle.radius));
-    const double fromO = std::hypot(cx, cy);
-    const double ux = fromO > 0.0 ? cx / fromO : 1.0;
-    const double uy = fromO > 0.0 ? cy / fromO : 0.0;
-    return {Point{float(cx + radius * ux), float(cy + radius * uy)},
-            Point{float(cx - radius * ux), float(cy - radius * uy)}};
-}
+#include "vec.h"
 
 int stepCount(FigureCase figureCase) {
     switch (figureCase) {
@@ -144,7 +87,7 @@ static void addGreenSegment(Point start, Point end) {
 // The construction of P's image: the ray OP; the points T1 and T2 of k on the chord of contact; then the tangents
 // at them (P inside) or the chord itself (P outside).
 static void addPointConstruction(Point p, bool inside, int steps, float r) {
-    addGreenSegment(Point{}, scaled(p, raySpan / norm(p)));
+    addGreenSegment(Point{}, scaled(p, drawnReach / norm(p)));
     if (steps < 2) {
         return;
     }

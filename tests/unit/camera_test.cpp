@@ -1,6 +1,6 @@
-// viewer_test.cpp
+// camera_test.cpp
 // The camera framed on the scene's box.
-#include "viewer.h"
+#include "camera.h"
 
 #include <gtest/gtest.h>
 

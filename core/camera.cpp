@@ -1,0 +1,27 @@
+// camera.cpp
+// The camera's numbers: the same the viewer hands to gluPerspective and gluLookAt.
+#include "camera.h"
+
+#include <cmath>
+
+static const double pi = 3.14159265358979323846;
+
+Camera frameCamera(const Bounds& box) {
+    Camera camera;
+    camera.cx = float((double(box.lower.x) + box.upper.x) * 0.5);
+    camera.cy = float((double(box.lower.y) + box.upper.y) * 0.5);
+    camera.extentX = float(box.upper.x + std::fabs(double(box.lower.x)));
+    camera.extentY = float(box.upper.y + std::fabs(double(box.lower.y)));
+    camera.d = camera.extentY > camera.extentX ? float(2.0 * camera.extentY) : float(2.0 * camera.extentX);
+    return camera;
+}
+
+double unitsPerPixel(const Camera& camera, int height) {
+    return 2.0 * camera.d * std::tan(fieldOfView / 2.0 * pi / 180.0) / (height > 0 ? height : 1);
+}
+
+Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y) {
+    const double scale = unitsPerPixel(camera, height);
+    return Point{float(camera.cx + (x + 0.5 - width / 2.0) * scale),
+                 float(camera.cy + (height / 2.0 - y - 0.5) * scale)};
+}

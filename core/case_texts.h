@@ -1,0 +1,33 @@
+// case_texts.h
+// The explanation of each case, as the programs print it and the explorer prints it when a figure enters the case.
+#pragma once
+
+/// A point inside k.
+constexpr const char* pointInsideText =
+    "Tacka P je unutar kruga k, pa je njena slika P' van kruga k, na polupravoj OP.";
+/// A point outside k.
+constexpr const char* pointOutsideText =
+    "Tacka P je van kruga k, pa je njena slika P' unutar kruga k, na polupravoj OP.";
+/// A point on k.
+constexpr const char* pointOnCircleText = "Inverzija tacke koja se nalazi na kruznici je ista ta tacka.";
+/// The centre has no image: the error text, which begins with a line break and does not end with one.
+constexpr const char* centreErrorText =
+    "\nNepravilan unos, slika centra kruga nije definisana\nniti je centar kruga slika neke tacke ravni!";
+
+/// A line that misses O.
+constexpr const char* lineMissesCentreText =
+    "Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je "
+    "krug cija kruznica ne sadrzi centar kruga u odnosu na koji invertujemo.";
+/// A line through O.
+constexpr const char* lineThroughCentreText =
+    "Ukoliko prava ciju inverziju trazimo prolazi kroz centar kruga, njena inverzija je "
+    "takodje ta ista prava bez centra kruga u odnosu na koji invertujemo.";
+
+/// A circle through O; it ends with a line break.
+constexpr const char* circleThroughCentreText =
+    "Ako se centar kruga inverzije nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga prava linija "
+    "odredjena dvema invertovanim tackama sa kruznice ciju inverziju trazimo.\n";
+/// A circle that misses O.
+constexpr const char* circleMissesCentreText =
+    "Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga "
+    "takodje krug.";

@@ -1,0 +1,21 @@
+// construction.h
+// Why the image is where it is: the ruler-and-compass construction of each case, step by step, and the labels of
+// the points it names.
+#pragma once
+
+#include "figure.h"
+#include "labels.h"
+
+#include <vector>
+
+/// How many steps the construction of a case has.
+int stepCount(FigureCase figureCase);
+
+/// The sentence of a step (1 to stepCount), without the line break it is printed with.
+const char* stepText(FigureCase figureCase, int step);
+
+/// Adds the Green records of the first steps of the construction to the store.
+void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps, float r);
+
+/// The labels of the figure's named points, of k, and of the points that the first steps of the construction name.
+std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r);

@@ -1,0 +1,114 @@
+// explorer.cpp
+// Dragging a figure and watching its image: what each press, move, release and key does, and what is printed.
+#include "explorer.h"
+
+#include "console.h"
+#include "construction.h"
+#include "inversion.h"
+#include "snapping.h"
+#include "task.h"
+#include "vec.h"
+
+#include <cstring>
+#include <string>
+
+const char* const explorerHelpText =
+    "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
+    "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj.\n"
+    "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga) i pomerajte je:\n"
+    "slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim koordinatama,\n"
+    "a prava i krug se lepe tako da prolaze kroz O.\n";
+
+void buildExplorerScene(const GivenFigure& figure, float r, int steps) {
+    clearScene();
+    registerCircleOfInversion();
+    const FigureCase shown = figureCase(figure, r);
+    addGivenFigure(figure);
+    addConstruction(figure, shown, steps, r);
+    addFigureImage(figure, shown, r);
+}
+
+const GivenFigure& currentFigure(const Explorer& explorer) {
+    return explorer.figures[int(explorer.current)];
+}
+
+// Prints a text as one line: a line break is added unless it ends with one.
+static void printLine(const char* text) {
+    writeText(text);
+    if (text[0] == '\0' || text[std::strlen(text) - 1] != '\n') {
+        writeText("\n");
+    }
+}
+
+static void printCase(Explorer& explorer) {
+    explorer.shownCase = figureCase(currentFigure(explorer), inversionRadius);
+    printLine(caseText(explorer.shownCase));
+}
+
+void showFigure(Explorer& explorer, FigureKind kind) {
+    explorer.current = kind;
+    explorer.dragged = -1;
+    explorer.steps = 0;
+    buildExplorerScene(currentFigure(explorer), inversionRadius);
+    printCase(explorer);
+}
+
+void nextStep(Explorer& explorer) {
+    const FigureCase shown = figureCase(currentFigure(explorer), inversionRadius);
+    if (explorer.steps == stepCount(shown)) {
+        explorer.steps = 0;
+    } else {
+        printLine(stepText(shown, ++explorer.steps));
+    }
+    buildExplorerScene(currentFigure(explorer), inversionRadius, explorer.steps);
+}
+
+void resetFigure(Explorer& explorer) {
+    explorer.figures[int(explorer.current)] = startFigure(explorer.current);
+    showFigure(explorer, explorer.current);
+}
+
+bool pressAt(Explorer& explorer, Point q, double unitsPerPixel) {
+    explorer.dragged = nearestHandle(currentFigure(explorer), q, unitsPerPixel);
+    return explorer.dragged >= 0;
+}
+
+bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
+    if (explorer.dragged < 0) {
+        return false;
+    }
+    GivenFigure& figure = explorer.figures[int(explorer.current)];
+    const GivenFigure moved = moveHandle(figure, explorer.dragged, q, inversionRadius, unitsPerPixel);
+    if (moved.first.x == figure.first.x && moved.first.y == figure.first.y && moved.second.x == figure.second.x &&
+        moved.second.y == figure.second.y) {
+        return false;
+    }
+    figure = moved;
+    // A drag within the case keeps the steps shown, drawn anew for the new position; another case starts afresh.
+    const bool caseChanged = figureCase(figure, inversionRadius) != explorer.shownCase;
+    if (caseChanged) {
+        explorer.steps = 0;
+    }
+    buildExplorerScene(figure, inversionRadius, explorer.steps);
+    if (caseChanged) {
+        printCase(explorer);
+    }
+    return true;
+}
+
+bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
+    const bool changed = dragTo(explorer, q, unitsPerPixel);
+    const bool dragging = explorer.dragged >= 0;
+    explorer.dragged = -1;
+    const GivenFigure& figure = currentFigure(explorer);
+    if (!dragging || figure.kind != FigureKind::PointFigure || explorer.shownCase == FigureCase::PointAtCentre) {
+        return changed;
+    }
+    const Point p = figure.first;
+    const Point image = invertPoint(p, inversionRadius);
+    const std::string text = "P(" + decimalText(p.x, 2) + ", " + decimalText(p.y, 2) + ")  P'(" +
+                             decimalText(image.x, 2) + ", " + decimalText(image.y, 2) +
+                             ")  |OP| * |OP'| = " + decimalText(norm(p) * norm(image), 2) + "\n";
+    writeText(text.c_str());
+    return changed;
+}

@@ -1,0 +1,128 @@
+// figure.cpp
+// Which case a figure is in, and its image: the images come from the line and circle programs' own functions and
+// invertPoint.
+#include "figure.h"
+
+#include "circle_inversion.h"
+#include "drawing.h"
+#include "inversion.h"
+#include "line_inversion.h"
+#include "point_inversion.h"
+#include "vec.h"
+
+GivenFigure startFigure(FigureKind kind) {
+    switch (kind) {
+    case FigureKind::LineFigure:
+        return GivenFigure{kind, {2.0f, 2.0f}, {0.0f, 1.0f}};
+    case FigureKind::CircleFigure:
+        return GivenFigure{kind, {2.0f, 2.0f}, {4.0f, 2.0f}};
+    case FigureKind::PointFigure:
+        break;
+    }
+    return GivenFigure{FigureKind::PointFigure, {2.0f, 2.0f}, {2.0f, 2.0f}};
+}
+
+Circle givenCircle(const GivenFigure& figure) {
+    return Circle{{figure.first.x, figure.first.y}, float(distance(figure.first, figure.second))};
+}
+
+FigureCase figureCase(const GivenFigure& figure, float r) {
+    const Point a = figure.first;
+    const Point b = figure.second;
+    switch (figure.kind) {
+    case FigureKind::LineFigure: {
+        // A, O and B lie on one line when the sine of the angle AOB is zero; the line programs' own test decides
+        // the lines that it takes for lines through O.
+        const bool through = std::fabs(cross(a, b)) <= roundingTolerance * norm(a) * norm(b) ||
+                             imageOfLine(a, towards(a, b), inversionCentre, r).throughCentre;
+        return through ? FigureCase::LineThroughCentre : FigureCase::LineMissesCentre;
+    }
+    case FigureKind::CircleFigure: {
+        // O lies on the circle when it is as far from C as R is.
+        const double fromO = norm(a);
+        const double radius = distance(a, b);
+        const bool through = powerOfCentre(givenCircle(figure)) == 0.0 ||
+                             std::fabs(fromO - radius) <= roundingTolerance * std::fmax(fromO, radius);
+        return through ? FigureCase::CircleThroughCentre : FigureCase::CircleMissesCentre;
+    }
+    case FigureKind::PointFigure:
+        break;
+    }
+    if (a.x == 0.0f && a.y == 0.0f) {
+        return FigureCase::PointAtCentre;
+    }
+    const double fromO = norm(a);
+    if (std::fabs(fromO - r) <= roundingTolerance * r) {
+        return FigureCase::PointOnCircle;
+    }
+    return fromO < r ? FigureCase::PointInside : FigureCase::PointOutside;
+}
+
+const char* caseText(FigureCase figureCase) {
+    // In the order of FigureCase; the centre's error text without its leading line break.
+    static const char* const texts[] = {pointInsideText,         pointOutsideText,      pointOnCircleText,
+                                        centreErrorText + 1,     lineMissesCentreText,  lineThroughCentreText,
+                                        circleThroughCentreText, circleMissesCentreText};
+    return texts[int(figureCase)];
+}
+
+Line spanView(const Line& line) {
+    const double px = line.point.x;
+    const double py = line.point.y;
+    const double dx = line.direction.x;
+    const double dy = line.direction.y;
+    const double squared = dx * dx + dy * dy;
+    if (!(squared > 0.0)) {
+        return line;
+    }
+    const double t = -(px * dx + py * dy) / squared;
+    const double scale = drawnReach / lineReach / std::sqrt(squared);
+    return Line{{float(px + t * dx), float(py + t * dy)}, {float(dx * scale), float(dy * scale)}, line.colour};
+}
+
+void addGivenFigure(const GivenFigure& figure) {
+    const Point a = figure.first;
+    const Point b = figure.second;
+    if (figure.kind == FigureKind::LineFigure) {
+        addLine(spanView(Line{a, towards(a, b), Blue}));
+    } else if (figure.kind == FigureKind::CircleFigure) {
+        addCircle(givenCircle(figure), Blue);
+    }
+    addPoint(a, Blue);
+    if (figure.kind != FigureKind::PointFigure) {
+        addPoint(b, Blue);
+    }
+}
+
+void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
+    const Point a = figure.first;
+    const Point b = figure.second;
+    switch (shown) {
+    case FigureCase::PointAtCentre:
+        return;
+    case FigureCase::PointInside:
+    case FigureCase::PointOutside:
+    case FigureCase::PointOnCircle:
+        addPoint(invertPoint(a, r), Red);
+        return;
+    case FigureCase::LineThroughCentre:
+        addLine(spanView(Line{a, towards(a, b), Red}));
+        return;
+    case FigureCase::LineMissesCentre:
+        addCircle(imageOfLine(a, towards(a, b), inversionCentre, r).circle, Red);
+        return;
+    case FigureCase::CircleMissesCentre:
+        addCircle(imageOfCircleMissingCentre(givenCircle(figure), r), Red);
+        return;
+    case FigureCase::CircleThroughCentre:
+        break;
+    }
+    // D, opposite O (the construction's D), and E, a quarter turn on from D: both as far from O as the circle allows,
+    // so that their images, and the line through them, are well fixed.
+    const Point d = pointsOnLineOC(givenCircle(figure))[0];
+    const Point e{float(double(a.x) - a.y), float(double(a.y) + a.x)};
+    const ImageLine image = lineThroughImages(d, e, r);
+    addPoint(image.image1, Red);
+    addPoint(image.image2, Red);
+    addLine(spanView(image.line));
+}

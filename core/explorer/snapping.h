@@ -1,0 +1,22 @@
+// snapping.h
+// Which handle a press takes, and where a dragged handle lands: near the special positions it snaps to them, so
+// that a hand can reach them.
+#pragma once
+
+#include "figure.h"
+
+/// A press takes the nearest handle within this many pixels.
+constexpr double grabPixels = 12.0;
+/// O, k, and the positions that put a line or circle through O pull a dragged handle this many pixels.
+constexpr double snapPixels = 6.0;
+/// A point with whole coordinates pulls a dragged handle this many pixels.
+constexpr double gridPixels = 3.0;
+/// Two handles of one figure stay at least this many pixels apart, so that they always fix a line or a circle.
+constexpr double handleGapPixels = 1.0;
+
+/// The handle (0 first, 1 second) nearest to q within grabPixels, or -1.
+int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel);
+
+/// The figure with the handle moved to q and snapped; the figure unchanged if the move would bring its two
+/// handles closer than handleGapPixels.
+GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel);
