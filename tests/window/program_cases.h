@@ -1,5 +1,6 @@
 // program_cases.h
-// The ten programs as a person meets them: the console text each one prints and the figure its window shows.
+// The programs as a person meets them, from the table of programs: the console text each one prints and the figure
+// its window shows.
 #pragma once
 
 #include "figure_check.h"
@@ -8,9 +9,9 @@
 #include <string>
 #include <vector>
 
-/// The title of the ten programs' window, and of the explorer's.
-const char* const programTitle = "Geometrija - prikaz zadatka";
-const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
+/// The title of the ten programs' window, and of the explorer's, from the table of programs.
+extern const char* const programTitle;
+extern const char* const explorerTitle;
 
 struct ProgramCase {
     const char* name;

@@ -14,7 +14,8 @@
 extern VirtualDisplay testScreen;
 extern Display* testDisplay;
 
-const char* const expectedTitle = programTitle;
+// Bound to the title, which the table of programs gives once the tests start.
+static const char* const& expectedTitle = programTitle;
 
 /// A started child that is killed when the test leaves its scope, however it leaves.
 struct ChildGuard {

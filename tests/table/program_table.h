@@ -1,0 +1,46 @@
+// program_table.h
+// The table of programs (programs/programs.tsv) as the tests read it: each program's console text and the scene of
+// its first frame, written once for the unit, window and browser tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+/// One record of a scene, in scene units.
+struct TableShape {
+    enum Kind { CircleShape, LineShape, DotShape } kind = DotShape;
+    double x = 0.0; ///< centre, point of the line, or the dot
+    double y = 0.0;
+    double radius = 0.0; ///< circles
+    double dx = 0.0;     ///< lines: direction
+    double dy = 0.0;
+    int colour = 9;      ///< the colour code: red 0, green 1, blue 2, black 9
+    bool hidden = false; ///< wholly covered by a later record
+};
+
+/// The first frame of a program: the box the camera frames and the records in drawing order.
+struct TableScene {
+    bool shown = false; ///< false for a program that opens no window
+    double minX = 0.0;
+    double minY = 0.0;
+    double maxX = 0.0;
+    double maxY = 0.0;
+    std::vector<TableShape> shapes;
+    bool approximate = false; ///< some number holds only within float rounding
+};
+
+/// A row of the table.
+struct ProgramRow {
+    std::string name;
+    std::string family;
+    std::string title;
+    std::string figure; ///< file, numbered or -
+    std::string text;   ///< the console text, line breaks decoded
+    TableScene scene;
+};
+
+/// Every row, in the table's order. A table that cannot be read or parsed ends the test program with a message.
+const std::vector<ProgramRow>& programTable();
+
+/// The row of the program of that name.
+const ProgramRow& programRow(const std::string& name);
