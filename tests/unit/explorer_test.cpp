@@ -13,6 +13,8 @@
 // from 3/32, a press reaches 12/32, handles stay 1/32 apart.
 constexpr double pixel = 1.0 / 32.0;
 constexpr float r = 5.0f;
+// A float's rounding, relative to the number: the handles and radii are floats.
+constexpr double floatRounding = 1e-6;
 
 static GivenFigure figure(FigureKind kind, Point first, Point second = {}) {
     return GivenFigure{kind, first, second};
@@ -111,6 +113,82 @@ TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
     EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel), -1);
     EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel), 1);
     EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel), -1) << "P alone";
+}
+
+// What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
+// nearer, B or R when that is), a drag moves that handle alone, and a release prints only for the point figure.
+TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePrintsForPOnly) {
+    inversionRadius = r;
+    Explorer explorer;
+    testing::internal::CaptureStdout();
+    for (FigureKind kind : {FigureKind::LineFigure, FigureKind::CircleFigure}) {
+        showFigure(explorer, kind);
+        explorer.figures[int(kind)] = figure(kind, {2, 2}, {2.25f, 2}); // 8 pixels apart, both in reach of 2.1
+        EXPECT_TRUE(pressAt(explorer, {2.1f, 2}, pixel));
+        EXPECT_EQ(explorer.dragged, 0);
+        EXPECT_TRUE(pressAt(explorer, {2.15f, 2}, pixel));
+        EXPECT_EQ(explorer.dragged, 1);
+        releaseAt(explorer, {2.25f, 2}, pixel);
+        resetFigure(explorer);
+    }
+    testing::internal::GetCapturedStdout();
+
+    // Free moves, away from O, k and whole coordinates: the circle about C(2, 2) through R(4, 2) gets the centre
+    // (0.8, -0.4), 4 from R; then R moves to C + (3, 4), 5 from C. The line's B moves, A stays.
+    const struct {
+        FigureKind kind;
+        Point from, to;
+        Point first, second; // the handles afterwards
+        double radius;       // of the Blue circle drawn
+    } moves[] = {
+        {FigureKind::CircleFigure, {2, 2}, {0.8f, -0.4f}, {0.8f, -0.4f}, {4, 2}, 4},
+        {FigureKind::CircleFigure, {4, 2}, {3.8f, 3.6f}, {0.8f, -0.4f}, {3.8f, 3.6f}, 5},
+        {FigureKind::LineFigure, {0, 1}, {-1.5f, 2.5f}, {2, 2}, {-1.5f, 2.5f}, 0},
+    };
+    for (const auto& m : moves) {
+        SCOPED_TRACE(testing::Message() << "to (" << m.to.x << ", " << m.to.y << ")");
+        if (explorer.current != m.kind) {
+            testing::internal::CaptureStdout();
+            showFigure(explorer, m.kind);
+            testing::internal::GetCapturedStdout();
+        }
+        testing::internal::CaptureStdout();
+        ASSERT_TRUE(pressAt(explorer, m.from, pixel));
+        EXPECT_TRUE(dragTo(explorer, m.to, pixel));
+        EXPECT_FALSE(releaseAt(explorer, m.to, pixel));
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "the case stays, and only P is printed";
+        const GivenFigure& moved = currentFigure(explorer);
+        EXPECT_TRUE(moved.first.x == m.first.x && moved.first.y == m.first.y);
+        EXPECT_TRUE(moved.second.x == m.second.x && moved.second.y == m.second.y);
+        // The store holds what is drawn: O, then the two handles in Blue; the circle about the first.
+        ASSERT_EQ(scenePoints.size(), 3u);
+        const Point& first = *std::next(scenePoints.begin());
+        const Point& second = *std::next(scenePoints.begin(), 2);
+        EXPECT_TRUE(first.x == m.first.x && first.y == m.first.y && first.colour == Blue);
+        EXPECT_TRUE(second.x == m.second.x && second.y == m.second.y && second.colour == Blue);
+        if (m.kind == FigureKind::CircleFigure) {
+            const Circle& given = *std::next(sceneCircles.begin());
+            EXPECT_EQ(given.colour, Blue);
+            EXPECT_TRUE(given.centre.x == m.first.x && given.centre.y == m.first.y);
+            EXPECT_NEAR(given.radius, m.radius, floatRounding * m.radius);
+        }
+    }
+
+    // B dragged onto the line through A and O: its case is printed once, the release adds nothing.
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(pressAt(explorer, {-1.5f, 2.5f}, pixel));
+    EXPECT_TRUE(dragTo(explorer, {-2, -2}, pixel));
+    releaseAt(explorer, {-2, -2}, pixel);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(caseText(FigureCase::LineThroughCentre)) + "\n");
+
+    // P(1.5, -3.5): |OP|^2 = 14.5, so P' = 25 / 14.5 P = (2.5862..., -6.0344...).
+    testing::internal::CaptureStdout();
+    showFigure(explorer, FigureKind::PointFigure);
+    testing::internal::GetCapturedStdout();
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(pressAt(explorer, {2, 2}, pixel));
+    EXPECT_TRUE(releaseAt(explorer, {1.5f, -3.5f}, pixel));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "P(1.50, -3.50)  P'(2.59, -6.03)  |OP| * |OP'| = 25.00\n");
 }
 
 // Near O the images are far away and large, but every value handed to OpenGL is a number.
