@@ -158,14 +158,9 @@ TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePri
             EXPECT_NEAR(given.radius, m.radius, floatRounding * m.radius);
         }
     }
-    // B dragged onto the line through A and O.
-    EXPECT_TRUE(pressAt(explorer, {-1.5f, 2.5f}, pixel));
-    EXPECT_TRUE(dragTo(explorer, {-2, -2}, pixel));
-    releaseAt(explorer, {-2, -2}, pixel);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(caseText(FigureCase::CircleMissesCentre)) + "\n" +
-                                                          caseText(FigureCase::LineMissesCentre) + "\n" +
-                                                          caseText(FigureCase::LineThroughCentre) + "\n")
-        << "only the cases, when a figure is shown and when the line's changes";
+                                                          caseText(FigureCase::LineMissesCentre) + "\n")
+        << "only the cases, when a figure is shown";
 
     // P(1.5, -3.5): |OP|^2 = 14.5, so P' = 25 / 14.5 P = (2.5862..., -6.0344...).
     testing::internal::CaptureStdout();
@@ -328,35 +323,31 @@ static bool near(Vec p, Vec q) {
     return apart(p, q) <= constructionTolerance * (1 + std::hypot(q.x, q.y));
 }
 
-static double sine(Vec u, Vec v) {
-    return (u.x * v.y - u.y * v.x) / (std::hypot(u.x, u.y) * std::hypot(v.x, v.y));
-}
-
 template <class List, class Test> static int greenCount(const List& list, Test test) {
     return int(std::count_if(list.begin(), list.end(), [&](const auto& x) { return x.colour == Green && test(x); }));
 }
 
 static bool drawn(const GreenRecord& g, const std::vector<Label>& labels) {
-    const auto between = [&](const Segment& s) {
-        return (near(vec(s.start), g.a) && near(vec(s.end), g.b)) || (near(vec(s.start), g.b) && near(vec(s.end), g.a));
-    };
+    const auto unit = [](Vec v) { return Vec{v.x / std::hypot(v.x, v.y), v.y / std::hypot(v.x, v.y)}; };
     switch (g.kind) {
     case GreenRecord::Dot:
         return greenCount(scenePoints, [&](const Point& p) { return near(vec(p), g.a); }) == 1 &&
                greenCount(labels, [&](const Label& l) { return l.text == g.name && near(vec(l.at), g.a); }) == 1;
-    case GreenRecord::Through:
+    case GreenRecord::Through: // a on the line, which runs along b
         return greenCount(sceneLines, [&](const Line& l) {
-                   const Vec p = vec(l.point), d = vec(l.direction);
-                   const double off = ((g.a.x - p.x) * d.y - (g.a.y - p.y) * d.x) / std::hypot(d.x, d.y);
-                   return std::fabs(sine(d, g.b)) <= constructionTolerance && near({off, 0}, {0, 0});
+                   const Vec d = unit(vec(l.direction)), b = unit(g.b);
+                   const double off = (g.a.x - l.point.x) * d.y - (g.a.y - l.point.y) * d.x;
+                   return std::fabs(d.x * b.y - d.y * b.x) <= constructionTolerance && near({off, 0}, {0, 0});
                }) == 1;
     case GreenRecord::Segment:
-        return greenCount(sceneSegments, between) == 1;
+        return greenCount(sceneSegments, [&](const Segment& s) {
+                   return (near(vec(s.start), g.a) && near(vec(s.end), g.b)) ||
+                          (near(vec(s.start), g.b) && near(vec(s.end), g.a));
+               }) == 1;
     case GreenRecord::Ray:
         return greenCount(sceneSegments, [&](const Segment& s) {
                    const Vec end = vec(s.end);
-                   return near(vec(s.start), g.a) && std::fabs(sine(end, g.b)) <= constructionTolerance &&
-                          end.x * g.b.x + end.y * g.b.y > 0 && std::hypot(end.x, end.y) >= 100;
+                   return near(vec(s.start), g.a) && near(unit(end), unit(g.b)) && std::hypot(end.x, end.y) >= 100;
                }) == 1;
     default:
         return greenCount(sceneCircles, [&](const Circle& c) {
@@ -377,51 +368,31 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
         int steps;
         std::vector<GreenRecord> records;
     } rows[] = {
+        // clang-format off
         // P 3 from O: the chord at P is 2 * 4 long, T1 and T2 at P -+ 4 (0.8, -0.6); the tangents meet at (5, 20/3).
-        {figure(FigureKind::PointFigure, {1.8f, 2.4f}),
-         FigureCase::PointInside,
-         4,
-         {{G::Ray, 1, {0, 0}, {3, 4}},
-          {G::Through, 2, {1.8, 2.4}, {-4, 3}},
-          {G::Dot, 2, {-1.4, 4.8}, {}, "T1"},
-          {G::Dot, 2, {5, 0}, {}, "T2"},
-          {G::Through, 3, {-1.4, 4.8}, {4.8, 1.4}},
-          {G::Through, 3, {5, 0}, {0, 1}}}},
+        {figure(FigureKind::PointFigure, {1.8f, 2.4f}), FigureCase::PointInside, 4,
+         {{G::Ray, 1, {0, 0}, {3, 4}}, {G::Through, 2, {1.8, 2.4}, {-4, 3}},
+          {G::Dot, 2, {-1.4, 4.8}, {}, "T1"}, {G::Dot, 2, {5, 0}, {}, "T2"},
+          {G::Through, 3, {-1.4, 4.8}, {4.8, 1.4}}, {G::Through, 3, {5, 0}, {0, 1}}}},
         // P 6.25 from O: the chord of contact is 4 from O, T1 and T2 at (2.4, 3.2) -+ 3 (0.8, -0.6).
-        {figure(FigureKind::PointFigure, {3.75f, 5}),
-         FigureCase::PointOutside,
-         4,
-         {{G::Ray, 1, {0, 0}, {3, 4}},
-          {G::Ring, 2, {1.875, 2.5}, {3.125, 0}},
-          {G::Through, 2, {3.75, 5}, {1, 0}},
-          {G::Through, 2, {3.75, 5}, {1.05, -3.6}},
-          {G::Dot, 2, {0, 5}, {}, "T1"},
-          {G::Dot, 2, {4.8, 1.4}, {}, "T2"},
-          {G::Segment, 3, {0, 5}, {4.8, 1.4}}}},
+        {figure(FigureKind::PointFigure, {3.75f, 5}), FigureCase::PointOutside, 4,
+         {{G::Ray, 1, {0, 0}, {3, 4}}, {G::Ring, 2, {1.875, 2.5}, {3.125, 0}},
+          {G::Through, 2, {3.75, 5}, {1, 0}}, {G::Through, 2, {3.75, 5}, {1.05, -3.6}},
+          {G::Dot, 2, {0, 5}, {}, "T1"}, {G::Dot, 2, {4.8, 1.4}, {}, "T2"}, {G::Segment, 3, {0, 5}, {4.8, 1.4}}}},
         // x - 2y = -2: F = -2 (1, -2) / 5, |OF|^2 = 0.8, F' = 31.25 F.
-        {ab({2, 2}, {0, 1}),
-         FigureCase::LineMissesCentre,
-         3,
-         {{G::Through, 1, {0, 0}, {1, -2}},
-          {G::Dot, 1, {-0.4, 0.8}, {}, "F"},
-          {G::Dot, 2, {-12.5, 25}, {}, "F'"},
-          {G::Segment, 3, {0, 0}, {-12.5, 25}}}},
+        {ab({2, 2}, {0, 1}), FigureCase::LineMissesCentre, 3,
+         {{G::Through, 1, {0, 0}, {1, -2}}, {G::Dot, 1, {-0.4, 0.8}, {}, "F"},
+          {G::Dot, 2, {-12.5, 25}, {}, "F'"}, {G::Segment, 3, {0, 0}, {-12.5, 25}}}},
         // C(3, 4), radius 2: D 7 from O, E 3 from O; D' = 25/49 D, E' = 25/9 E.
-        {cr({3, 4}, {5, 4}),
-         FigureCase::CircleMissesCentre,
-         3,
-         {{G::Through, 1, {0, 0}, {3, 4}},
-          {G::Dot, 1, {4.2, 5.6}, {}, "D"},
-          {G::Dot, 1, {1.8, 2.4}, {}, "E"},
-          {G::Dot, 2, {15 * seventh, 20 * seventh}, {}, "D'"},
-          {G::Dot, 2, {5, 20.0 / 3}, {}, "E'"},
+        {cr({3, 4}, {5, 4}), FigureCase::CircleMissesCentre, 3,
+         {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {4.2, 5.6}, {}, "D"}, {G::Dot, 1, {1.8, 2.4}, {}, "E"},
+          {G::Dot, 2, {15 * seventh, 20 * seventh}, {}, "D'"}, {G::Dot, 2, {5, 20.0 / 3}, {}, "E'"},
           {G::Segment, 3, {15 * seventh, 20 * seventh}, {5, 20.0 / 3}}}},
         // C(3, 4) through O: D = 2 C, D' = D / 4; the image line itself is Red.
-        {cr({3, 4}, {6, 8}),
-         FigureCase::CircleThroughCentre,
-         3,
+        {cr({3, 4}, {6, 8}), FigureCase::CircleThroughCentre, 3,
          {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {6, 8}, {}, "D"}, {G::Dot, 2, {1.5, 2}, {}, "D'"}}},
         {ab({2, 1}, {-2, -1}), FigureCase::LineThroughCentre, 1, {}},
+        // clang-format on
     };
     for (const auto& row : rows) {
         ASSERT_EQ(figureCase(row.figure, r), row.expectedCase);
