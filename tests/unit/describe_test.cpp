@@ -76,6 +76,13 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
          },
          "Tacka P(2.50, 0), u plavoj boji. Slika tacke P je tacka P'(7, -1.13), u crvenoj boji. "
          "Tacka (-0.05, beskonacno), u zelenoj boji."},
+        {"horizontal and vertical lines name one coordinate",
+         [] {
+             addLine(line(1, 2, 3, 0, Blue));
+             addLine(line(-3.5f, 1, 0, 2, Red));
+             addLine(line(7, -2, -4, 0, Green));
+         },
+         "Prava y = 2, u plavoj boji. Slika prave je prava x = -3.50, u crvenoj boji. Prava y = -2, u zelenoj boji."},
         {"other colours, a segment and a black circle that is not k",
          [] {
              addCircle(circle(0, 0, 3, Black), Black);

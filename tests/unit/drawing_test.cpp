@@ -1,6 +1,8 @@
 // drawing_test.cpp
-// The renderer's geometry without a GL context: the palette, the ends of a drawn line, the circle's vertices.
+// The renderer's geometry without a GL context: the palette, the ends of a drawn line, the circle's vertices, the
+// labels' strokes.
 #include "drawing.h"
+#include "labels.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -87,4 +89,23 @@ TEST(OutlineVertexCount, TheFewestVerticesForAQuarterPixel) {
         }
     }
     EXPECT_EQ(outlineVertexCount(Circle{{0, 0}, 1e9f}, 26.4), 4096);
+}
+
+// The font's grid is in half units, 12 to a capital 14 pixels tall. "P'" at (2, -1) at half a scene unit a pixel: the
+// text starts 6 pixels, 3 units, right of and above the point; P is its stem, its top bar and its bowl closing at
+// half height, 11 half units wide; the prime is a tick 3 half units long at the top, 1 half unit into its place.
+// The ends are floats below 12: the circle vertices' tolerance holds.
+TEST(LabelStrokes, SitOnTheFontsGridFromTheOffsetAndAdvance) {
+    const double half = 14.0 / 12.0 * 0.5;
+    const int grid[][4] = {{0, 0, 0, 12}, {0, 12, 6, 12}, {6, 12, 8, 10}, {8, 10, 8, 8},
+                           {8, 8, 6, 6},  {6, 6, 0, 6},   {12, 12, 12, 9}};
+    const auto strokes = labelStrokes(Label{"P'", Point{2, -1}, Red}, 0.5);
+    ASSERT_EQ(strokes.size(), std::size(grid));
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "stroke " << i);
+        for (int end = 0; end < 2; ++end) {
+            EXPECT_NEAR(strokes[i][end].x, 5.0 + grid[i][2 * end] * half, vertexTolerance);
+            EXPECT_NEAR(strokes[i][end].y, 2.0 + grid[i][2 * end + 1] * half, vertexTolerance);
+        }
+    }
 }

@@ -17,6 +17,8 @@
 // from 3/32, a press reaches 12/32, handles stay 1/32 apart.
 constexpr double pixel = 1.0 / 32.0;
 constexpr float r = 5.0f;
+// A float's rounding, relative to the number: the handles and radii are floats.
+constexpr double floatRounding = 1e-6;
 
 static GivenFigure figure(FigureKind kind, Point first, Point second = {}) {
     return GivenFigure{kind, first, second};
@@ -115,6 +117,62 @@ TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
     EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel), -1);
     EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel), 1);
     EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel), -1) << "P alone";
+}
+
+// What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
+// nearer, B or R when that is), a drag moves that handle alone, and a release prints only for the point figure.
+TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePrintsForPOnly) {
+    inversionRadius = r;
+    Explorer explorer;
+    for (FigureKind kind : {FigureKind::CircleFigure, FigureKind::LineFigure}) {
+        explorer.current = kind;
+        explorer.figures[int(kind)] = figure(kind, {2, 2}, {2.25f, 2}); // 8 pixels apart, both in reach of 2.1
+        EXPECT_TRUE(pressAt(explorer, {2.1f, 2}, pixel) && explorer.dragged == 0);
+        EXPECT_TRUE(pressAt(explorer, {2.15f, 2}, pixel) && explorer.dragged == 1);
+        explorer.figures[int(kind)] = startFigure(kind);
+    }
+
+    // Free moves, away from O, k and whole coordinates: the circle about C(2, 2) through R(4, 2) gets the centre
+    // (0.8, -0.4), 4 from R; then R moves to C + (3, 4), 5 from C. The line's B moves, A stays.
+    const struct {
+        FigureKind kind;
+        Point from, to;
+        Point first, second; // the handles afterwards
+        double radius;       // of the Blue circle drawn
+    } moves[] = {
+        {FigureKind::CircleFigure, {2, 2}, {0.8f, -0.4f}, {0.8f, -0.4f}, {4, 2}, 4},
+        {FigureKind::CircleFigure, {4, 2}, {3.8f, 3.6f}, {0.8f, -0.4f}, {3.8f, 3.6f}, 5},
+        {FigureKind::LineFigure, {0, 1}, {-1.5f, 2.5f}, {2, 2}, {-1.5f, 2.5f}, 0},
+    };
+    testing::internal::CaptureStdout();
+    for (const auto& m : moves) {
+        SCOPED_TRACE(testing::Message() << "to (" << m.to.x << ", " << m.to.y << ")");
+        if (explorer.current != m.kind) {
+            showFigure(explorer, m.kind);
+        }
+        EXPECT_TRUE(pressAt(explorer, m.from, pixel));
+        EXPECT_TRUE(dragTo(explorer, m.to, pixel));
+        EXPECT_FALSE(releaseAt(explorer, m.to, pixel));
+        const GivenFigure& moved = currentFigure(explorer);
+        EXPECT_TRUE(moved.first.x == m.first.x && moved.first.y == m.first.y);
+        EXPECT_TRUE(moved.second.x == m.second.x && moved.second.y == m.second.y);
+        if (m.kind == FigureKind::CircleFigure) {
+            const Circle& given = *std::next(sceneCircles.begin());
+            EXPECT_TRUE(given.colour == Blue && given.centre.x == m.first.x && given.centre.y == m.first.y);
+            EXPECT_NEAR(given.radius, m.radius, floatRounding * m.radius);
+        }
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(caseText(FigureCase::CircleMissesCentre)) + "\n" +
+                                                          caseText(FigureCase::LineMissesCentre) + "\n")
+        << "only the cases, when a figure is shown";
+
+    // P(1.5, -3.5): |OP|^2 = 14.5, so P' = 25 / 14.5 P = (2.5862..., -6.0344...).
+    testing::internal::CaptureStdout();
+    showFigure(explorer, FigureKind::PointFigure);
+    EXPECT_TRUE(pressAt(explorer, {2, 2}, pixel));
+    EXPECT_TRUE(releaseAt(explorer, {1.5f, -3.5f}, pixel));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(caseText(FigureCase::PointInside)) +
+                                                          "\nP(1.50, -3.50)  P'(2.59, -6.03)  |OP| * |OP'| = 25.00\n");
 }
 
 // Near O the images are far away and large, but every value handed to OpenGL is a number.
@@ -253,5 +311,116 @@ TEST_F(FreshScene, EachConstructionEndsOnTheImageTheExplorerDraws) {
         const double length = std::hypot(along.x, along.y);
         EXPECT_NEAR(((dImage.x - at.x) * along.y - (dImage.y - at.y) * along.x) / length, 0.0, constructionTolerance);
         EXPECT_NEAR((along.x * 2 + along.y * 2) / length, 0.0, constructionTolerance);
+    }
+}
+
+// A Green record a step of a construction adds: a dot with its name, a line through a along b, a segment from a
+// to b, the ray from a along b (to far beyond the view), or the circle about a of radius b.x.
+struct GreenRecord {
+    enum Kind { Dot, Through, Segment, Ray, Ring, kinds } kind;
+    int step;
+    Vec a, b;
+    const char* name = nullptr;
+};
+
+static bool near(Vec p, Vec q) {
+    return apart(p, q) <= constructionTolerance * (1 + std::hypot(q.x, q.y));
+}
+
+template <class List, class Test> static int greenCount(const List& list, Test test) {
+    return int(std::count_if(list.begin(), list.end(), [&](const auto& x) { return x.colour == Green && test(x); }));
+}
+
+static bool drawn(const GreenRecord& g, const std::vector<Label>& labels) {
+    const auto unit = [](Vec v) { return Vec{v.x / std::hypot(v.x, v.y), v.y / std::hypot(v.x, v.y)}; };
+    switch (g.kind) {
+    case GreenRecord::Dot:
+        return greenCount(scenePoints, [&](const Point& p) { return near(vec(p), g.a); }) == 1 &&
+               greenCount(labels, [&](const Label& l) { return l.text == g.name && near(vec(l.at), g.a); }) == 1;
+    case GreenRecord::Through: // a on the line, which runs along b
+        return greenCount(sceneLines, [&](const Line& l) {
+                   const Vec d = unit(vec(l.direction)), b = unit(g.b);
+                   const double off = (g.a.x - l.point.x) * d.y - (g.a.y - l.point.y) * d.x;
+                   return std::fabs(d.x * b.y - d.y * b.x) <= constructionTolerance && near({off, 0}, {0, 0});
+               }) == 1;
+    case GreenRecord::Segment:
+        return greenCount(sceneSegments, [&](const Segment& s) {
+                   return (near(vec(s.start), g.a) && near(vec(s.end), g.b)) ||
+                          (near(vec(s.start), g.b) && near(vec(s.end), g.a));
+               }) == 1;
+    case GreenRecord::Ray:
+        return greenCount(sceneSegments, [&](const Segment& s) {
+                   const Vec end = vec(s.end);
+                   return near(vec(s.start), g.a) && near(unit(end), unit(g.b)) && std::hypot(end.x, end.y) >= 100;
+               }) == 1;
+    default:
+        return greenCount(sceneCircles, [&](const Circle& c) {
+                   return near(vec(c.centre), g.a) && near({c.radius, 0}, {g.b.x, 0});
+               }) == 1;
+    }
+}
+
+// Each step of each construction against the figure worked out by hand: what its sentence names is drawn at that
+// step, in Green, and stays; nothing Green of a later step is there yet.
+TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
+    inversionRadius = r;
+    using G = GreenRecord;
+    const double seventh = 1.0 / 7.0;
+    const struct {
+        GivenFigure figure;
+        FigureCase expectedCase;
+        int steps;
+        std::vector<GreenRecord> records;
+    } rows[] = {
+        // clang-format off
+        // P 3 from O: the chord at P is 2 * 4 long, T1 and T2 at P -+ 4 (0.8, -0.6); the tangents meet at (5, 20/3).
+        {figure(FigureKind::PointFigure, {1.8f, 2.4f}), FigureCase::PointInside, 4,
+         {{G::Ray, 1, {0, 0}, {3, 4}}, {G::Through, 2, {1.8, 2.4}, {-4, 3}},
+          {G::Dot, 2, {-1.4, 4.8}, {}, "T1"}, {G::Dot, 2, {5, 0}, {}, "T2"},
+          {G::Through, 3, {-1.4, 4.8}, {4.8, 1.4}}, {G::Through, 3, {5, 0}, {0, 1}}}},
+        // P 6.25 from O: the chord of contact is 4 from O, T1 and T2 at (2.4, 3.2) -+ 3 (0.8, -0.6).
+        {figure(FigureKind::PointFigure, {3.75f, 5}), FigureCase::PointOutside, 4,
+         {{G::Ray, 1, {0, 0}, {3, 4}}, {G::Ring, 2, {1.875, 2.5}, {3.125, 0}},
+          {G::Through, 2, {3.75, 5}, {1, 0}}, {G::Through, 2, {3.75, 5}, {1.05, -3.6}},
+          {G::Dot, 2, {0, 5}, {}, "T1"}, {G::Dot, 2, {4.8, 1.4}, {}, "T2"}, {G::Segment, 3, {0, 5}, {4.8, 1.4}}}},
+        // x - 2y = -2: F = -2 (1, -2) / 5, |OF|^2 = 0.8, F' = 31.25 F.
+        {ab({2, 2}, {0, 1}), FigureCase::LineMissesCentre, 3,
+         {{G::Through, 1, {0, 0}, {1, -2}}, {G::Dot, 1, {-0.4, 0.8}, {}, "F"},
+          {G::Dot, 2, {-12.5, 25}, {}, "F'"}, {G::Segment, 3, {0, 0}, {-12.5, 25}}}},
+        // C(3, 4), radius 2: D 7 from O, E 3 from O; D' = 25/49 D, E' = 25/9 E.
+        {cr({3, 4}, {5, 4}), FigureCase::CircleMissesCentre, 3,
+         {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {4.2, 5.6}, {}, "D"}, {G::Dot, 1, {1.8, 2.4}, {}, "E"},
+          {G::Dot, 2, {15 * seventh, 20 * seventh}, {}, "D'"}, {G::Dot, 2, {5, 20.0 / 3}, {}, "E'"},
+          {G::Segment, 3, {15 * seventh, 20 * seventh}, {5, 20.0 / 3}}}},
+        // C(3, 4) through O: D = 2 C, D' = D / 4; the image line itself is Red.
+        {cr({3, 4}, {6, 8}), FigureCase::CircleThroughCentre, 3,
+         {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {6, 8}, {}, "D"}, {G::Dot, 2, {1.5, 2}, {}, "D'"}}},
+        {ab({2, 1}, {-2, -1}), FigureCase::LineThroughCentre, 1, {}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        ASSERT_EQ(figureCase(row.figure, r), row.expectedCase);
+        EXPECT_EQ(stepCount(row.expectedCase), row.steps);
+        for (int n = 0; n <= row.steps; ++n) {
+            SCOPED_TRACE(testing::Message() << "case " << int(row.expectedCase) << ", step " << n);
+            buildExplorerScene(row.figure, r, n);
+            const std::vector<Label> labels = figureLabels(row.figure, row.expectedCase, n, r);
+            int count[G::kinds] = {};
+            for (const G& g : row.records) {
+                if (g.step <= n) {
+                    ++count[g.kind];
+                    EXPECT_TRUE(drawn(g, labels)) << "record " << &g - row.records.data();
+                }
+                if (g.step == n && g.name) {
+                    EXPECT_NE(std::string(stepText(row.expectedCase, n)).find(g.name), std::string::npos);
+                }
+            }
+            const auto all = [](const auto&) { return true; };
+            EXPECT_EQ(greenCount(scenePoints, all), count[G::Dot]);
+            EXPECT_EQ(greenCount(labels, all), count[G::Dot]);
+            EXPECT_EQ(greenCount(sceneLines, all), count[G::Through]);
+            EXPECT_EQ(greenCount(sceneSegments, all), count[G::Segment] + count[G::Ray]);
+            EXPECT_EQ(greenCount(sceneCircles, all), count[G::Ring]);
+        }
     }
 }

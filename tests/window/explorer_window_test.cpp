@@ -134,14 +134,22 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
                  {-8, -8, 8, 8, {k, circle, circleImage, o, dotShape(2, 2, bluePixel), dotShape(4, 2, bluePixel)}},
                  "circle");
 
-    // s saves the figure as shown, numbered so that a second press keeps the first.
+    // s saves the figure as shown, numbered so that a second press keeps the first; after a resize, at the new size.
     typeKey(testDisplay, 's');
-    typeKey(testDisplay, 's');
-    const std::string saved = "Sacuvano: inversion_explorer-1.svg, inversion_explorer-1.tex\n"
-                              "Sacuvano: inversion_explorer-2.svg, inversion_explorer-2.tex\n";
+    const std::string saved = "Sacuvano: inversion_explorer-1.svg, inversion_explorer-1.tex\n";
     EXPECT_EQ(readText(guard.child, saved.size()), saved);
+    const Image resized = frameAtSize(guard.child, window, 900, 500);
+    ASSERT_EQ(resized.width, 900) << "no frame at the new size";
+    typeKey(testDisplay, 's');
+    const std::string second = "Sacuvano: inversion_explorer-2.svg, inversion_explorer-2.tex\n";
+    EXPECT_EQ(readText(guard.child, second.size()), second);
     EXPECT_EQ(directory.names(), (std::set<std::string>{"inversion_explorer-1.svg", "inversion_explorer-1.tex",
                                                         "inversion_explorer-2.svg", "inversion_explorer-2.tex"}));
+    // The files read back show the frames, the labels k, O, C and R included.
+    const std::string svg = directory.path + "/inversion_explorer-";
+    expectSameDrawing(frame, renderSvg(svg + "1.svg", directory.path + "/1.png"), "saved");
+    EXPECT_NE(fileText(svg + "2.svg").find(R"(width="900" height="500")"), std::string::npos);
+    expectSameDrawing(resized, renderSvg(svg + "2.svg", directory.path + "/2.png", 900, 500), "saved at 900 x 500");
 
     typeKey(testDisplay, 'q');
     int status = 0;

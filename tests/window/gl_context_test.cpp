@@ -7,6 +7,7 @@
 #include <GL/freeglut.h>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -102,6 +103,32 @@ TEST_F(GlContext, ARecordWithoutAPaletteColourTakesTheColourDrawnBeforeIt) {
     EXPECT_NEAR(corner.r, 0.9 * 255.0, 1.0) << "the background";
     sceneCircles.clear();
     scenePoints.clear();
+}
+
+// drawScene hands GL one line loop per circle; at 200 pixels a unit a circle of radius 5 is 1000 pixels in radius,
+// and a quarter pixel's stray takes n = ceil(pi / acos(1 - 0.25 / 1000)) = ceil(140.49) = 141 vertices; without a
+// scale, the fixed 100. GL's feedback reports each side of the loop as one line.
+TEST_F(GlContext, DrawSceneGivesACircleTheVerticesOfItsSizeOnScreen) {
+    sceneCircles = {Circle{{0.0f, 0.0f}, 5.0f, Black}};
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-6, 6, -6, 6, -1, 1); // the whole circle in view, so that nothing is clipped away
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    for (const auto& [pixelsPerUnit, expected] : {std::pair{200.0, 141}, {0.0, 100}}) {
+        std::vector<GLfloat> feedback(8192);
+        glFeedbackBuffer(GLsizei(feedback.size()), GL_2D, feedback.data());
+        glRenderMode(GL_FEEDBACK);
+        drawScene(pixelsPerUnit);
+        const GLint size = glRenderMode(GL_RENDER);
+        int lines = 0;
+        for (GLint i = 0; i < size && (feedback[i] == GL_LINE_TOKEN || feedback[i] == GL_LINE_RESET_TOKEN); i += 5) {
+            ++lines;
+        }
+        EXPECT_EQ(lines * 5, size) << "nothing but lines, two x, y vertices each";
+        EXPECT_EQ(lines, expected) << pixelsPerUnit << " pixels a unit";
+    }
+    sceneCircles.clear();
 }
 
 } // namespace

@@ -36,17 +36,6 @@ void pressKeysThenS(Window window) {
     typeKey(testDisplay, XK_s);
 }
 
-// The SVG drawn by librsvg at the window's size, as a person's viewer would show it. The renderer is not under test:
-// libraries preloaded into the programs (a sanitizer run) stay out of it.
-Image renderSvg(const std::string& svg, const std::string& png) {
-    Image image;
-    const std::string command = "env -u LD_PRELOAD rsvg-convert -w 1024 -h 700 -o '" + png + "' '" + svg + "'";
-    if (std::system(command.c_str()) == 0) {
-        readPng(png, &image);
-    }
-    return image;
-}
-
 class ProgramWindow : public testing::TestWithParam<ProgramCase> {};
 
 TEST_P(ProgramWindow, ShowsItsFigureSavesItWithSAndClosesLikeAWindow) {
@@ -172,6 +161,27 @@ TEST(SaveFigure, InAReadOnlyDirectoryNamesTheFileAndTheReasonLeavesNoFileAndGoes
     int status = 0;
     ASSERT_TRUE(waitChild(guard.child, 20.0, &status));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// A window resized to another shape saves its figure at its new size, as the frame at that size shows it.
+TEST(SaveFigure, AfterAResizeAtTheNewSize) {
+    const ProgramCase& c = programCase("invert_circle_off_centre_a");
+    const ScratchDirectory directory;
+    ChildGuard guard{
+        startChild(programPath(c.name), {}, testScreen.name, true, ChildInput::AtEnd, false, directory.path)};
+    const Window window = waitForWindow(guard.child, 60.0);
+    ASSERT_NE(window, 0u);
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    frame = frameAtSize(guard.child, window, 640, 600);
+    ASSERT_EQ(frame.width, 640) << "no frame at the new size";
+    pressKeysThenS(window);
+    const std::string saved =
+        c.text + onItsOwnLine(c.text, "Sacuvano: " + std::string(c.name) + ".svg, " + c.name + ".tex\n");
+    EXPECT_EQ(readText(guard.child, saved.size()), saved);
+    const std::string svg = directory.path + "/" + c.name + ".svg";
+    EXPECT_NE(fileText(svg).find(R"(width="640" height="600")"), std::string::npos);
+    expectSameDrawing(frame, renderSvg(svg, directory.path + "/rendered.png", 640, 600), "at 640 x 600");
 }
 
 INSTANTIATE_TEST_SUITE_P(TenPrograms, ProgramWindow, testing::ValuesIn(windowPrograms),

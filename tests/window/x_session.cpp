@@ -1,6 +1,7 @@
 // x_session.cpp
 #include "x_session.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
@@ -81,6 +82,41 @@ Window waitForWindow(Child& child, double timeoutSeconds, int* status, const cha
         pause(0.01);
     }
     return 0;
+}
+
+// The renderer is not under test: libraries preloaded into the programs (a sanitizer run) stay out of it.
+Image renderSvg(const std::string& svg, const std::string& png, int width, int height) {
+    Image image;
+    const std::string command = "env -u LD_PRELOAD rsvg-convert -w " + std::to_string(width) + " -h " +
+                                std::to_string(height) + " -o '" + png + "' '" + svg + "'";
+    if (std::system(command.c_str()) == 0) {
+        readPng(png, &image);
+    }
+    return image;
+}
+
+Image frameAtSize(Child& child, Window window, int width, int height) {
+    resizeWindow(testDisplay, window, width, height);
+    const double deadline = now() + 60.0;
+    while (now() < deadline) {
+        const WindowPlace place = windowPlace(testDisplay, window);
+        // The window takes its new size before the program draws at it: the frame counts once the program has
+        // used no CPU for three polls in a row.
+        long ticks = cpuTicks(child.pid);
+        for (int quiet = 0; quiet < 3 && now() < deadline;) {
+            pause(0.1);
+            const long before = ticks;
+            ticks = cpuTicks(child.pid);
+            quiet = ticks == before ? quiet + 1 : 0;
+        }
+        Image frame;
+        if (place.width == width && place.height == height &&
+            waitForFrame(testDisplay, window, backgroundPixel, 30.0, &frame) && frame.width == width &&
+            frame.height == height) {
+            return frame;
+        }
+    }
+    return Image{};
 }
 
 // Every window test program runs its tests on one private display.

@@ -41,3 +41,9 @@ std::string readText(Child& child, std::size_t size);
 /// Polls for the program's window, by its title, while the program runs; 0 when it ended (its wait status then goes
 /// to status, when given) or time ran out.
 Window waitForWindow(Child& child, double timeoutSeconds, int* status = nullptr, const char* title = expectedTitle);
+
+/// The SVG drawn by librsvg at the given size, as a person's viewer would show it; an empty image when it cannot be.
+Image renderSvg(const std::string& svg, const std::string& png, int width = 1024, int height = 700);
+
+/// Resizes the program's window and waits for the frame it draws at the new size; an empty image when none comes.
+Image frameAtSize(Child& child, Window window, int width, int height);
