@@ -47,7 +47,7 @@ int countColour(const Image& frame, Pixel colour) {
 
 TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     const ScratchDirectory directory;
-    ChildGuard guard{startChild(programPath("inversion_explorer"), {}, testScreen.name, true, ChildInput::AtEnd, false,
+    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true, ChildInput::AtEnd, false,
                                 directory.path)};
     const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
     ASSERT_NE(window, 0u) << "no window appeared";
@@ -106,10 +106,10 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     expectFigure(frame, {-8, -8, 8, 8, {k, dotShape(0, 0, blackPixel, true), dotShape(0, 0, bluePixel)}}, "at O");
 
     // The line x - 2y + 2 = 0 through A(2, 2) and B(0, 1), and the circle about C(2, 2) through R(4, 2): the
-    // figures of invert_line_off_centre_b and invert_circle_off_centre_a.
+    // figures of two of the programs, whose images the table gives.
     movePointer(testDisplay, window, 10, 10);
     typeKey(testDisplay, '2');
-    const ProgramCase& lineProgram = programCase("invert_line_off_centre_b");
+    const ProgramCase& lineProgram = programGiving(lineShape(2, 2, -2, -1, bluePixel));
     const std::string lineText = std::string(lineProgram.text) + "\n";
     EXPECT_EQ(readText(guard.child, lineText.size()), lineText);
     frame = frameWhen(window, [&](const Image& f) { return countColour(f, bluePixel) > 600; });
@@ -124,7 +124,7 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
         "line");
 
     typeKey(testDisplay, '3');
-    const ProgramCase& circleProgram = programCase("invert_circle_off_centre_a");
+    const ProgramCase& circleProgram = programGiving(circleShape(2, 2, 2, bluePixel));
     const std::string circleText = std::string(circleProgram.text) + "\n";
     EXPECT_EQ(readText(guard.child, circleText.size()), circleText);
     const Shape circle = circleProgram.figure.shapes[1];
@@ -135,18 +135,19 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
                  "circle");
 
     // s saves the figure as shown, numbered so that a second press keeps the first; after a resize, at the new size.
+    const std::string name = explorerStart.name;
     typeKey(testDisplay, 's');
-    const std::string saved = "Sacuvano: inversion_explorer-1.svg, inversion_explorer-1.tex\n";
+    const std::string saved = "Sacuvano: " + name + "-1.svg, " + name + "-1.tex\n";
     EXPECT_EQ(readText(guard.child, saved.size()), saved);
     const Image resized = frameAtSize(guard.child, window, 900, 500);
     ASSERT_EQ(resized.width, 900) << "no frame at the new size";
     typeKey(testDisplay, 's');
-    const std::string second = "Sacuvano: inversion_explorer-2.svg, inversion_explorer-2.tex\n";
+    const std::string second = "Sacuvano: " + name + "-2.svg, " + name + "-2.tex\n";
     EXPECT_EQ(readText(guard.child, second.size()), second);
-    EXPECT_EQ(directory.names(), (std::set<std::string>{"inversion_explorer-1.svg", "inversion_explorer-1.tex",
-                                                        "inversion_explorer-2.svg", "inversion_explorer-2.tex"}));
+    EXPECT_EQ(directory.names(),
+              (std::set<std::string>{name + "-1.svg", name + "-1.tex", name + "-2.svg", name + "-2.tex"}));
     // The files read back show the frames, the labels k, O, C and R included.
-    const std::string svg = directory.path + "/inversion_explorer-";
+    const std::string svg = directory.path + "/" + name + "-";
     expectSameDrawing(frame, renderSvg(svg + "1.svg", directory.path + "/1.png"), "saved");
     EXPECT_NE(fileText(svg + "2.svg").find(R"(width="900" height="500")"), std::string::npos);
     expectSameDrawing(resized, renderSvg(svg + "2.svg", directory.path + "/2.png", 900, 500), "saved at 900 x 500");

@@ -57,11 +57,17 @@ const char* const programTitle = rowOf(isDemo).title.c_str();
 const char* const explorerTitle = rowOf(isExplorer).title.c_str();
 const std::vector<ProgramCase> windowPrograms = windowCases();
 const ProgramCase explorerStart = caseOf(rowOf(isExplorer));
+const char* const atCentreName = rowOf(refuses).name.c_str();
 const char* const atCentreText = rowOf(refuses).text.c_str();
 
-const ProgramCase& programCase(const std::string& name) {
-    return *std::find_if(windowPrograms.begin(), windowPrograms.end(),
-                         [&](const ProgramCase& c) { return c.name == name; });
+const ProgramCase& programGiving(const Shape& given) {
+    const auto gives = [&](const ProgramCase& c) {
+        return std::any_of(c.figure.shapes.begin(), c.figure.shapes.end(), [&](const Shape& s) {
+            return s.kind == given.kind && s.x == given.x && s.y == given.y && s.radius == given.radius &&
+                   s.dx == given.dx && s.dy == given.dy && s.colour.b == 255 && s.colour.r == 0;
+        });
+    };
+    return *std::find_if(windowPrograms.begin(), windowPrograms.end(), gives);
 }
 
 std::string programPath(const char* name) {

@@ -23,14 +23,15 @@ struct ProgramCase {
 /// The nine programs that open a window.
 extern const std::vector<ProgramCase> windowPrograms;
 
-/// The case of the program of that name among the nine.
-const ProgramCase& programCase(const std::string& name);
-
 /// The explorer as it starts: the point figure, P(2, 2) inside k, in the fixed view of the box (-8, -8)-(8, 8).
 extern const ProgramCase explorerStart;
 
-/// The console text of invert_point_at_centre, which refuses its point and opens no window.
+/// The name and the console text of the program that refuses its point (the centre O) and opens no window.
+extern const char* const atCentreName;
 extern const char* const atCentreText;
+
+/// The window program whose figure has this Blue record as its given object (the same numbers).
+const ProgramCase& programGiving(const Shape& given);
 
 /// The program's file in the build tree under test.
 std::string programPath(const char* name);

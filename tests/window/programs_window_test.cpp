@@ -137,7 +137,7 @@ testing::AssertionResult makeReadOnly(const std::string& path) {
 }
 
 TEST(SaveFigure, InAReadOnlyDirectoryNamesTheFileAndTheReasonLeavesNoFileAndGoesOn) {
-    const ProgramCase& c = programCase("invert_point_inside");
+    const ProgramCase& c = windowPrograms.front();
     const ScratchDirectory directory;
     ASSERT_FALSE(directory.path.empty());
     ASSERT_TRUE(makeReadOnly(directory.path));
@@ -149,7 +149,7 @@ TEST(SaveFigure, InAReadOnlyDirectoryNamesTheFileAndTheReasonLeavesNoFileAndGoes
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
     pressKeysThenS(window);
     const std::string refused =
-        c.text + onItsOwnLine(c.text, "Greska: invert_point_inside.svg: Read-only file system\n");
+        c.text + onItsOwnLine(c.text, "Greska: " + std::string(c.name) + ".svg: Read-only file system\n");
     EXPECT_EQ(readText(guard.child, refused.size()), refused);
     EXPECT_EQ(directory.names(), std::set<std::string>{});
 
@@ -165,7 +165,7 @@ TEST(SaveFigure, InAReadOnlyDirectoryNamesTheFileAndTheReasonLeavesNoFileAndGoes
 
 // A window resized to another shape saves its figure at its new size, as the frame at that size shows it.
 TEST(SaveFigure, AfterAResizeAtTheNewSize) {
-    const ProgramCase& c = programCase("invert_circle_off_centre_a");
+    const ProgramCase& c = windowPrograms.back();
     const ScratchDirectory directory;
     ChildGuard guard{
         startChild(programPath(c.name), {}, testScreen.name, true, ChildInput::AtEnd, false, directory.path)};
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(TenPrograms, ProgramWindow, testing::ValuesIn(windowPro
                          [](const testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 TEST(PointAtCentre, RefusesAtOnceAtEndOfInputWithoutAWindow) {
-    ChildGuard guard{startChild(programPath("invert_point_at_centre"), {}, testScreen.name, true)};
+    ChildGuard guard{startChild(programPath(atCentreName), {}, testScreen.name, true)};
     int status = 0;
     bool ended = false;
     const double deadline = now() + 20.0;
@@ -202,7 +202,7 @@ TEST(PointAtCentre, RefusesAtOnceAtEndOfInputWithoutAWindow) {
 }
 
 TEST(PointAtCentre, WaitsForOneCharacter) {
-    ChildGuard guard{startChild(programPath("invert_point_at_centre"), {}, testScreen.name, true, ChildInput::Pipe)};
+    ChildGuard guard{startChild(programPath(atCentreName), {}, testScreen.name, true, ChildInput::Pipe)};
     // Both texts arrive, then the program waits on its input.
     std::string output;
     const double deadline = now() + 20.0;

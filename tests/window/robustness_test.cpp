@@ -156,7 +156,7 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
 }
 
 INSTANTIATE_TEST_SUITE_P(CircleProgramAndExplorer, EventStorm,
-                         testing::Values(programCase("invert_circle_through_centre"), explorerStart),
+                         testing::Values(programGiving(circleShape(3, 0, 3, bluePixel)), explorerStart),
                          [](const testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 TEST(Idle, NoProgramUsesCpuWhileItsWindowJustStands) {
@@ -260,7 +260,7 @@ struct ConsoleCase {
 };
 
 std::vector<ConsoleCase> consoleCases() {
-    std::vector<ConsoleCase> cases{{"invert_point_at_centre", atCentreText, 1}};
+    std::vector<ConsoleCase> cases{{atCentreName, atCentreText, 1}};
     for (const ProgramCase& c : windowPrograms) {
         cases.push_back({c.name, c.text, 0});
     }
@@ -286,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(TenPrograms, Console, testing::ValuesIn(consoleCases())
                          [](const testing::TestParamInfo<ConsoleCase>& info) { return std::string(info.param.name); });
 
 TEST(PointAtCentre, EndsWithStatusOneAtOnceWhenItsInputIsClosed) {
-    ChildGuard guard{startChild(programPath("invert_point_at_centre"), {}, testScreen.name, true, ChildInput::Closed)};
+    ChildGuard guard{startChild(programPath(atCentreName), {}, testScreen.name, true, ChildInput::Closed)};
     int status = 0;
     ASSERT_TRUE(waitChild(guard.child, 10.0, &status)) << "blocks with its input closed";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
