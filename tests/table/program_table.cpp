@@ -47,7 +47,7 @@ static TableScene scene(const std::string& text) {
         std::istringstream in(item);
         std::string kind, word;
         std::vector<double> values;
-        TableShape shape;
+        Shape shape;
         in >> kind;
         while (in >> word) {
             if (colours.count(word)) {
@@ -63,20 +63,20 @@ static TableScene scene(const std::string& text) {
             fail("not a record: " + item);
         }
         if (kind == "box") {
-            s.minX = values[0], s.minY = values[1], s.maxX = values[2], s.maxY = values[3];
+            s.figure.minX = values[0], s.figure.minY = values[1], s.figure.maxX = values[2], s.figure.maxY = values[3];
             continue;
         }
         shape.x = values[0];
         shape.y = values[1];
         if (kind == "circle") {
-            shape.kind = TableShape::CircleShape;
+            shape.kind = Shape::CircleShape;
             shape.radius = values[2];
         } else if (kind == "line") {
-            shape.kind = TableShape::LineShape;
+            shape.kind = Shape::LineShape;
             shape.dx = values[2];
             shape.dy = values[3];
         }
-        s.shapes.push_back(shape);
+        s.figure.shapes.push_back(shape);
     }
     return s;
 }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-/// One record of a scene, in scene units.
-struct TableShape {
+/// One drawn record in scene units. Lines run from point - 100 * direction to point + 100 * direction.
+struct Shape {
     enum Kind { CircleShape, LineShape, DotShape } kind = DotShape;
     double x = 0.0; ///< centre, point of the line, or the dot
     double y = 0.0;
@@ -15,17 +15,22 @@ struct TableShape {
     double dx = 0.0;     ///< lines: direction
     double dy = 0.0;
     int colour = 9;      ///< the colour code: red 0, green 1, blue 2, black 9
-    bool hidden = false; ///< wholly covered by a later record
+    bool hidden = false; ///< wholly covered by a later record, so its colour must not show
 };
 
-/// The first frame of a program: the box the camera frames and the records in drawing order.
-struct TableScene {
-    bool shown = false; ///< false for a program that opens no window
+/// A scene as the camera frames it: its box and its records in drawing order (circles, lines, then dots).
+struct Figure {
     double minX = 0.0;
     double minY = 0.0;
     double maxX = 0.0;
     double maxY = 0.0;
-    std::vector<TableShape> shapes;
+    std::vector<Shape> shapes;
+};
+
+/// The first frame of a program.
+struct TableScene {
+    bool shown = false; ///< false for a program that opens no window
+    Figure figure;
     bool approximate = false; ///< some number holds only within float rounding
 };
 

@@ -126,15 +126,13 @@ struct ExpectedScene {
 };
 
 static ExpectedScene expectedScene(const TableScene& scene) {
-    ExpectedScene e{{},
-                    {},
-                    {},
-                    {{float(scene.minX), float(scene.minY)}, {float(scene.maxX), float(scene.maxY)}},
-                    scene.approximate ? floatPrecision : 0.0};
-    for (const TableShape& s : scene.shapes) {
-        if (s.kind == TableShape::DotShape) {
+    const Figure& f = scene.figure;
+    ExpectedScene e{{}, {}, {}, {{float(f.minX), float(f.minY)}, {float(f.maxX), float(f.maxY)}}, 0.0};
+    e.tolerance = scene.approximate ? floatPrecision : 0.0;
+    for (const Shape& s : f.shapes) {
+        if (s.kind == Shape::DotShape) {
             e.points.push_back({float(s.x), float(s.y), s.colour});
-        } else if (s.kind == TableShape::LineShape) {
+        } else if (s.kind == Shape::LineShape) {
             e.lines.push_back(line(float(s.x), float(s.y), float(s.dx), float(s.dy), s.colour));
         } else {
             e.circles.push_back(circle(float(s.x), float(s.y), float(s.radius), s.colour));

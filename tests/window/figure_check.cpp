@@ -20,13 +20,27 @@ static const int drawingReach = 2;
 static const double framePixelShare = 0.25;
 static const double pictureShare = 0.5;
 
+Pixel pixelOf(int colour) {
+    return colour == 0 ? redPixel : colour == 1 ? greenPixel : colour == 2 ? bluePixel : blackPixel;
+}
+
+int colourOf(Pixel pixel) {
+    for (int colour : {0, 1, 2}) {
+        const Pixel p = pixelOf(colour);
+        if (p.r == pixel.r && p.g == pixel.g && p.b == pixel.b) {
+            return colour;
+        }
+    }
+    return 9;
+}
+
 Shape circleShape(double x, double y, double radius, Pixel colour) {
     Shape s;
     s.kind = Shape::CircleShape;
     s.x = x;
     s.y = y;
     s.radius = radius;
-    s.colour = colour;
+    s.colour = colourOf(colour);
     return s;
 }
 
@@ -37,7 +51,7 @@ Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hid
     s.y = y;
     s.dx = dx;
     s.dy = dy;
-    s.colour = colour;
+    s.colour = colourOf(colour);
     s.hidden = hidden;
     return s;
 }
@@ -46,7 +60,7 @@ Shape dotShape(double x, double y, Pixel colour, bool hidden) {
     Shape s;
     s.x = x;
     s.y = y;
-    s.colour = colour;
+    s.colour = colourOf(colour);
     s.hidden = hidden;
     return s;
 }
@@ -141,14 +155,14 @@ static std::vector<Spot> samplesOf(const View& view, const Shape& shape, const I
 static void expectDot(const Image& frame, const View& view, const Shape& dot, const std::string& where) {
     const Spot s = project(view, dot.x, dot.y);
     if (dot.hidden) {
-        EXPECT_EQ(countNear(frame, s, 4, dot.colour), 0) << where << ": a covered dot shows";
+        EXPECT_EQ(countNear(frame, s, 4, pixelOf(dot.colour)), 0) << where << ": a covered dot shows";
         return;
     }
     auto square = [&](int left, int top, int size) {
         for (int y = top; y < top + size; ++y) {
             for (int x = left; x < left + size; ++x) {
                 if (x < 0 || y < 0 || x >= frame.width || y >= frame.height ||
-                    !sameColour(pixelAt(frame, x, y), dot.colour)) {
+                    !sameColour(pixelAt(frame, x, y), pixelOf(dot.colour))) {
                     return false;
                 }
             }
@@ -210,7 +224,7 @@ static void expectOnTop(const Image& frame, const Shape& line, Spot crossing, co
             continue;
         }
         const Pixel seen = pixelAt(frame, column, row);
-        EXPECT_TRUE(sameColour(seen, line.colour))
+        EXPECT_TRUE(sameColour(seen, pixelOf(line.colour)))
             << where << ": at the crossing near (" << crossing.column << ", " << crossing.row << ") pixel (" << column
             << ", " << row << ") shows (" << seen.r << ", " << seen.g << ", " << seen.b << "), not the line";
     }
@@ -220,7 +234,7 @@ static void expectOnTop(const Image& frame, const Shape& line, Spot crossing, co
 static bool coveredLater(const View& view, const Figure& figure, std::size_t i, Spot s) {
     for (std::size_t j = i + 1; j < figure.shapes.size(); ++j) {
         const Shape& later = figure.shapes[j];
-        if (!sameColour(later.colour, figure.shapes[i].colour) &&
+        if (later.colour != figure.shapes[i].colour &&
             pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == Shape::DotShape)) {
             return true;
         }
@@ -246,7 +260,7 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
         const std::vector<Spot> samples = samplesOf(view, shape, frame);
         EXPECT_GE(samples.size(), 8u) << where << ": too little of it is in view";
         for (Spot s : samples) {
-            const int seen = countNear(frame, s, lineReachPixels, shape.colour);
+            const int seen = countNear(frame, s, lineReachPixels, pixelOf(shape.colour));
             if (shape.hidden) {
                 EXPECT_EQ(seen, 0) << where << ": covered outline shows at (" << s.column << ", " << s.row << ")";
                 continue;
@@ -260,7 +274,7 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
         }
         for (std::size_t j = 0; j < i; ++j) {
             const Shape& earlier = figure.shapes[j];
-            if (earlier.kind != Shape::CircleShape || sameColour(earlier.colour, shape.colour)) {
+            if (earlier.kind != Shape::CircleShape || earlier.colour == shape.colour) {
                 continue;
             }
             for (Spot crossing : crossings(view, shape, earlier)) {

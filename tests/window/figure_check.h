@@ -3,6 +3,7 @@
 // compare it with a frame read back from the window.
 #pragma once
 
+#include "program_table.h"
 #include "xharness.h"
 
 #include <string>
@@ -15,30 +16,13 @@ const Pixel bluePixel{0, 0, 255};
 const Pixel redPixel{255, 0, 0};
 const Pixel greenPixel{0, 255, 0};
 
-/// One drawn object in scene units. Lines run from point - 100 * direction to point + 100 * direction.
-struct Shape {
-    enum Kind { CircleShape, LineShape, DotShape } kind = DotShape;
-    double x = 0.0; ///< centre, point of the line, or the dot
-    double y = 0.0;
-    double radius = 0.0; ///< circles
-    double dx = 0.0;     ///< lines: direction
-    double dy = 0.0;
-    Pixel colour;
-    bool hidden = false; ///< wholly covered by a later object, so its colour must not show
-};
+/// The pixel of a colour code, and the code of a pixel colour (red, green, blue or black).
+Pixel pixelOf(int colour);
+int colourOf(Pixel pixel);
 
 Shape circleShape(double x, double y, double radius, Pixel colour);
 Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden = false);
 Shape dotShape(double x, double y, Pixel colour, bool hidden = false);
-
-/// A scene as the camera frames it: its box and its objects in drawing order (circles, lines, then dots).
-struct Figure {
-    double minX = 0.0;
-    double minY = 0.0;
-    double maxX = 0.0;
-    double maxY = 0.0;
-    std::vector<Shape> shapes;
-};
 
 /// Where a scene point lands in a window: column and row from the top-left corner, in pixels.
 struct Spot {

@@ -8,21 +8,8 @@
 
 namespace {
 
-const Pixel colours[10] = {redPixel, greenPixel, bluePixel, {}, {}, {}, {}, {}, {}, blackPixel};
-
-Figure figureOf(const TableScene& scene) {
-    Figure figure{scene.minX, scene.minY, scene.maxX, scene.maxY, {}};
-    for (const TableShape& s : scene.shapes) {
-        const Pixel colour = colours[s.colour];
-        figure.shapes.push_back(s.kind == TableShape::CircleShape ? circleShape(s.x, s.y, s.radius, colour)
-                                : s.kind == TableShape::LineShape ? lineShape(s.x, s.y, s.dx, s.dy, colour, s.hidden)
-                                                                  : dotShape(s.x, s.y, colour, s.hidden));
-    }
-    return figure;
-}
-
 ProgramCase caseOf(const ProgramRow& row) {
-    return ProgramCase{row.name.c_str(), row.text.c_str(), figureOf(row.scene), row.title.c_str()};
+    return ProgramCase{row.name.c_str(), row.text.c_str(), row.scene.figure, row.title.c_str()};
 }
 
 const ProgramRow& rowOf(bool (*wanted)(const ProgramRow&)) {
@@ -64,7 +51,7 @@ const ProgramCase& programGiving(const Shape& given) {
     const auto gives = [&](const ProgramCase& c) {
         return std::any_of(c.figure.shapes.begin(), c.figure.shapes.end(), [&](const Shape& s) {
             return s.kind == given.kind && s.x == given.x && s.y == given.y && s.radius == given.radius &&
-                   s.dx == given.dx && s.dy == given.dy && s.colour.b == 255 && s.colour.r == 0;
+                   s.dx == given.dx && s.dy == given.dy && s.colour == given.colour;
         });
     };
     return *std::find_if(windowPrograms.begin(), windowPrograms.end(), gives);
