@@ -74,6 +74,10 @@ VirtualDisplay startVirtualDisplay(int width, int height) {
         close(fds[0]);
         // The X server is not under test: libraries preloaded into the programs (a sanitizer run) stay out.
         unsetenv("LD_PRELOAD");
+        // It takes SIGTERM from stopVirtualDisplay, whatever signals its starter keeps blocked.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
         const int devNull = open("/dev/null", O_RDWR);
         dup2(devNull, 0);
         dup2(devNull, 1);
