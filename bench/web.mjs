@@ -1,21 +1,20 @@
 // web.mjs
-// The web pages in headless Chromium (the tests' switches), served from 127.0.0.1 as a static server serves them:
-// gzip for text and WebAssembly, ETag and Last-Modified for revalidation. Measures the bytes a demo page transfers
-// when it is the first page a student opens and when it is the next one, the bytes of a first visit that also stores
-// the site for offline use, and the time from navigation to the first frame against two pages built with the same
-// toolchain: clear_window, which only clears its canvas (the goal is set against it), and draw_floor, which draws one
-// circle, one line and one dot with the programs' GL emulation. bench/web builds what it needs and runs this.
+// The web pages in headless Chromium (the tests' switches), served from 127.0.0.1 by the tests' static server
+// (tests/web/server.mjs: gzip for text and WebAssembly, ETag and Last-Modified for revalidation). Measures the bytes
+// a demo page transfers when it is the first page a student opens and when it is the next one, the bytes of a first
+// visit that also stores the site for offline use, and the time from navigation to the first frame against two pages
+// built with the same toolchain: clear_window, which only clears its canvas (the goal is set against it), and
+// draw_floor, which draws one circle, one line and one dot with the programs' GL emulation. bench/web builds what it
+// needs and runs this.
 // Usage: node bench/web.mjs [--runs N] [--site FOLDER]
-import crypto from 'node:crypto';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
-import zlib from 'node:zlib';
 
-import { launchChromium } from '../web/test/browser.mjs';
+import { launchChromium } from '../tests/web/browser.mjs';
+import { gzipLevel, serve } from '../tests/web/server.mjs';
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const { values: options } = parseArgs({
@@ -37,68 +36,6 @@ const programs = [
 const baselines = ['bench/clear_window', 'bench/draw_floor'];
 const weightGoal = 60_000; // bytes of a demo page
 const timeGoal = 1.2; // first frame against the baseline
-
-// ---- Server --------------------------------------------------------------------------------------
-
-const gzipLevel = 6; // gzip's and zlib's default, and that of the usual static servers' compression modules
-const contentTypes = {
-    '.html': 'text/html; charset=utf-8',
-    '.js': 'text/javascript',
-    '.wasm': 'application/wasm',
-    '.png': 'image/png',
-};
-const compressed = new Set(['.html', '.js', '.wasm']);
-
-/// Every file of the folder, read and compressed once, so that no request waits for compression.
-function load(folder) {
-    const files = new Map();
-    for (const name of fs.existsSync(folder) ? fs.readdirSync(folder) : []) {
-        const file = path.join(folder, name);
-        const body = fs.readFileSync(file);
-        const type = path.extname(name);
-        files.set(name, {
-            body,
-            gzip: compressed.has(type) ? zlib.gzipSync(body, { level: gzipLevel }) : null,
-            type: contentTypes[type] ?? 'application/octet-stream',
-            etag: `"${crypto.createHash('sha1').update(body).digest('hex')}"`,
-            modified: fs.statSync(file).mtime.toUTCString(),
-        });
-    }
-    return files;
-}
-
-/// Serves the site at / and the baseline at /bench/ on 127.0.0.1, and notes each response's path and the bytes
-/// written for it (status line, headers and body) in `sent`.
-function serve(sent) {
-    const roots = { site: load(site), bench: load(baselineFolder) };
-    const server = http.createServer((request, response) => {
-        const pathname = new URL(request.url, 'http://host').pathname;
-        const [root, name] = pathname.startsWith('/bench/')
-            ? [roots.bench, pathname.slice('/bench/'.length)]
-            : [roots.site, pathname.slice(1) || 'index.html'];
-        // HTTP/1.1 without pipelining: a connection carries one response at a time.
-        const socket = request.socket;
-        const before = socket.bytesWritten;
-        response.on('finish', () => sent.push({ pathname, bytes: socket.bytesWritten - before }));
-        const file = root.get(name);
-        if (!file) {
-            response.writeHead(404, { 'Content-Length': 0 }).end();
-            return;
-        }
-        const headers = { 'Content-Type': file.type, ETag: file.etag, 'Last-Modified': file.modified };
-        if (request.headers['if-none-match'] === file.etag) {
-            response.writeHead(304, headers).end();
-            return;
-        }
-        const gzip = file.gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
-        const body = gzip ? file.gzip : file.body;
-        if (file.gzip) {
-            Object.assign(headers, { Vary: 'Accept-Encoding' }, gzip ? { 'Content-Encoding': 'gzip' } : {});
-        }
-        response.writeHead(200, { ...headers, 'Content-Length': body.length }).end(body);
-    });
-    return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 // ---- Pages ---------------------------------------------------------------------------------------
 
@@ -180,7 +117,8 @@ function weightRow(label, responses, goal) {
 
 async function main() {
     const sent = [];
-    const server = await serve(sent);
+    const server = await serve({ '/': site, '/bench/': baselineFolder }, (pathname, bytes) =>
+        sent.push({ pathname, bytes }));
     const origin = `http://127.0.0.1:${server.address().port}`;
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-bench-'));
     const browser = await launchChromium(profile);

@@ -26,6 +26,6 @@ include(CPack)
 
 if(INVERSION_TESTS)
     add_test(NAME package
-             COMMAND "${CMAKE_CURRENT_LIST_DIR}/test-package.sh" "${PROJECT_BINARY_DIR}" "${PROJECT_VERSION}")
+             COMMAND "${PROJECT_SOURCE_DIR}/tests/package/test-package.sh" "${PROJECT_BINARY_DIR}" "${PROJECT_VERSION}")
     set_tests_properties(package PROPERTIES TIMEOUT 900 LABELS packaging)
 endif()

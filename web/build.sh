@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the eleven programs for the browser and the site around them into build/web, from scratch, so that the folder
 # holds exactly the site.
-# Usage: web/build.sh [TARGET...]   (needs emscripten and node-acorn: web/install-deps installs them)
+# Usage: web/build.sh [TARGET...]   (needs emscripten and node-acorn: scripts/install-deps web installs them)
 # Targets outside the site, such as the benchmark's baseline clear_window, are built when named.
 set -euo pipefail
 cd "$(dirname "$0")/.."

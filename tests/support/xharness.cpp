@@ -74,6 +74,10 @@ VirtualDisplay startVirtualDisplay(int width, int height) {
         close(fds[0]);
         // The X server is not under test: libraries preloaded into the programs (a sanitizer run) stay out.
         unsetenv("LD_PRELOAD");
+        // It takes SIGTERM from stopVirtualDisplay, whatever signals its starter keeps blocked.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
         const int devNull = open("/dev/null", O_RDWR);
         dup2(devNull, 0);
         dup2(devNull, 1);
@@ -368,19 +372,61 @@ static bool near(Pixel a, Pixel b) {
     return std::abs(a.r - b.r) <= 2 && std::abs(a.g - b.g) <= 2 && std::abs(a.b - b.b) <= 2;
 }
 
+// The colour a window is marked with before a frame is awaited; no program draws it (the palette has no such
+// colour and nothing is blended), so a window that still shows it has not been drawn since it was marked.
+static const Pixel unpainted{17, 119, 51};
+
+static bool hasUnpainted(const Image& image) {
+    for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3) {
+        if (image.rgb[i] == unpainted.r && image.rgb[i + 1] == unpainted.g && image.rgb[i + 2] == unpainted.b) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Paints the whole window in the unpainted colour and asks the program to repaint it.
+static void markUnpainted(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display, window, &attributes)) {
+        return;
+    }
+    XColor colour{};
+    colour.red = std::uint16_t(unpainted.r * 257);
+    colour.green = std::uint16_t(unpainted.g * 257);
+    colour.blue = std::uint16_t(unpainted.b * 257);
+    colour.flags = DoRed | DoGreen | DoBlue;
+    if (XAllocColor(display, attributes.colormap, &colour)) {
+        GC gc = XCreateGC(display, window, 0, nullptr);
+        XSetForeground(display, gc, colour.pixel);
+        XFillRectangle(display, window, gc, 0, 0, unsigned(attributes.width), unsigned(attributes.height));
+        XFreeGC(display, gc);
+    }
+    exposeWindow(display, window);
+}
+
 bool waitForFrame(Display* display, Window window, Pixel background, double timeoutSeconds, Image* frame) {
     const double deadline = now() + timeoutSeconds;
     Image previous;
     while (now() < deadline) {
-        Image current = grabWindow(display, window);
-        const bool drawn = current.width > 0 && near(pixelAt(current, 0, 0), background);
-        if (drawn && current.width == previous.width && current.height == previous.height &&
-            current.rgb == previous.rgb) {
+        markUnpainted(display, window);
+        Image current;
+        while (now() < deadline) {
+            current = grabWindow(display, window);
+            if (current.width > 0 && near(pixelAt(current, 0, 0), background) && !hasUnpainted(current)) {
+                break;
+            }
+            current = Image{};
+            pause(0.02);
+        }
+        if (current.width == 0) {
+            return false;
+        }
+        if (current.width == previous.width && current.height == previous.height && current.rgb == previous.rgb) {
             *frame = std::move(current);
             return true;
         }
-        previous = drawn ? std::move(current) : Image{};
-        pause(0.05);
+        previous = std::move(current);
     }
     return false;
 }

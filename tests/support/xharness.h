@@ -108,8 +108,11 @@ inline Pixel pixelAt(const Image& image, int x, int y) {
 /// What the window shows now.
 Image grabWindow(Display* display, Window window);
 
-/// Waits until the window shows a finished frame: its corner pixel is the background and two grabs in a row
-/// agree. Returns false after the timeout.
+/// Waits until the window shows a finished frame that the program drew after this call: the window is first
+/// painted over with a colour no program draws and repainted (an Expose event), and a frame counts once none of
+/// that colour is left and its corner pixel is the background. Two such frames in a row, each drawn after a fresh
+/// mark, must agree, so that a frame drawn while the program still had earlier events (a resize) to handle is not
+/// taken. Returns false after the timeout.
 bool waitForFrame(Display* display, Window window, Pixel background, double timeoutSeconds, Image* frame);
 
 /// The first top-level window that has a name, or 0: on a private display, the window of the one program on it.

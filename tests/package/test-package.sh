@@ -2,7 +2,7 @@
 # test-package.sh
 # Installs a configured build tree into a scratch prefix, builds its Debian package, checks the package's files and
 # control fields, unpacks it into a scratch root, runs one unpacked program under Xvfb and validates every menu entry.
-# Usage: packaging/test-package.sh <build dir> <project version>
+# Usage: tests/package/test-package.sh <build dir> <project version>
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -27,10 +27,10 @@ shown_text="Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji i
 takodje krug."
 
 scratch=$(mktemp -d)
-xvfb_pid=""
+display_pid=""
 program_pid=""
 cleanup() {
-    for pid in $program_pid $xvfb_pid; do
+    for pid in $program_pid $display_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -111,15 +111,16 @@ root="$scratch/root"
 dpkg -x "$deb" "$root"
 
 # 4. One unpacked program opens its window on a virtual display and prints its explanation first.
-# Xvfb picks a free display itself (-displayfd), so parallel runs on one machine never race for a number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb_pid=$!
-xvfb_ready() {
-    running "$xvfb_pid" || fail "Xvfb ended: $(cat "$scratch/xvfb.log")"
+# The test suite's own way of starting Xvfb on a free display (tests/support/virtual_display, built with the tree):
+# it prints the display's name once the display accepts connections.
+"$build/tests/support/virtual_display" 1280x1024 </dev/null >"$scratch/display" 2>"$scratch/display.log" &
+display_pid=$!
+display_ready() {
+    running "$display_pid" || fail "no virtual display: $(cat "$scratch/display.log")"
     [ -s "$scratch/display" ]
 }
-wait_until 60 "display from Xvfb" xvfb_ready
-display=":$(head -n 1 "$scratch/display")"
+wait_until 60 "display from Xvfb" display_ready
+display=$(head -n 1 "$scratch/display")
 
 DISPLAY=$display "$root/usr/bin/$shown_program" </dev/null >"$scratch/console" 2>"$scratch/program.log" &
 program_pid=$!

@@ -4,7 +4,6 @@
 // phone's width, for a screen reader and from the keyboard; and the site without a network.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
@@ -12,6 +11,7 @@ import { fileURLToPath } from 'node:url';
 
 import { launchChromium } from './browser.mjs';
 import { decodePng } from './png.mjs';
+import { serve } from './server.mjs';
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const pages = path.join(repository, 'build/web');
@@ -353,36 +353,13 @@ const nativeDifferenceBound = 150;
 
 // ---- Server and browser ---------------------------------------------------------------------------
 
-const contentTypes = {
-    '.html': 'text/html; charset=utf-8',
-    '.js': 'text/javascript',
-    '.wasm': 'application/wasm',
-    '.png': 'image/png',
-};
-
-/// Serves the files of build/web, and nothing outside it, on 127.0.0.1 at a free port.
-function serve() {
-    const server = http.createServer((request, response) => {
-        const file = path.join(pages, path.normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname)));
-        fs.readFile(file, (error, body) => {
-            if (error || !file.startsWith(pages + path.sep)) {
-                response.writeHead(404).end();
-                return;
-            }
-            response.writeHead(200, { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream' });
-            response.end(body);
-        });
-    });
-    return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
-
 let server;
 let browser;
 let profile;
 let origin;
 
 before(async () => {
-    server = await serve();
+    server = await serve({ '/': pages });
     origin = `http://127.0.0.1:${server.address().port}`;
     profile = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-web-'));
     browser = await launchChromium(profile);
@@ -664,7 +641,7 @@ test('no page scrolls sideways at 390 or 1280 px', async () => {
 test('after one visit the site works without a network', async () => {
     // A server of its own, shut down after the visit: nothing can come from the network, whatever the browser
     // would do for the service worker.
-    const own = await serve();
+    const own = await serve({ '/': pages });
     const site = `http://127.0.0.1:${own.address().port}`;
     const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
     const page = await context.newPage();

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the site of the eleven programs for the web and tests it in headless Chromium, served on 127.0.0.1.
 # Closes with "N passed, M failed"; exits non-zero on any failure.
+# Usage: tests/web/test.sh
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./install-deps
+../../scripts/install-deps web
 # The Node.js that package.json declares: say in one line what is missing rather than let npm fail.
 need=$(node -p "require('./package.json').engines.node.replace('>=', '')" 2>/dev/null || echo 18)
 have=$(node -p "process.versions.node.split('.')[0]" 2>/dev/null || echo 0)
 if [ "$have" -lt "$need" ]; then
-    echo "web/test.sh: the browser tests need Node.js $need or newer, found $(node --version 2>/dev/null || echo none)"
+    found=$(node --version 2>/dev/null || echo none)
+    echo "tests/web/test.sh: the browser tests need Node.js $need or newer, found $found"
     echo "0 passed, 1 failed"
     exit 1
 fi
@@ -20,7 +22,7 @@ installed=$(node -p "require('./node_modules/playwright-core/package.json').vers
 if [ "$wanted" != "$installed" ]; then
     npm ci --no-audit --no-fund --loglevel=error
 fi
-./build.sh
+../../web/build.sh
 
 CHROMIUM=$(command -v chromium)
 export CHROMIUM
@@ -37,7 +39,7 @@ cleanup() {
 trap cleanup EXIT
 
 status=0
-timeout --kill-after=10 300 node --test-reporter=./test/summary.mjs test/demos.test.mjs </dev/null | tee "$log" ||
+timeout --kill-after=10 300 node --test-reporter=./summary.mjs demos.test.mjs </dev/null | tee "$log" ||
     status=${PIPESTATUS[0]}
 if ! tail -n 1 "$log" | grep -Eq '^[0-9]+ passed, [0-9]+ failed$'; then
     echo "0 passed, 1 failed"
