@@ -8,23 +8,14 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 version=$2
 
-programs=(
-    invert_point_inside
-    invert_point_outside
-    invert_point_on_circle
-    invert_point_at_centre
-    invert_line_off_centre_a
-    invert_line_off_centre_b
-    invert_line_through_centre
-    invert_circle_through_centre
-    invert_circle_off_centre_a
-    invert_circle_off_centre_b
-    inversion_explorer
-)
-window_title="Geometrija - prikaz zadatka"
-shown_program=invert_circle_off_centre_a
-shown_text="Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga \
-takodje krug."
+# The programs of the table, and the one started from the unpacked package: the last whose s saves a figure.
+table="$(dirname "$0")/../../scripts/programs"
+mapfile -t programs < <("$table")
+shown_program=$("$table" --figure | tail -n 1)
+window_title=$("$table" --cell "$shown_program" title)
+# The console text with its line breaks, a last one included (a command substitution would drop it).
+shown_text=$(printf '%bx' "$("$table" --cell "$shown_program" text)")
+shown_text=${shown_text%x}
 
 scratch=$(mktemp -d)
 display_pid=""
