@@ -15,6 +15,7 @@ import { parseArgs } from 'node:util';
 
 import { launchChromium } from '../tests/web/browser.mjs';
 import { gzipLevel, serve } from '../tests/web/server.mjs';
+import { programTable } from '../tests/web/table.mjs';
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const { values: options } = parseArgs({
@@ -27,12 +28,12 @@ const runs = Number(options.runs);
 const site = path.resolve(options.site);
 const baselineFolder = path.join(repository, 'build/web-bench');
 
-// The windowed programs (invert_point_at_centre draws no frame) and the baseline pages.
-const programs = [
-    'inversion_explorer', 'invert_point_inside', 'invert_point_outside', 'invert_point_on_circle',
-    'invert_line_off_centre_a', 'invert_line_off_centre_b', 'invert_line_through_centre',
-    'invert_circle_through_centre', 'invert_circle_off_centre_a', 'invert_circle_off_centre_b',
-];
+// The programs with a window (the one that refuses its point draws no frame), from the table of programs; the first
+// two demo pages, for a first and a next visit; the explorer; and the baseline pages.
+const table = programTable().filter((row) => row.scene);
+const programs = table.map((row) => row.name);
+const [firstDemo, nextDemo] = table.filter((row) => row.family !== 'explorer').map((row) => row.name);
+const explorerPage = table.find((row) => row.family === 'explorer').name;
 const baselines = ['bench/clear_window', 'bench/draw_floor'];
 const weightGoal = 60_000; // bytes of a demo page
 const timeGoal = 1.2; // first frame against the baseline
@@ -123,13 +124,13 @@ async function main() {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-bench-'));
     const browser = await launchChromium(profile);
     try {
-        const demos = ['invert_point_inside', 'invert_point_outside'];
+        const demos = [firstDemo, nextDemo];
         const [first, next] = await visit(browser, origin, sent, demos, false);
-        const [explorer] = await visit(browser, origin, sent, ['inversion_explorer'], false);
+        const [explorer] = await visit(browser, origin, sent, [explorerPage], false);
         const [clear, floor] = await visit(browser, origin, sent, baselines, false);
         // A site without a service worker (one built before it had one) has no offline copy to weigh.
         const worker = fs.existsSync(path.join(site, 'sw.js'));
-        const [offline] = worker ? await visit(browser, origin, sent, ['invert_point_inside'], true) : [];
+        const [offline] = worker ? await visit(browser, origin, sent, [firstDemo], true) : [];
 
         // Interleaved as the baselines, a program, the baselines, the next program ..., a fresh context each.
         const times = Object.fromEntries([...baselines, ...programs].map((page) => [page, []]));
@@ -151,13 +152,13 @@ async function main() {
         console.log();
         console.log('| visit | responses | HTML | runtime script | WebAssembly | other | total | within goal |');
         console.log('|---|---:|---:|---:|---:|---:|---:|---|');
-        console.log(weightRow('`invert_point_inside`, the first page', first.responses, weightGoal));
-        console.log(weightRow('`invert_point_outside`, the next page', next.responses, weightGoal));
-        console.log(weightRow('`inversion_explorer`, the first page', explorer.responses));
+        console.log(weightRow(`\`${firstDemo}\`, the first page`, first.responses, weightGoal));
+        console.log(weightRow(`\`${nextDemo}\`, the next page`, next.responses, weightGoal));
+        console.log(weightRow(`\`${explorerPage}\`, the first page`, explorer.responses));
         console.log(weightRow('`clear_window` (baseline), the first page', clear.responses));
         console.log(weightRow('`draw_floor` (baseline), the first page', floor.responses));
         if (offline) {
-            console.log(weightRow('`invert_point_inside` with the offline copy of the site', offline.responses));
+            console.log(weightRow(`\`${firstDemo}\` with the offline copy of the site`, offline.responses));
         }
         console.log();
 

@@ -10,9 +10,6 @@
 #include <cstring>
 #include <sys/wait.h>
 
-// The background of every frame, (0.9, 0.9, 0.8) in 8 bits.
-static const Pixel background{229, 229, 204};
-
 // Presses s in the window and passes on what the program prints until its line about the files has come.
 static bool saveFigure(Display* display, Window window, Child& child) {
     movePointer(display, window, 10, 10);
@@ -81,7 +78,7 @@ int main(int argc, char** argv) {
     bool saved = false;
     if (window) {
         Image frame;
-        const bool shown = waitForFrame(display, window, background, 60.0, &frame);
+        const bool shown = waitForFrame(display, window, backgroundPixel, 60.0, &frame);
         if (figure) {
             saved = shown && saveFigure(display, window, child);
         } else if (shown && writePng(output, frame)) {

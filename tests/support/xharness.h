@@ -100,6 +100,9 @@ struct Pixel {
     int b = 0;
 };
 
+/// The background of every frame: the clear colour (0.9, 0.9, 0.8) as Mesa writes it in 8 bits.
+const Pixel backgroundPixel{230, 230, 204};
+
 inline Pixel pixelAt(const Image& image, int x, int y) {
     const std::size_t i = (std::size_t(y) * image.width + x) * 3;
     return Pixel{image.rgb[i], image.rgb[i + 1], image.rgb[i + 2]};

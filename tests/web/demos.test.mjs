@@ -12,32 +12,18 @@ import { fileURLToPath } from 'node:url';
 import { launchChromium } from './browser.mjs';
 import { decodePng } from './png.mjs';
 import { serve } from './server.mjs';
+import { colours, programTable } from './table.mjs';
 
 const repository = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const pages = path.join(repository, 'build/web');
 const nativeFrames = path.join(repository, 'docs/images');
 
-const title = 'Geometrija - prikaz zadatka';
-const explorerTitle = 'Geometrija - istrazivanje inverzije';
 const width = 1024;
 const height = 700;
 
-// ---- Expected texts -------------------------------------------------------------------------------
-
-const lineOffCentre =
-    'Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je krug cija kruznica ' +
-    'ne sadrzi centar kruga u odnosu na koji invertujemo.';
-const circleOffCentre =
-    'Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga ' +
-    'takodje krug.';
-const centreError =
-    '\nNepravilan unos, slika centra kruga nije definisana\nniti je centar kruga slika neke tacke ravni!';
-
 // ---- Scenes ---------------------------------------------------------------------------------------
 
-const black = [0, 0, 0];
-const blue = [0, 0, 255];
-const red = [255, 0, 0];
+const { black, blue, red } = colours;
 const background = [229, 229, 204]; // clear colour (0.9, 0.9, 0.8) in 8 bits
 const colourNames = new Map([[black, 'black'], [blue, 'blue'], [red, 'red']].map(([rgb, name]) => [String(rgb), name]));
 
@@ -47,95 +33,44 @@ const circle = (x, y, radius, colour) => ({ kind: 'circle', x, y, radius, colour
 // The name the explorer draws next to a point: up to three letters 14 px tall, from 6 px right of and above it.
 const label = (x, y, colour) => ({ kind: 'label', x, y, colour });
 
-// The explorer's view never moves: it frames this box whatever its figure.
-const explorerBox = { minX: -8, minY: -8, maxX: 8, maxY: 8 };
+// Each page's program from the table of programs: its title, sentence and console text, and its first frame's
+// records (k and O first, each kind in the order drawn); the explorer's first frame adds its labels, and its view never
+// moves: it frames its box whatever its figure.
+const table = programTable();
+const explorerRow = table.find((row) => row.family === 'explorer');
+const explorerBox = explorerRow.scene.box;
 // Its point figure names k, O, P and P'.
 const explorerLabels = ([px, py], [ix, iy]) =>
     [label(0, 5, black), label(0, 0, black), label(px, py, blue), label(ix, iy, red)];
+// A number as the description writes it: whole, or with two decimals.
+const described = (v) => (Number.isInteger(v) ? String(v) : v.toFixed(2));
+const firstPointProgram = table.find((row) => row.family === 'point_inversion' && row.scene);
 
-// k and O come first in every scene; each row adds the program's objects in the order it adds them.
-const demos = [
-    {
-        name: 'inversion_explorer',
-        title: explorerTitle,
-        sentence: 'Drag a point, a line or a circle and watch its image; the explanation follows the case.',
-        text: 'Tacka P je unutar kruga k, pa je njena slika P\' van kruga k, na polupravoj OP.\n',
-        objects: [point(2, 2, blue), point(6.25, 6.25, red), ...explorerLabels([2, 2], [6.25, 6.25])],
-        box: explorerBox,
-    },
-    {
-        name: 'invert_point_inside',
-        sentence: 'P(2, 2) lies inside k; its image (6.25, 6.25) lies outside k, on the same ray from O.',
-        text: 'Inverzija tacke sa koordinatama P(2,2), u odnosu na krug k\n' +
-            'sa centrom u tacki O(0,0) i poluprecnikom r=5',
-        objects: [point(2, 2, blue), point(6.25, 6.25, red)],
-        describedWith: ['O(0, 0)', 'poluprecnikom 5', 'P(2, 2)', 'P\'(6.25, 6.25)'],
-    },
-    {
-        name: 'invert_point_outside',
-        sentence: 'P(5, 5) lies outside k; its image (2.5, 2.5) lies inside k, on the same ray from O.',
-        text: 'Inverzija tacke koja se nalazi izvan kruga sa koordinatama P(5,5), u odnosu na krug k sa centrom u ' +
-            'tacki O(0,0) i poluprecnikom r=5',
-        objects: [point(5, 5, blue), point(2.5, 2.5, red)],
-    },
-    {
-        name: 'invert_point_on_circle',
-        sentence: 'P(3, 4) lies on k and is its own image: the red image dot covers the blue one.',
-        text: 'Inverzija tacke koja se nalazi na kruznici je ista ta tacka.',
-        objects: [point(3, 4, blue), point(3, 4, red)],
-    },
-    {
-        name: 'invert_point_at_centre',
-        sentence: 'The centre O has no image: the program prints an error and opens no window.',
-        text: 'Inverzija tacke koja ima iste koordinate kao i centar kruga.' + centreError,
-        exitStatus: 1,
-    },
-    {
-        name: 'invert_line_off_centre_a',
-        sentence: 'The line x + y = 14 misses k; its image is a small circle through O, inside k.',
-        text: lineOffCentre,
-        objects: [line(7, 7, -1, 1, blue), circle(25 / 28, 25 / 28, (25 * Math.SQRT2) / 28, red)],
-    },
-    {
-        name: 'invert_line_off_centre_b',
-        sentence: 'The line x − 2y + 2 = 0 cuts k; its image is a circle through O and through the two points ' +
-            'where the line cuts k.',
-        text: lineOffCentre,
-        objects: [line(2, 2, -2, -1, blue), circle(-6.25, 12.5, (25 * Math.sqrt(5)) / 4, red)],
-    },
-    {
-        name: 'invert_line_through_centre',
-        sentence: 'The line x − 2y = 0 passes through O and is its own image: the red line covers the blue one.',
-        text: 'Ukoliko prava ciju inverziju trazimo prolazi kroz centar kruga, njena inverzija je takodje ta ista ' +
-            'prava bez centra kruga u odnosu na koji invertujemo.',
-        objects: [line(2, 1, -2, -1, blue), line(2, 1, -2, -1, red)],
-    },
-    {
-        name: 'invert_circle_through_centre',
-        sentence: 'The circle through O with centre (3, 0) becomes the line x = 25/6, through the images of two of ' +
-            'its points.',
-        text: 'Ako se centar kruga inverzije nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga ' +
-            'prava linija odredjena dvema invertovanim tackama sa kruznice ciju inverziju trazimo.\n',
-        objects: [
-            circle(3, 0, 3, blue),
-            point(25 / 6, 0, red),
-            point(25 / 6, 25 / 6, red),
-            line(25 / 6, 0, 0, -25 / 6, red),
-        ],
-    },
-    {
-        name: 'invert_circle_off_centre_a',
-        sentence: 'A circle inside k becomes a circle outside k.',
-        text: circleOffCentre,
-        objects: [circle(2, 2, 2, blue), circle(12.5, 12.5, 12.5, red)],
-    },
-    {
-        name: 'invert_circle_off_centre_b',
-        sentence: 'A circle centred on a point of k crosses k; its image crosses k at the same two points.',
-        text: circleOffCentre,
-        objects: [circle(4, 3, 3, blue), circle(6.25, 4.6875, 4.6875, red)],
-    },
-];
+const demos = table.map((row) => {
+    const demo = { name: row.name, title: row.title, sentence: row.sentence, text: row.text };
+    if (!row.scene) {
+        return { ...demo, exitStatus: 1 };
+    }
+    demo.objects = row.scene.records;
+    const given = row.scene.records.find(({ colour }) => colour === blue);
+    const image = row.scene.records.findLast(({ colour }) => colour === red);
+    if (row === explorerRow) {
+        demo.objects = [...demo.objects, ...explorerLabels([given.x, given.y], [image.x, image.y])];
+        demo.box = explorerBox;
+    }
+    if (row === firstPointProgram) {
+        demo.describedWith = ['O(0, 0)', 'poluprecnikom 5', `P(${described(given.x)}, ${described(given.y)})`,
+            `P'(${described(image.x)}, ${described(image.y)})`];
+    }
+    return demo;
+});
+const explorer = demos.find(({ name }) => name === explorerRow.name);
+// The first page after the explorer's, and the last page, both with a figure that s saves.
+const firstDemo = demos.find(({ name }) => table.find((row) => row.name === name).figure === 'file');
+const lastDemo = demos.findLast(({ name }) => table.find((row) => row.name === name).figure === 'file');
+// The explorer's circle figure starts as the circle of a program: that program's explanation.
+const circleOffCentre = demos.find(({ objects }) => objects?.some((o) =>
+    o.kind === 'circle' && o.colour === blue && o.x === 2 && o.y === 2 && o.radius === 2)).text;
 
 // ---- Camera and geometry in pixels ----------------------------------------------------------------
 
@@ -149,8 +84,7 @@ const dotTolerance = 1; // px: a dot's centre on a pixel edge may be rounded to 
 
 /// The scene as drawn: circles, then lines, then points, each kind in insertion order.
 function drawOrder(objects) {
-    const all = [circle(0, 0, 5, black), point(0, 0, black), ...objects];
-    return ['circle', 'line', 'point', 'label'].flatMap((kind) => all.filter((object) => object.kind === kind));
+    return ['circle', 'line', 'point', 'label'].flatMap((kind) => objects.filter((object) => object.kind === kind));
 }
 
 /// Maps scene coordinates to pixel coordinates (x right, y down from the top-left corner of the canvas), for the
@@ -468,7 +402,7 @@ for (const [index, demo] of demos.entries()) {
 
         test('shows the title and the console text byte for byte', () => {
             assert.deepEqual(shown.errors, []);
-            assert.equal(shown.title, `${demo.title ?? title} - ${demo.name}`);
+            assert.equal(shown.title, `${demo.title} - ${demo.name}`);
             assert.equal(shown.text, demo.text);
         });
 
@@ -517,7 +451,7 @@ for (const [index, demo] of demos.entries()) {
 
 test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.5)', async () => {
     const camera = projection([], explorerBox);
-    const shown = await openDemo('inversion_explorer', async (page) => {
+    const shown = await openDemo(explorer.name, async (page) => {
         const box = await page.locator('#canvas').boundingBox();
         // The pointer at the centre of the pixel that holds the scene point.
         const at = (x, y) => camera.at(x, y).map((v, i) => Math.floor(v) + 0.5 + (i === 0 ? box.x : box.y));
@@ -528,8 +462,8 @@ test('the explorer: P dragged with the mouse to (1, 3) has its image at (2.5, 7.
     });
     assert.deepEqual(shown.errors, []);
     assert.equal(shown.text, demos[0].text + 'P(1.00, 3.00)  P\'(2.50, 7.50)  |OP| * |OP\'| = 25.00\n');
-    assert.deepEqual(ruleBreaches(shown.frame, [point(1, 3, blue), point(2.5, 7.5, red),
-        ...explorerLabels([1, 3], [2.5, 7.5])], explorerBox), []);
+    assert.deepEqual(ruleBreaches(shown.frame, [circle(0, 0, 5, black), point(0, 0, black), point(1, 3, blue),
+        point(2.5, 7.5, red), ...explorerLabels([1, 3], [2.5, 7.5])], explorerBox), []);
 });
 
 test('the key s offers the figure as two downloads, the same files as the native program saves', async () => {
@@ -538,7 +472,7 @@ test('the key s offers the figure as two downloads, the same files as the native
     page.on('pageerror', (error) => errors.push(error.message));
     const downloads = [];
     page.on('download', (download) => downloads.push(download));
-    await page.goto(`${origin}/invert_point_inside.html`);
+    await page.goto(`${origin}/${firstDemo.name}.html`);
     await page.waitForSelector('#canvas:not([hidden])');
     await nextFrame(page);
     await page.keyboard.press('s');
@@ -552,12 +486,11 @@ test('the key s offers the figure as two downloads, the same files as the native
     const text = await page.locator('#console').innerText();
     await page.close();
     assert.deepEqual(errors, []);
-    assert.deepEqual(Object.keys(files).sort(), ['invert_point_inside.svg', 'invert_point_inside.tex']);
+    assert.deepEqual(Object.keys(files).sort(), [`${firstDemo.name}.svg`, `${firstDemo.name}.tex`]);
     for (const name of Object.keys(files)) {
         assert.equal(files[name], fs.readFileSync(path.join(repository, 'docs/figures', name), 'utf8'), name);
     }
-    assert.equal(text, demos.find((demo) => demo.name === 'invert_point_inside').text +
-        '\nSacuvano: invert_point_inside.svg, invert_point_inside.tex\n');
+    assert.equal(text, `${firstDemo.text}\nSacuvano: ${firstDemo.name}.svg, ${firstDemo.name}.tex\n`);
 });
 
 /// Drags one finger from one point of the page to another in `steps` moves.
@@ -575,7 +508,7 @@ async function touchDrag(page, [fromX, fromY], [toX, toY], steps) {
 test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and its description follows', async () => {
     const camera = projection([], explorerBox);
     let scaled;
-    const shown = await openDemo('inversion_explorer', async (page) => {
+    const shown = await openDemo(explorer.name, async (page) => {
         // Scrolled down to the figure's lower edge, the page would scroll back under a finger moving down, were the
         // figure not kept from scrolling it, and the finger would leave P behind.
         await page.evaluate(() => document.getElementById('canvas').scrollIntoView({ block: 'end' }));
@@ -598,7 +531,7 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
 test('the explorer from the keyboard: Tab goes through the links, the keys listed under the figure work on it', async () => {
     const focused = [];
     let keys = [];
-    const shown = await openDemo('inversion_explorer', async (page) => {
+    const shown = await openDemo(explorer.name, async (page) => {
         for (let i = 0; i < 3; ++i) {
             await page.keyboard.press('Tab');
             focused.push(await page.evaluate(() => document.activeElement.getAttribute('href') ??
@@ -609,7 +542,7 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
         keys = await page.locator('canvas ~ #keys kbd').allInnerTexts();
     });
     assert.deepEqual(shown.errors, []);
-    assert.deepEqual(focused, ['index.html', 'invert_point_inside.html', 'canvas']);
+    assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
     assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
     assert.deepEqual(keys, ['1', '2', '3', 'k', 'r', 's', 'h'], 'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
@@ -645,7 +578,7 @@ test('after one visit the site works without a network', async () => {
     const site = `http://127.0.0.1:${own.address().port}`;
     const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
     const page = await context.newPage();
-    await page.goto(`${site}/invert_point_inside.html`);
+    await page.goto(`${site}/${firstDemo.name}.html`);
     await started(page);
     await page.evaluate(() => navigator.serviceWorker.ready);
     own.closeAllConnections();
@@ -653,7 +586,7 @@ test('after one visit the site works without a network', async () => {
     await context.setOffline(true);
 
     // Another page than the one visited: every page is kept.
-    const demo = demos.find(({ name }) => name === 'invert_circle_off_centre_b');
+    const demo = lastDemo;
     await page.goto(`${site}/${demo.name}.html`);
     await started(page);
     const text = await page.locator('#console').innerText();

@@ -10,7 +10,6 @@
 #include <vector>
 
 /// Colours as a frame shows them.
-const Pixel backgroundPixel{230, 230, 204}; // (0.9, 0.9, 0.8) in 8 bits, as Mesa rounds it
 const Pixel blackPixel{0, 0, 0};
 const Pixel bluePixel{0, 0, 255};
 const Pixel redPixel{255, 0, 0};
