@@ -1,5 +1,5 @@
 # Reads the table of programs, programs.tsv beside this file: INVERSION_PROGRAMS lists the names in the table's
-# order, and each column of a row becomes program_<column>_<name> (program_family_invert_point_inside ...).
+# order, and each column of a row becomes program_<column>_<name> (program_family_<name> ...).
 set(INVERSION_PROGRAM_TABLE "${CMAKE_CURRENT_LIST_DIR}/programs.tsv")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${INVERSION_PROGRAM_TABLE}")
 file(READ "${INVERSION_PROGRAM_TABLE}" table_text)
