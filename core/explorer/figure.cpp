@@ -3,11 +3,11 @@
 // invertPoint.
 #include "figure.h"
 
+#include "case_texts.h"
 #include "circle_inversion.h"
 #include "drawing.h"
 #include "inversion.h"
 #include "line_inversion.h"
-#include "point_inversion.h"
 #include "vec.h"
 
 GivenFigure startFigure(FigureKind kind) {
