@@ -113,10 +113,10 @@ TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
 
 TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
     const GivenFigure line = ab({2, 2}, {2.5f, 2});
-    EXPECT_EQ(nearestHandle(line, {1.625f, 2}, pixel), 0);
-    EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel), -1);
-    EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel), 1);
-    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel), -1) << "P alone";
+    EXPECT_EQ(nearestHandle(line, {1.625f, 2}, pixel, r), 0);
+    EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel, r), -1);
+    EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel, r), 1);
+    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel, r), -1) << "P alone";
 }
 
 // What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
