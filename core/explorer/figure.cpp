@@ -97,10 +97,6 @@ Line spanView(const Line& line) {
     return Line{{float(px + t * dx), float(py + t * dy)}, {float(dx * scale), float(dy * scale)}, line.colour};
 }
 
-GivenFigure lineOfAngle(const GivenFigure& figure, int which) {
-    return GivenFigure{FigureKind::LineFigure, figure.first, which == 1 ? figure.second : figure.third};
-}
-
 void addGivenFigure(const GivenFigure& figure) {
     const Point a = figure.first;
     const Point b = figure.second;
@@ -148,10 +144,13 @@ void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
         return;
     case FigureCase::AnglesKept:
     case FigureCase::AngleAtCentre:
-        // Each line's image as the line figure draws it; X' and the arcs only where X has an image.
-        for (int which = 1; which <= 2; ++which) {
-            const GivenFigure line = lineOfAngle(figure, which);
-            addFigureImage(line, figureCase(line, r), r);
+        // Each line's image, the line itself or a circle through O; X' and the arcs only where X has an image.
+        for (const Point other : {b, figure.third}) {
+            if (lineThroughCentre(a, other)) {
+                addLine(spanView(Line{a, towards(a, other), Red}));
+            } else {
+                addCircle(imageOfLineThrough(a, other, r), Red);
+            }
         }
         if (shown == FigureCase::AnglesKept) {
             addPoint(invertPoint(a, r), Red);

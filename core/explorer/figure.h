@@ -55,9 +55,6 @@ const char* caseText(FigureCase figureCase);
 /// piece reaches far beyond any window.
 Line spanView(const Line& line);
 
-/// The line figure of one of the two lines through X: X and A (which 1) or X and B (which 2).
-GivenFigure lineOfAngle(const GivenFigure& figure, int which);
-
 /// Adds the given figure in Blue: the point P, the line through A and B, the circle about C through R, or the lines
 /// XA and XB, then the handles that move it.
 void addGivenFigure(const GivenFigure& figure);
