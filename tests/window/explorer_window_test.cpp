@@ -101,8 +101,7 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     drag(window, frame, 2.5, 7.5, 2, 6);
     const std::string imageDragged = "P(1.25, 3.75)  P'(2.00, 6.00)  |OP| * |OP'| = 25.00\n";
     EXPECT_EQ(readText(guard.child, imageDragged.size()), imageDragged);
-    const Spot p2 = spotOf(frame, 1.25, 3.75);
-    frame = frameWhen(window, [&](const Image& f) { return countNear(f, p2, 0, bluePixel) > 0; });
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, spotOf(f, 1.25, 3.75), 0, bluePixel) > 0; });
     expectFigure(frame, {-8, -8, 8, 8, {k, o, dotShape(1.25, 3.75, bluePixel), dotShape(2, 6, redPixel)}}, "P'");
 
     // At O there is no image: the centre's text once, nothing red, and P's dot covers O's.
@@ -150,12 +149,10 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
                                 "poluprecnika je 25.\n"
                                 "Krug k se slika sam u sebe: svaka njegova tacka je sama sebi slika.\n";
     std::string printed;
-    for (const double deadline = now() + 30.0;
-         printed.size() < stayPut.size() ||
-         printed.compare(printed.size() - stayPut.size(), stayPut.size(), stayPut);) {
-        ASSERT_LT(now(), deadline) << printed;
-        printed += readOutput(guard.child, 0.2);
+    for (int i = 0; i < 60 && printed.find(stayPut) == std::string::npos; ++i) {
+        printed += readOutput(guard.child, 0.5);
     }
+    EXPECT_EQ(printed.substr(printed.size() - std::min(printed.size(), stayPut.size())), stayPut);
     movePointer(testDisplay, window, 10, 10);
     typeKey(testDisplay, 'k');
     EXPECT_EQ(readOutput(guard.child, 0.5), "") << "k prints nothing for k itself";
@@ -166,9 +163,8 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     EXPECT_LT(countColour(frame, bluePixel), 300) << "the blue circle shows beside the red one";
     EXPECT_EQ(countColour(frame, greenPixel), 0);
 
-    // Two lines through X(1, 2): A dragged to (4, 0). The line 2x + 3y = 8 goes to the circle on the diameter from O
-    // to F' = 25 / 8 (2, 3); x - 2y = -3 to the circle on the diameter from O to F' = 25 / 3 (-1, 2); they meet at
-    // X'(5, 10). The angle between (3, -2) and (2, 1) has the cosine 4 / sqrt(65): 60.255 degrees.
+    // X(1, 2), A dragged to (4, 0): 2x + 3y = 8 goes to the circle on the diameter from O to 25 / 8 (2, 3), x - 2y = -3
+    // to the one to 25 / 3 (-1, 2), meeting at X'(5, 10); the cosine of the angle is 4 / sqrt(65): 60.255 degrees.
     typeKey(testDisplay, '4');
     const std::string angleText =
         "Inverzija cuva uglove: dve prave koje se seku u tacki X slikaju se u dva kruga (ili pravu kroz O) koji se "
@@ -178,18 +174,15 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     const std::string angles = "Ugao u X: 60.3 stepeni, ugao u X': 60.3 stepeni\n";
     EXPECT_EQ(readText(guard.child, angles.size()), angles);
     const Shape lineImage2 = circleShape(3.125, 4.6875, 25.0 / 16 * std::sqrt(13.0), redPixel);
-    frame = frameWhen(window, [&](const Image& f) {
-        return countNear(f, spotOf(f, 3.125 + lineImage2.radius, 4.6875), 1, redPixel) > 0;
-    });
-    expectFigure(frame,
-                 {-8,
-                  -8,
-                  8,
-                  8,
-                  {k, lineImage2, circleShape(-25.0 / 6, 25.0 / 3, 25.0 / 6 * std::sqrt(5.0), redPixel),
-                   lineShape(1, 2, 3, -2, bluePixel), lineShape(1, 2, 2, 1, bluePixel), o, dotShape(4, 0, bluePixel),
-                   dotShape(3, 3, bluePixel), dotShape(5, 10, redPixel)}},
-                 "two lines");
+    const Spot right = spotOf(frame, 3.125 + lineImage2.radius, 4.6875);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, right, 1, redPixel) > 0; });
+    // clang-format off
+    const std::vector<Shape> twoLines{k, lineImage2,
+        circleShape(-25.0 / 6, 25.0 / 3, 25.0 / 6 * std::sqrt(5.0), redPixel), lineShape(1, 2, 3, -2, bluePixel),
+        lineShape(1, 2, 2, 1, bluePixel), o, dotShape(4, 0, bluePixel), dotShape(3, 3, bluePixel),
+        dotShape(5, 10, redPixel)};
+    // clang-format on
+    expectFigure(frame, {-8, -8, 8, 8, twoLines}, "two lines");
     // The arc at X halves the angle between X + (3, -2) and X + (2, 1), 1.5 from X.
     const double bisector = std::atan2(-2.0, 3.0) / 2 + std::atan2(1.0, 2.0) / 2;
     EXPECT_GT(countNear(frame, spotOf(frame, 1 + 1.5 * std::cos(bisector), 2 + 1.5 * std::sin(bisector)), 2, bluePixel),
