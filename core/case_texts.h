@@ -31,3 +31,17 @@ constexpr const char* circleThroughCentreText =
 constexpr const char* circleMissesCentreText =
     "Ukoliko se centar kruga inverzije ne nalazi na kruznici kruga koji invertujemo, onda je slika tog kruga "
     "takodje krug.";
+
+/// The explorer's circle that is k itself.
+constexpr const char* circleIsKText = "Krug k se slika sam u sebe: svaka njegova tacka je sama sebi slika.";
+/// The explorer's circle about O of another radius.
+constexpr const char* circleAboutCentreText = "Krug sa centrom u centru kruga k slika se u krug sa istim centrom; "
+                                              "proizvod njihovih poluprecnika je 25.";
+/// The explorer's circle that crosses k at right angles.
+constexpr const char* circleAtRightAnglesText =
+    "Krug koji sece krug k pod pravim uglom slika se sam u sebe: njegov luk van kruga k prelazi u luk unutar kruga "
+    "k, i obrnuto.";
+/// The explorer's two lines through X and their images.
+constexpr const char* anglesKeptText =
+    "Inverzija cuva uglove: dve prave koje se seku u tacki X slikaju se u dva kruga (ili pravu kroz O) koji se seku "
+    "u tacki X' i u centru O, pod istim uglom pod kojim se seku prave.";

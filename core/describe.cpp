@@ -4,6 +4,7 @@
 #include "describe.h"
 
 #include "console.h"
+#include "explorer/angles.h"
 #include "scene.h"
 
 #include <cmath>
@@ -74,8 +75,9 @@ static bool same(Point a, Point b) {
 
 namespace {
 
-// What the given figure is: its kind decides the names of its points and the words for its image.
-enum class Given { Nothing, Points, Line, Circle };
+// What the given figure is: its kind decides the names of its points and the words for its image. Two lines are the
+// explorer's two lines through X.
+enum class Given { Nothing, Points, Line, Circle, Angle };
 
 struct Sentences {
     std::string text;
@@ -126,7 +128,7 @@ std::string describeScene() {
     }
     for (const Line& l : sceneLines) {
         if (l.colour == Blue) {
-            given = Given::Line;
+            given = given == Given::Line ? Given::Angle : Given::Line;
             out.add("Prava " + equation(l), Blue);
         }
     }
@@ -137,12 +139,18 @@ std::string describeScene() {
         given = Given::Points;
     }
     int handle = 0;
+    Point angle[3]; // X, A and B of two lines through X
     for (const Point& p : scenePoints) {
         if (p.colour != Blue) {
             continue;
         }
         ++handle;
-        if (given == Given::Line) {
+        if (given == Given::Angle && handle <= 3) {
+            static const char* const roles[] = {"X", "A", "B"};
+            static const char* const of[] = {", presek pravih", " prve prave", " druge prave"};
+            angle[handle - 1] = p;
+            out.add(std::string("Tacka ") + roles[handle - 1] + at(p) + of[handle - 1], Blue);
+        } else if (given == Given::Line) {
             out.add("Tacka " + std::string(1, char('A' + (handle - 1) % 26)) + at(p) + " prave", Blue);
         } else if (given == Given::Circle && same(p, givenCircle->centre)) {
             out.add("Centar C" + at(p) + " kruga", Blue);
@@ -154,8 +162,8 @@ std::string describeScene() {
     }
 
     // Its image, Red.
-    const bool ofFigure = given == Given::Line || given == Given::Circle;
-    const std::string ofGiven = given == Given::Line ? "Slika prave je " : "Slika kruga je ";
+    const bool ofFigure = given == Given::Line || given == Given::Circle || given == Given::Angle;
+    const std::string ofGiven = given == Given::Circle ? "Slika kruga je " : "Slika prave je ";
     bool imaged = false;
     for (const Circle& c : sceneCircles) {
         if (c.colour == Red) {
@@ -176,6 +184,8 @@ std::string describeScene() {
         imaged = true;
         if (given == Given::Points && givenPoints == 1) {
             out.add("Slika tacke P je tacka P'" + at(p), Red);
+        } else if (given == Given::Angle) {
+            out.add("Slika tacke X je tacka X'" + at(p), Red);
         } else if (ofFigure) {
             out.add(std::string("Slika jedne tacke ") + (given == Given::Line ? "prave" : "kruga") + " je tacka " +
                         at(p),
@@ -199,8 +209,25 @@ std::string describeScene() {
             out.add("Prava " + equation(l), l.colour);
         }
     }
+    // The segments of two lines through X are the arcs that mark the angle at X (Blue) and at X' (Red).
+    bool arcs[2] = {false, false};
     for (const Segment& s : sceneSegments) {
-        out.add("Duz od " + at(s.start) + " do " + at(s.end), s.colour);
+        if (given == Given::Angle && (s.colour == Blue || s.colour == Red)) {
+            arcs[s.colour == Blue ? 0 : 1] = true;
+        } else {
+            out.add("Duz od " + at(s.start) + " do " + at(s.end), s.colour);
+        }
+    }
+    if (arcs[0] || arcs[1]) {
+        const GivenFigure figure{FigureKind::AngleFigure, angle[0], angle[1], angle[2]};
+        const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
+        static const char* const where[] = {"izmedju pravih u tacki X", "izmedju njihovih slika u tacki X'"};
+        for (int i = 0; i < 2; ++i) {
+            if (arcs[i]) {
+                out.add(std::string("Luk ugla ") + where[i] + " od " + decimalText(marks[i].degrees, 1) + " stepeni",
+                        i == 0 ? Blue : Red);
+            }
+        }
     }
     for (const Point& p : scenePoints) {
         if (p.colour != Blue && p.colour != Red && !isO(p)) {

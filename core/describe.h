@@ -8,6 +8,8 @@
 /// role, its colour and its numbers (two decimals where a number is not whole at two decimals). The roles follow the
 /// programs' colours: the Black circle about O of radius inversionRadius is k and the Black point at O is its centre;
 /// Blue objects are the given figure (the point P, a line with its points A and B, a circle with its centre C and its
-/// point R); Red objects are its image (the point P', an image circle or line, images of points of a circle). Any
-/// other object is named by its kind and colour. Circles come before lines and points within each role, as drawn.
+/// point R, or two lines through X with their points X, A and B, and the arc that marks their angle); Red objects are
+/// its image (the point P' or X', an image circle or line, images of points of a circle, the arc that marks the
+/// angle of the images). Any other object is named by its kind and colour. Circles come before lines and points
+/// within each role, as drawn.
 std::string describeScene();

@@ -9,13 +9,32 @@ namespace {
 // 'a' + y in half units; a space starts a new polyline. The first letter is the character, the second its advance
 // ('a' + half units).
 const char* const font[] = {
-    "Olcagaicikgmcmakacca", "Plaaamgmikiiggag",
-    "Alaaemia bdhd",        "Blaaamgmikiiggag ggieicgaaa",
-    "Clicgacaacakcmgmik",   "Rlaaamgmikiiggag egia",
-    "Tlamim emea",          "Fkimamaa aggg",
-    "Dlaaamemiiieeaaa",     "Ekimamaaia aggg",
-    "kjaaam giad cfga",     "1jckemea caga",
-    "2lakcmgmikiiaaia",     "'ebmbj",
+    "Olcagaicikgmcmakacca",
+    "Plaaamgmikiiggag",
+    "Alaaemia bdhd",
+    "Blaaamgmikiiggag ggieicgaaa",
+    "Clicgacaacakcmgmik",
+    "Rlaaamgmikiiggag egia",
+    "Tlamim emea",
+    "Fkimamaa aggg",
+    "Dlaaamemiiieeaaa",
+    "Ekimamaaia aggg",
+    "kjaaam giad cfga",
+    "1jckemea caga",
+    "2lakcmgmikiiaaia",
+    "'ebmbj",
+    "Xlaaim amia",
+    "0ldafahchkfmdmbkbcda",
+    "3lakcmgmikiigg cggg ggieicgacaac",
+    "4lgmaeie gmga",
+    "5limamagggieicgacaac",
+    "6limcmakaccagaicieggcgae",
+    "7lamimca",
+    "8lcgaiakcmgmikiiggcgaeaccagaiciegg",
+    "9laagaicikgmcmakaicgggii",
+    ".ebacacbbbba",
+    "\xb0"
+    "hbmdmelejdibiajalbm", // the degree sign
 };
 
 const char* glyphOf(char c) {

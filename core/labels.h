@@ -16,8 +16,9 @@ constexpr double labelOffsetPixels = 6.0;
 
 /// A name drawn next to a point, in the point's colour.
 struct Label {
-    std::string text; ///< of the letters O P A B C R T F D E k, the digits 1 2 and the prime '
-    Point at;         ///< the named point
+    std::string
+        text; ///< of the letters O P A B C R T F D E X k, the digits, '.', the degree sign '\xb0' and the prime '
+    Point at; ///< the named point
     ColourCode colour = Black;
 };
 

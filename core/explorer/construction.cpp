@@ -4,6 +4,7 @@
 // image of a circle by the images of its two points on the line through O and its centre.
 #include "construction.h"
 
+#include "angles.h"
 #include "circle_inversion.h"
 #include "inversion.h"
 #include "line_inversion.h"
@@ -19,6 +20,12 @@ int stepCount(FigureCase figureCase) {
     case FigureCase::CircleMissesCentre:
     case FigureCase::CircleThroughCentre:
         return 3;
+    case FigureCase::CircleIsK:
+    case FigureCase::CircleAboutCentre:
+    case FigureCase::CircleAtRightAngles:
+    case FigureCase::AnglesKept:
+    case FigureCase::AngleAtCentre:
+        return 0;
     case FigureCase::PointOnCircle:
     case FigureCase::PointAtCentre:
     case FigureCase::LineThroughCentre:
@@ -71,6 +78,11 @@ const char* stepText(FigureCase figureCase, int step) {
         return "Prava AB prolazi kroz O, pa je sama sebi slika.";
     case FigureCase::PointOnCircle:
     case FigureCase::PointAtCentre:
+    case FigureCase::CircleIsK:
+    case FigureCase::CircleAboutCentre:
+    case FigureCase::CircleAtRightAngles:
+    case FigureCase::AnglesKept:
+    case FigureCase::AngleAtCentre:
         break;
     }
     return caseText(figureCase);
@@ -158,6 +170,11 @@ void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps
     case FigureCase::PointOnCircle:
     case FigureCase::PointAtCentre:
     case FigureCase::LineThroughCentre:
+    case FigureCase::CircleIsK:
+    case FigureCase::CircleAboutCentre:
+    case FigureCase::CircleAtRightAngles:
+    case FigureCase::AnglesKept:
+    case FigureCase::AngleAtCentre:
         break;
     }
 }
@@ -210,6 +227,17 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
         }
         break;
     }
+    case FigureKind::AngleFigure:
+        labels.push_back({"X", a, Blue});
+        labels.push_back({"A", b, Blue});
+        labels.push_back({"B", figure.third, Blue});
+        if (figureCase == FigureCase::AnglesKept) {
+            labels.push_back({"X'", invertPoint(a, r), Red});
+            for (const Label& size : angleLabels(figure, r)) {
+                labels.push_back(size);
+            }
+        }
+        break;
     }
     // Where two named points coincide (P on k is its own image up to rounding, P at O), only the later name is
     // drawn.

@@ -8,7 +8,8 @@
 
 #include <vector>
 
-/// How many steps the construction of a case has.
+/// How many steps the construction of a case has: none for a circle that is k, is about O or crosses k at right
+/// angles, nor for the two lines through X.
 int stepCount(FigureCase figureCase);
 
 /// The sentence of a step (1 to stepCount), without the line break it is printed with.
@@ -17,5 +18,6 @@ const char* stepText(FigureCase figureCase, int step);
 /// Adds the Green records of the first steps of the construction to the store.
 void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps, float r);
 
-/// The labels of the figure's named points, of k, and of the points that the first steps of the construction name.
+/// The labels of the figure's named points, of k, of the points that the first steps of the construction name, and
+/// the sizes of the angles at X and X'.
 std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r);

@@ -2,6 +2,7 @@
 // Dragging a figure and watching its image: what each press, move, release and key does, and what is printed.
 #include "explorer.h"
 
+#include "angles.h"
 #include "console.h"
 #include "construction.h"
 #include "inversion.h"
@@ -13,11 +14,12 @@
 #include <string>
 
 const char* const explorerHelpText =
-    "Tasteri: 1 tacka, 2 prava, 3 krug, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
+    "Tasteri: 1 tacka, 2 prava, 3 krug, 4 ugao, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
     "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj.\n"
-    "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga) i pomerajte je:\n"
-    "slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim koordinatama,\n"
-    "a prava i krug se lepe tako da prolaze kroz O.\n";
+    "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla)\n"
+    "ili sliku P' i pomerajte je: slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim\n"
+    "koordinatama, a prava i krug se lepe tako da prolaze kroz O; krug se lepi i tako da bude krug k, da mu centar\n"
+    "bude u O ili da sece krug k pod pravim uglom.\n";
 
 void buildExplorerScene(const GivenFigure& figure, float r, int steps) {
     clearScene();
@@ -55,6 +57,9 @@ void showFigure(Explorer& explorer, FigureKind kind) {
 
 void nextStep(Explorer& explorer) {
     const FigureCase shown = figureCase(currentFigure(explorer), inversionRadius);
+    if (stepCount(shown) == 0) {
+        return;
+    }
     if (explorer.steps == stepCount(shown)) {
         explorer.steps = 0;
     } else {
@@ -69,7 +74,7 @@ void resetFigure(Explorer& explorer) {
 }
 
 bool pressAt(Explorer& explorer, Point q, double unitsPerPixel) {
-    explorer.dragged = nearestHandle(currentFigure(explorer), q, unitsPerPixel);
+    explorer.dragged = nearestHandle(currentFigure(explorer), q, unitsPerPixel, inversionRadius);
     return explorer.dragged >= 0;
 }
 
@@ -79,8 +84,8 @@ bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
     }
     GivenFigure& figure = explorer.figures[int(explorer.current)];
     const GivenFigure moved = moveHandle(figure, explorer.dragged, q, inversionRadius, unitsPerPixel);
-    if (moved.first.x == figure.first.x && moved.first.y == figure.first.y && moved.second.x == figure.second.x &&
-        moved.second.y == figure.second.y) {
+    const auto same = [](Point a, Point b) { return a.x == b.x && a.y == b.y; };
+    if (same(moved.first, figure.first) && same(moved.second, figure.second) && same(moved.third, figure.third)) {
         return false;
     }
     figure = moved;
@@ -101,6 +106,12 @@ bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
     const bool dragging = explorer.dragged >= 0;
     explorer.dragged = -1;
     const GivenFigure& figure = currentFigure(explorer);
+    if (dragging && explorer.shownCase == FigureCase::AnglesKept) {
+        const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
+        const std::string text = "Ugao u X: " + decimalText(marks[0].degrees, 1) +
+                                 " stepeni, ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni\n";
+        writeText(text.c_str());
+    }
     if (!dragging || figure.kind != FigureKind::PointFigure || explorer.shownCase == FigureCase::PointAtCentre) {
         return changed;
     }

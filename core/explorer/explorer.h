@@ -12,8 +12,8 @@ void buildExplorerScene(const GivenFigure& figure, float r, int steps = 0);
 
 /// What the explorer shows and what it is doing.
 struct Explorer {
-    GivenFigure figures[3] = {startFigure(FigureKind::PointFigure), startFigure(FigureKind::LineFigure),
-                              startFigure(FigureKind::CircleFigure)};
+    GivenFigure figures[4] = {startFigure(FigureKind::PointFigure), startFigure(FigureKind::LineFigure),
+                              startFigure(FigureKind::CircleFigure), startFigure(FigureKind::AngleFigure)};
     FigureKind current = FigureKind::PointFigure;
     int dragged = -1;                               ///< the handle being dragged, or -1
     FigureCase shownCase = FigureCase::PointInside; ///< the case last printed
@@ -23,7 +23,7 @@ struct Explorer {
 /// The figure on show.
 const GivenFigure& currentFigure(const Explorer& explorer);
 
-/// Shows the figure of the kind (keys 1, 2, 3) and prints its case.
+/// Shows the figure of the kind (keys 1, 2, 3, 4) and prints its case.
 void showFigure(Explorer& explorer, FigureKind kind);
 
 /// Puts the figure on show back to its start (key r) and prints its case.
@@ -37,10 +37,12 @@ bool pressAt(Explorer& explorer, Point q, double unitsPerPixel);
 bool dragTo(Explorer& explorer, Point q, double unitsPerPixel);
 
 /// The button released at q: the last move of the drag; then, for the point P other than O, prints P, P' and
-/// |OP| * |OP'|. Returns whether the figure changed.
+/// |OP| * |OP'|, and for the two lines through X other than O, the angles at X and at X'. Returns whether the figure
+/// changed.
 bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel);
 
 /// The next step of the construction of the figure's case (key k), printed and drawn; after the last step, none.
+/// A case without a construction prints and draws nothing.
 void nextStep(Explorer& explorer);
 
 /// The short help of the key h.

@@ -3,6 +3,7 @@
 // invertPoint.
 #include "figure.h"
 
+#include "angles.h"
 #include "case_texts.h"
 #include "circle_inversion.h"
 #include "drawing.h"
@@ -16,6 +17,8 @@ GivenFigure startFigure(FigureKind kind) {
         return GivenFigure{kind, {2.0f, 2.0f}, {0.0f, 1.0f}};
     case FigureKind::CircleFigure:
         return GivenFigure{kind, {2.0f, 2.0f}, {4.0f, 2.0f}};
+    case FigureKind::AngleFigure:
+        return GivenFigure{kind, {1.0f, 2.0f}, {4.0f, 2.0f}, {3.0f, 3.0f}};
     case FigureKind::PointFigure:
         break;
     }
@@ -38,13 +41,25 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
         return through ? FigureCase::LineThroughCentre : FigureCase::LineMissesCentre;
     }
     case FigureKind::CircleFigure: {
-        // O lies on the circle when it is as far from C as R is.
         const double fromO = norm(a);
         const double radius = distance(a, b);
+        if (a.x == 0.0f && a.y == 0.0f) {
+            return std::fabs(radius - r) <= roundingTolerance * r ? FigureCase::CircleIsK
+                                                                  : FigureCase::CircleAboutCentre;
+        }
+        // O lies on the circle when it is as far from C as R is.
         const bool through = powerOfCentre(givenCircle(figure)) == 0.0 ||
                              std::fabs(fromO - radius) <= roundingTolerance * std::fmax(fromO, radius);
-        return through ? FigureCase::CircleThroughCentre : FigureCase::CircleMissesCentre;
+        if (through) {
+            return FigureCase::CircleThroughCentre;
+        }
+        // At a crossing point T the radii OT and CT are perpendicular when |OC|^2 = |OT|^2 + |CT|^2.
+        const double excess = fromO * fromO - double(r) * r - radius * radius;
+        return std::fabs(excess) <= roundingTolerance * fromO * fromO ? FigureCase::CircleAtRightAngles
+                                                                      : FigureCase::CircleMissesCentre;
     }
+    case FigureKind::AngleFigure:
+        return a.x == 0.0f && a.y == 0.0f ? FigureCase::AngleAtCentre : FigureCase::AnglesKept;
     case FigureKind::PointFigure:
         break;
     }
@@ -60,9 +75,11 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
 
 const char* caseText(FigureCase figureCase) {
     // In the order of FigureCase; the centre's error text without its leading line break.
-    static const char* const texts[] = {pointInsideText,         pointOutsideText,      pointOnCircleText,
-                                        centreErrorText + 1,     lineMissesCentreText,  lineThroughCentreText,
-                                        circleThroughCentreText, circleMissesCentreText};
+    static const char* const texts[] = {pointInsideText,         pointOutsideText,        pointOnCircleText,
+                                        centreErrorText + 1,     lineMissesCentreText,    lineThroughCentreText,
+                                        circleThroughCentreText, circleMissesCentreText,  circleIsKText,
+                                        circleAboutCentreText,   circleAtRightAnglesText, anglesKeptText,
+                                        centreErrorText + 1};
     return texts[int(figureCase)];
 }
 
@@ -83,14 +100,20 @@ Line spanView(const Line& line) {
 void addGivenFigure(const GivenFigure& figure) {
     const Point a = figure.first;
     const Point b = figure.second;
-    if (figure.kind == FigureKind::LineFigure) {
+    if (figure.kind == FigureKind::LineFigure || figure.kind == FigureKind::AngleFigure) {
         addLine(spanView(Line{a, towards(a, b), Blue}));
     } else if (figure.kind == FigureKind::CircleFigure) {
         addCircle(givenCircle(figure), Blue);
     }
+    if (figure.kind == FigureKind::AngleFigure) {
+        addLine(spanView(Line{a, towards(a, figure.third), Blue}));
+    }
     addPoint(a, Blue);
     if (figure.kind != FigureKind::PointFigure) {
         addPoint(b, Blue);
+    }
+    if (figure.kind == FigureKind::AngleFigure) {
+        addPoint(figure.third, Blue);
     }
 }
 
@@ -112,7 +135,27 @@ void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
         addCircle(imageOfLine(a, towards(a, b), inversionCentre, r).circle, Red);
         return;
     case FigureCase::CircleMissesCentre:
+    case FigureCase::CircleAboutCentre:
         addCircle(imageOfCircleMissingCentre(givenCircle(figure), r), Red);
+        return;
+    case FigureCase::CircleIsK:
+    case FigureCase::CircleAtRightAngles:
+        addCircle(givenCircle(figure), Red);
+        return;
+    case FigureCase::AnglesKept:
+    case FigureCase::AngleAtCentre:
+        // Each line's image, the line itself or a circle through O; X' and the arcs only where X has an image.
+        for (const Point other : {b, figure.third}) {
+            if (lineThroughCentre(a, other)) {
+                addLine(spanView(Line{a, towards(a, other), Red}));
+            } else {
+                addCircle(imageOfLineThrough(a, other, r), Red);
+            }
+        }
+        if (shown == FigureCase::AnglesKept) {
+            addPoint(invertPoint(a, r), Red);
+            addAngleArcs(figure, r);
+        }
         return;
     case FigureCase::CircleThroughCentre:
         break;

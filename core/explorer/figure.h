@@ -1,6 +1,6 @@
 // figure.h
-// The explorer's figures: a point, a line through two handles or a circle through a handle about another, the case
-// each is in, and the records that show it and its image.
+// The explorer's figures: a point, a line through two handles, a circle through a handle about another or two lines
+// through a common handle, the case each is in, and the records that show it and its image.
 #pragma once
 
 #include "scene.h"
@@ -9,8 +9,8 @@
 /// in 10^8; the case tests accept this much, relative to the figure's size.
 constexpr double roundingTolerance = 1e-6;
 
-/// The three figures, chosen with the keys 1, 2 and 3.
-enum class FigureKind { PointFigure, LineFigure, CircleFigure };
+/// The four figures, chosen with the keys 1, 2, 3 and 4.
+enum class FigureKind { PointFigure, LineFigure, CircleFigure, AngleFigure };
 
 /// The case a figure is in; each has its explanation.
 enum class FigureCase {
@@ -22,17 +22,24 @@ enum class FigureCase {
     LineThroughCentre,
     CircleThroughCentre,
     CircleMissesCentre,
+    CircleIsK,           ///< C at O and R on k
+    CircleAboutCentre,   ///< C at O, R off k
+    CircleAtRightAngles, ///< |OC|^2 = r^2 + |CR|^2: it crosses k at right angles
+    AnglesKept,          ///< two lines through X, X not at O
+    AngleAtCentre,       ///< two lines through X at O: X has no image
 };
 
-/// A figure and its two handles in scene units: P (first only); A and B on the line; the centre C and a point R
-/// of the circle.
+/// A figure and its handles in scene units: P (first only); A and B on the line; the centre C and a point R
+/// of the circle; the common point X of two lines, A on the first and B on the second.
 struct GivenFigure {
     FigureKind kind = FigureKind::PointFigure;
-    Point first;  ///< P, A or C
-    Point second; ///< B or R
+    Point first;      ///< P, A, C or X
+    Point second;     ///< B, R or A
+    Point third = {}; ///< B of the two lines
 };
 
-/// The figure as the program starts it: P(2, 2); A(2, 2) and B(0, 1); C(2, 2) and R(4, 2).
+/// The figure as the program starts it: P(2, 2); A(2, 2) and B(0, 1); C(2, 2) and R(4, 2); X(1, 2), A(4, 2) and
+/// B(3, 3).
 GivenFigure startFigure(FigureKind kind);
 
 /// The circle of a circle figure: centre C, through R.
@@ -48,9 +55,10 @@ const char* caseText(FigureCase figureCase);
 /// piece reaches far beyond any window.
 Line spanView(const Line& line);
 
-/// Adds the given figure in Blue: the point P, the line through A and B, or the circle about C through R, then
-/// the handles that move it.
+/// Adds the given figure in Blue: the point P, the line through A and B, the circle about C through R, or the lines
+/// XA and XB, then the handles that move it.
 void addGivenFigure(const GivenFigure& figure);
 
-/// Adds the image of the figure in its case in Red; nothing for P at O.
+/// Adds the image of the figure in its case in Red; nothing for P at O. A circle that is its own image is drawn
+/// again in Red, over the Blue one. The two lines' images come with X' and the arcs that mark the angles.
 void addFigureImage(const GivenFigure& figure, FigureCase shown, float r);

@@ -1,15 +1,42 @@
 // snapping.cpp
-// P snaps onto O, onto k and onto whole coordinates; a line or a circle snaps so that it passes through O.
+// P and P' snap onto k and onto whole coordinates, P onto O too; a line or a circle snaps so that it passes through
+// O, and a circle so that it is k, is about O or crosses k at right angles.
 #include "snapping.h"
 
+#include "inversion.h"
 #include "vec.h"
 
-int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel) {
-    const int count = figure.kind == FigureKind::PointFigure ? 1 : 2;
+int handleCount(const GivenFigure& figure, float r) {
+    switch (figure.kind) {
+    case FigureKind::PointFigure: {
+        const FigureCase shown = figureCase(figure, r);
+        return shown == FigureCase::PointInside || shown == FigureCase::PointOutside ? 2 : 1;
+    }
+    case FigureKind::AngleFigure:
+        return 3;
+    case FigureKind::LineFigure:
+    case FigureKind::CircleFigure:
+        break;
+    }
+    return 2;
+}
+
+Point handleAt(const GivenFigure& figure, int handle, float r) {
+    if (handle == 0) {
+        return figure.first;
+    }
+    if (figure.kind == FigureKind::PointFigure) {
+        return invertPoint(figure.first, r);
+    }
+    return handle == 1 ? figure.second : figure.third;
+}
+
+int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel, float r) {
+    const int count = handleCount(figure, r);
     int nearest = -1;
     double best = grabPixels * unitsPerPixel;
     for (int handle = 0; handle < count; ++handle) {
-        const double d = distance(q, handle == 0 ? figure.first : figure.second);
+        const double d = distance(q, handleAt(figure, handle, r));
         if (d <= best) {
             nearest = handle;
             best = d;
@@ -54,10 +81,20 @@ static Point snapLineHandle(Point p, Point other, double snap) {
     return Point{float(other.x * t), float(other.y * t)};
 }
 
+// p moved along the ray from c to the distance radius.
+static Point atDistance(Point p, Point c, double radius) {
+    const double scale = radius / distance(p, c);
+    return Point{float(c.x + (double(p.x) - c.x) * scale), float(c.y + (double(p.y) - c.y) * scale)};
+}
+
 // A circle whose outline passes near O is made to pass through it. Its centre C moves to the perpendicular
 // bisector of O and R, where the centres of the circles through both lie; its point R moves along the ray from C
-// to the distance |OC|.
-static Point snapCircleHandle(Point p, int handle, Point other, double snap) {
+// to the distance |OC|. C near O moves onto O; then R near k moves onto k. R near the circle about C that crosses
+// k at right angles, of radius sqrt(|OC|^2 - r^2), moves onto it (of it and the circle through O, onto the nearer).
+static Point snapCircleHandle(Point p, int handle, Point other, double snap, float r) {
+    if (handle == 0 && norm(p) <= snap) {
+        return Point{0.0f, 0.0f};
+    }
     if (handle == 0) {
         const double fromO = norm(p);
         const double radius = distance(p, other);
@@ -72,24 +109,59 @@ static Point snapCircleHandle(Point p, int handle, Point other, double snap) {
     }
     const double fromO = norm(other);
     const double radius = distance(p, other);
-    if (fromO == 0.0 || radius == 0.0 || std::fabs(fromO - radius) > snap) {
+    if (radius == 0.0) {
         return p;
     }
-    const double scale = fromO / radius;
-    return Point{float(other.x + (double(p.x) - other.x) * scale), float(other.y + (double(p.y) - other.y) * scale)};
+    if (fromO == 0.0) {
+        return std::fabs(radius - r) <= snap ? atDistance(p, other, r) : p;
+    }
+    double target = fromO;
+    if (fromO > r) {
+        const double crossing = std::sqrt(fromO * fromO - double(r) * r);
+        target = std::fabs(radius - crossing) < std::fabs(radius - fromO) ? crossing : fromO;
+    }
+    return std::fabs(radius - target) <= snap ? atDistance(p, other, target) : p;
+}
+
+// X near O moves onto O; otherwise each line through X turns about its other handle onto O as the line figure's
+// does, the line XA first.
+static Point snapAngleHandle(const GivenFigure& figure, int handle, Point p, double snap) {
+    if (handle != 0) {
+        return snapLineHandle(p, figure.first, snap);
+    }
+    if (norm(p) <= snap) {
+        return Point{0.0f, 0.0f};
+    }
+    const Point turned = snapLineHandle(p, figure.second, snap);
+    return turned.x != p.x || turned.y != p.y ? turned : snapLineHandle(p, figure.third, snap);
 }
 
 GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel) {
     if (figure.kind == FigureKind::PointFigure) {
-        figure.first = snapPoint(q, r, unitsPerPixel);
+        const Point p = snapPoint(q, r, unitsPerPixel);
+        if (handle == 1 && p.x == 0.0f && p.y == 0.0f) {
+            return figure; // O is the image of no point
+        }
+        figure.first = handle == 0 ? p : invertPoint(p, r);
         return figure;
     }
     const double snap = snapPixels * unitsPerPixel;
-    const Point other = handle == 0 ? figure.second : figure.first;
+    const double gap = handleGapPixels * unitsPerPixel;
     Point p = onGrid(q, unitsPerPixel);
+    if (figure.kind == FigureKind::AngleFigure) {
+        p = snapAngleHandle(figure, handle, p, snap);
+        // X stays apart from A and from B; A and B from X.
+        const bool apart = handle == 0 ? distance(p, figure.second) >= gap && distance(p, figure.third) >= gap
+                                       : distance(p, figure.first) >= gap;
+        if (apart) {
+            (handle == 0 ? figure.first : handle == 1 ? figure.second : figure.third) = Point{p.x, p.y};
+        }
+        return figure;
+    }
+    const Point other = handle == 0 ? figure.second : figure.first;
     p = figure.kind == FigureKind::LineFigure ? snapLineHandle(p, other, snap)
-                                              : snapCircleHandle(p, handle, other, snap);
-    if (distance(p, other) < handleGapPixels * unitsPerPixel) {
+                                              : snapCircleHandle(p, handle, other, snap, r);
+    if (distance(p, other) < gap) {
         return figure;
     }
     (handle == 0 ? figure.first : figure.second) = Point{p.x, p.y};

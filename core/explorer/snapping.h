@@ -14,9 +14,16 @@ constexpr double gridPixels = 3.0;
 /// Two handles of one figure stay at least this many pixels apart, so that they always fix a line or a circle.
 constexpr double handleGapPixels = 1.0;
 
-/// The handle (0 first, 1 second) nearest to q within grabPixels, or -1.
-int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel);
+/// How many handles the figure offers: P, with P' where P has an image apart from it (P inside or outside k); A
+/// and B; C and R; X, A and B.
+int handleCount(const GivenFigure& figure, float r);
 
-/// The figure with the handle moved to q and snapped; the figure unchanged if the move would bring its two
-/// handles closer than handleGapPixels.
+/// Where a handle (0 first, 1 second, 2 third) is: P' is the image of P.
+Point handleAt(const GivenFigure& figure, int handle, float r);
+
+/// The handle nearest to q within grabPixels, or -1.
+int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel, float r);
+
+/// The figure with the handle moved to q and snapped; the figure unchanged if the move would bring two handles of
+/// one line or circle closer than handleGapPixels, or P' onto O. P' moved moves P to its image.
 GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel);

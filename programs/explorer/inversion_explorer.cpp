@@ -1,5 +1,6 @@
 // inversion_explorer.cpp
-// Drag a point, a line or a circle and watch its image under inversion in k, with the explanation of its case.
+// Drag a point, a line, a circle or two lines through a point and watch the image under inversion in k, with the
+// explanation of its case.
 #include "console.h"
 #include "explorer/construction.h"
 #include "explorer/explorer.h"
@@ -67,6 +68,9 @@ static void keyboard(unsigned char key, int, int) {
         break;
     case '3':
         showFigure(explorer, FigureKind::CircleFigure);
+        break;
+    case '4':
+        showFigure(explorer, FigureKind::AngleFigure);
         break;
     case 'r':
         resetFigure(explorer);

@@ -1,6 +1,7 @@
 // describe_test.cpp
 // The figure in words: each role, colour and number of a few scenes as the programs and the explorer build them.
 #include "describe.h"
+#include "explorer/explorer.h"
 #include "fresh_scene.h"
 #include "task.h"
 
@@ -68,6 +69,17 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
          "Krug sa centrom (2, 2) i poluprecnikom 2, u plavoj boji. Centar C(2, 2) kruga, u plavoj boji. "
          "Tacka R(4, 2) kruga, u plavoj boji. "
          "Slika kruga je krug sa centrom (12.50, 12.50) i poluprecnikom 12.50, u crvenoj boji."},
+        // y = 2 goes to the circle on the diameter from O to (0, 12.5); x - 2y = -3, whose foot is F(-0.6, 1.2),
+        // to the circle on the diameter from O to F' = F / 0.072; X' = 5 X. The angle is atan(1 / 2), 26.57 degrees.
+        {"two lines through X, their images through X' and the arcs of their angles",
+         [] { buildExplorerScene(startFigure(FigureKind::AngleFigure), circleOfInversionRadius); },
+         "Prava y = 2, u plavoj boji. Prava x - 2y = -3, u plavoj boji. Tacka X(1, 2), presek pravih, u plavoj boji. "
+         "Tacka A(4, 2) prve prave, u plavoj boji. Tacka B(3, 3) druge prave, u plavoj boji. "
+         "Slika prave je krug sa centrom (0, 6.25) i poluprecnikom 6.25, u crvenoj boji. "
+         "Slika prave je krug sa centrom (-4.17, 8.33) i poluprecnikom 9.32, u crvenoj boji. "
+         "Slika tacke X je tacka X'(5, 10), u crvenoj boji. "
+         "Luk ugla izmedju pravih u tacki X od 26.6 stepeni, u plavoj boji. "
+         "Luk ugla izmedju njihovih slika u tacki X' od 26.6 stepeni, u crvenoj boji."},
         {"numbers round to two decimals, whole ones lose them, and no minus zero",
          [] {
              addPoint(Point{2.5f, -0.004f}, Blue);

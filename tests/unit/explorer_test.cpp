@@ -3,6 +3,7 @@
 // edge), which handle a press takes, a scene with nothing OpenGL cannot draw, and the constructions against geometry
 // computed here.
 #include "circle_inversion.h"
+#include "explorer/angles.h"
 #include "explorer/construction.h"
 #include "explorer/explorer.h"
 #include "explorer/snapping.h"
@@ -54,6 +55,10 @@ TEST(ExplorerCases, EachFigureInEachOfItsCases) {
         {cr({3, 0}, {6, 0}), FigureCase::CircleThroughCentre},
         {cr({2, 2}, {4, 0}), FigureCase::CircleThroughCentre},
         {cr({1, 0}, {4, 0}), FigureCase::CircleMissesCentre},
+        {cr({0, 0}, {onK, onK2}), FigureCase::CircleIsK},
+        // C(6, 0): the circle of radius sqrt(11) crosses k at right angles; R on it up to rounding
+        {cr({6, 0}, {float(6 + std::sqrt(11.0) * std::cos(2.0)), float(std::sqrt(11.0) * std::sin(2.0))}),
+         FigureCase::CircleAtRightAngles},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.figure.first.x << ", " << c.figure.first.y << "), ("
@@ -72,6 +77,9 @@ TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
     const GivenFigure p = figure(FigureKind::PointFigure, {2, 2});
     const float rim = above(6.1875f); // R just beyond 6 pixels from making the circle pass through O
     const FigureCase through = FigureCase::LineThroughCentre, onO = FigureCase::CircleThroughCentre;
+    const FigureCase aboutO = FigureCase::CircleAboutCentre, misses = FigureCase::CircleMissesCentre;
+    // Two lines through X: the case is that of the moved handle's line (the first for X).
+    const auto xab = [](Point x, Point a, Point b) { return GivenFigure{FigureKind::AngleFigure, x, a, b}; };
     const struct {
         const char* name;
         GivenFigure figure;
@@ -97,26 +105,46 @@ TEST(ExplorerSnapping, EachZoneUpToItsEdge) {
         {"R free beyond 6 px", cr({3, 0}, {4, 2}), 1, {rim, 0}, {rim, 0}, FigureCase::CircleMissesCentre},
         {"C onto the bisector of OR", cr({1, 1}, {4, 0}), 0, {2.1f, 1}, {2, 1}, onO},
         {"C and R off the grid", cr({2, 2}, {4, 2}), 1, {4, 0.1f}, {NAN, NAN}, onO},
+        {"P' onto k at 6 px, P with it", p, 1, {5.1875f, 0}, {5, 0}, FigureCase::PointOnCircle},
+        {"P' onto whole coordinates, P onto their image", p, 1, {2.03f, 5.97f}, {2, 6}, FigureCase::PointInside},
+        {"P' never onto O", p, 1, {0.1875f, 0}, {6.25f, 6.25f}, FigureCase::PointInside},
+        {"C onto O at 6 px", cr({2, 2}, {4, 2}), 0, {0.1875f, 0}, {0, 0}, aboutO},
+        {"C free beyond 6 px of O", cr({2, 2}, {4, 2}), 0, {over, 0}, {over, 0}, misses},
+        {"R onto k at 6 px, C at O", cr({0, 0}, {2, 0}), 1, {0, 4.8125f}, {0, 5}, FigureCase::CircleIsK},
+        {"R free beyond 6 px of k", cr({0, 0}, {2, 0}), 1, {0, above(5.1875f)}, {0, above(5.1875f)}, aboutO},
+        // C(5, 5): the circle about C of radius 5 crosses k at right angles, as 50 = 25 + 25
+        {"R onto the right angles at 6 px", cr({5, 5}, {7, 5}), 1, {10.1875f, 5}, {10, 5},
+         FigureCase::CircleAtRightAngles},
+        {"R free beyond 6 px of them", cr({5, 5}, {7, 5}), 1, {above(10.1875f), 5}, {above(10.1875f), 5}, misses},
+        {"X onto O at 6 px", xab({2, 2}, {5, 2}, {2, 5}), 0, {0.1875f, 0}, {0, 0}, through},
+        {"A turns XA about X onto O", xab({0.1875f, 2}, {0, 1}, {3, 3}), 1, {0.1875f, -2}, {NAN, NAN}, through},
+        {"B turns XB about X onto O", xab({0.1875f, 2}, {3, 3}, {0, 1}), 2, {0.1875f, -2}, {NAN, NAN}, through},
+        {"B no closer than a pixel to X", xab({2, 2}, {4, 4}, {0, 1}), 2, {2.02f, 2.03f}, {0, 1},
+         FigureCase::LineMissesCentre},
         // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const GivenFigure moved = moveHandle(c.figure, c.handle, c.pointer, r, pixel);
-        const Point& at = c.handle == 0 ? moved.first : moved.second;
+        const Point at = handleAt(moved, c.handle, r);
         if (!std::isnan(c.expected.x)) {
             EXPECT_EQ(at.x, c.expected.x);
             EXPECT_EQ(at.y, c.expected.y);
         }
-        EXPECT_EQ(figureCase(moved, r), c.expectedCase);
+        const GivenFigure line = ab(moved.first, c.handle == 2 ? moved.third : moved.second);
+        EXPECT_EQ(figureCase(moved.kind == FigureKind::AngleFigure ? line : moved, r), c.expectedCase);
     }
 }
 
 TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
     const GivenFigure line = ab({2, 2}, {2.5f, 2});
-    EXPECT_EQ(nearestHandle(line, {1.625f, 2}, pixel), 0);
-    EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel), -1);
-    EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel), 1);
-    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel), -1) << "P alone";
+    EXPECT_EQ(nearestHandle(line, {1.625f, 2}, pixel, r), 0);
+    EXPECT_EQ(nearestHandle(line, {std::nextafter(1.625f, 0.0f), 2}, pixel, r), -1);
+    EXPECT_EQ(nearestHandle(line, {2.3f, 2}, pixel, r), 1);
+    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}, {9, 9}), {9, 9}, pixel, r), -1) << "P and P'";
+    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {2, 2}), {6.5f, 6.25f}, pixel, r), 1) << "P'(6.25, 6.25)";
+    EXPECT_EQ(nearestHandle(figure(FigureKind::PointFigure, {3, 4}), {3, 4}, pixel, r), 0) << "P on k is P'";
+    EXPECT_EQ(nearestHandle(startFigure(FigureKind::AngleFigure), {3.1f, 3}, pixel, r), 2) << "B(3, 3)";
 }
 
 // What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
@@ -228,6 +256,26 @@ static Vec meeting(Vec a1, Vec d1, Vec a2, Vec d2) {
 
 static double apart(Vec a, Vec b) {
     return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// P'' = P: P' dragged anywhere off the snapping zones lands where the pointer is, and P on its image.
+TEST(ExplorerSnapping, PPrimeDraggedLandsWherePutAndPIsItsImage) {
+    int checked = 0;
+    for (double x = -9.1; x < 9.5; x += 0.73) {
+        for (double y = -8.7; y < 9.5; y += 0.61) {
+            const double fromO = std::hypot(x, y);
+            const double offGrid = std::hypot(x - std::round(x), y - std::round(y));
+            if (fromO <= 0.2 || std::fabs(fromO - 5) <= 0.2 || offGrid <= 0.1) {
+                continue; // O, k and whole coordinates pull P'
+            }
+            const GivenFigure moved =
+                moveHandle(figure(FigureKind::PointFigure, {2, 2}), 1, {float(x), float(y)}, r, pixel);
+            const double p = std::hypot(moved.first.x, moved.first.y), s = 25.0 / (p * p);
+            EXPECT_LE(apart({moved.first.x * s, moved.first.y * s}, {x, y}), floatRounding * fromO) << x << ", " << y;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 500);
 }
 
 // Float rounding of a few steps, relative to the size of what is compared.
@@ -421,6 +469,48 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
             EXPECT_EQ(greenCount(sceneLines, all), count[G::Through]);
             EXPECT_EQ(greenCount(sceneSegments, all), count[G::Segment] + count[G::Ray]);
             EXPECT_EQ(greenCount(sceneCircles, all), count[G::Ring]);
+        }
+    }
+}
+
+// Inversion keeps angles: over a grid of figures, lines through O among them, the Red images drawn pass through X'
+// and their tangents there make the angle of the lines at X, and so do the sizes shown.
+TEST_F(FreshScene, TheImagesMeetAtXPrimeAtTheAngleOfTheLines) {
+    inversionRadius = r;
+    const double degree = std::acos(-1.0) / 180.0;
+    const auto angleOf = [=](Vec a, Vec b) {
+        return std::acos(std::fabs(a.x * b.x + a.y * b.y) / std::hypot(a.x, a.y) / std::hypot(b.x, b.y)) / degree;
+    };
+    const auto from = [=](Point x, double length, double angle) {
+        return Point{float(x.x + length * std::cos(angle * degree)), float(x.y + length * std::sin(angle * degree))};
+    };
+    for (Point x : {Point{1, 2}, Point{-3, 1}, Point{0.5f, -4}, Point{6, 5}, Point{-2, -2}}) {
+        for (double first : {0.0, 37.0, 100.0, -1.0}) { // -1: the line XA through O
+            for (double second : {15.0, 90.0, 145.0, 200.0, 63.0}) {
+                const Point a = first < 0 ? Point{2 * x.x, 2 * x.y} : from(x, 2, first), b = from(x, 3, second);
+                SCOPED_TRACE(testing::Message() << "X(" << x.x << ", " << x.y << "), " << first << ", " << second);
+                const double expected =
+                    angleOf({double(a.x) - x.x, double(a.y) - x.y}, {double(b.x) - x.x, double(b.y) - x.y});
+                const GivenFigure f{FigureKind::AngleFigure, x, a, b};
+                buildExplorerScene(f, r);
+                const Vec image = imageOf(vec(x));
+                std::vector<Vec> tangents;
+                for (const Circle& c : sceneCircles) {
+                    if (c.colour == Red) {
+                        EXPECT_NEAR(apart(image, vec(c.centre)), c.radius, constructionTolerance * c.radius);
+                        tangents.push_back({-(image.y - c.centre.y), image.x - c.centre.x});
+                    }
+                }
+                for (const Line& l : sceneLines) {
+                    if (l.colour == Red) {
+                        tangents.push_back(vec(l.direction));
+                    }
+                }
+                ASSERT_EQ(tangents.size(), 2u);
+                EXPECT_NEAR(angleOf(tangents[0], tangents[1]), expected, 1e-4);
+                EXPECT_NEAR(angleMarks(f, r)[0].degrees, expected, 1e-4);
+                EXPECT_NEAR(angleMarks(f, r)[1].degrees, expected, 1e-4);
+            }
         }
     }
 }

@@ -544,7 +544,7 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
     assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
-    assert.deepEqual(keys, ['1', '2', '3', 'k', 'r', 's', 'h'], 'the keys under the figure');
+    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h'], 'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
     }

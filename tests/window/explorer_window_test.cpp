@@ -97,8 +97,15 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     frame = frameWhen(window, [&](const Image& f) { return countNear(f, image, 0, redPixel) > 0; });
     expectFigure(frame, {-8, -8, 8, 8, {k, o, dotShape(1, 3, bluePixel), dotShape(2.5, 7.5, redPixel)}}, "(1, 3)");
 
+    // P' is a handle too: dragged onto (2, 6) it takes P to its image, 25 / 40 (2, 6) = (1.25, 3.75).
+    drag(window, frame, 2.5, 7.5, 2, 6);
+    const std::string imageDragged = "P(1.25, 3.75)  P'(2.00, 6.00)  |OP| * |OP'| = 25.00\n";
+    EXPECT_EQ(readText(guard.child, imageDragged.size()), imageDragged);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, spotOf(f, 1.25, 3.75), 0, bluePixel) > 0; });
+    expectFigure(frame, {-8, -8, 8, 8, {k, o, dotShape(1.25, 3.75, bluePixel), dotShape(2, 6, redPixel)}}, "P'");
+
     // At O there is no image: the centre's text once, nothing red, and P's dot covers O's.
-    drag(window, frame, 1, 3, 0.02, -0.03);
+    drag(window, frame, 1.25, 3.75, 0.02, -0.03);
     const std::string atCentre = std::string(atCentreText).substr(std::string(atCentreText).find('\n') + 1) + "\n";
     EXPECT_EQ(readText(guard.child, atCentre.size()), atCentre);
     frame = frameWhen(window, [](const Image& f) { return countColour(f, redPixel) == 0; });
@@ -134,6 +141,54 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
                  {-8, -8, 8, 8, {k, circle, circleImage, o, dotShape(2, 2, bluePixel), dotShape(4, 2, bluePixel)}},
                  "circle");
 
+    // C onto O: a circle about O (on the way it may pass through O, whose cases are printed too); then R onto k at
+    // (4, -3): k itself, red over blue, and k draws no construction for it.
+    drag(window, frame, 2, 2, 0.03, 0.02);
+    drag(window, frame, 4, 2, 4, -3);
+    const std::string stayPut = "Krug sa centrom u centru kruga k slika se u krug sa istim centrom; proizvod njihovih "
+                                "poluprecnika je 25.\n"
+                                "Krug k se slika sam u sebe: svaka njegova tacka je sama sebi slika.\n";
+    std::string printed;
+    for (int i = 0; i < 60 && printed.find(stayPut) == std::string::npos; ++i) {
+        printed += readOutput(guard.child, 0.5);
+    }
+    EXPECT_EQ(printed.substr(printed.size() - std::min(printed.size(), stayPut.size())), stayPut);
+    movePointer(testDisplay, window, 10, 10);
+    typeKey(testDisplay, 'k');
+    EXPECT_EQ(readOutput(guard.child, 0.5), "") << "k prints nothing for k itself";
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, spotOf(f, 4, -3), 0, bluePixel) > 0; });
+    expectFigure(
+        frame, {-8, -8, 8, 8, {circleShape(0, 0, 5, redPixel), dotShape(0, 0, bluePixel), dotShape(4, -3, bluePixel)}},
+        "k itself");
+    EXPECT_LT(countColour(frame, bluePixel), 300) << "the blue circle shows beside the red one";
+    EXPECT_EQ(countColour(frame, greenPixel), 0);
+
+    // X(1, 2), A dragged to (4, 0): 2x + 3y = 8 goes to the circle on the diameter from O to 25 / 8 (2, 3), x - 2y = -3
+    // to the one to 25 / 3 (-1, 2), meeting at X'(5, 10); the cosine of the angle is 4 / sqrt(65): 60.255 degrees.
+    typeKey(testDisplay, '4');
+    const std::string angleText =
+        "Inverzija cuva uglove: dve prave koje se seku u tacki X slikaju se u dva kruga (ili pravu kroz O) koji se "
+        "seku u tacki X' i u centru O, pod istim uglom pod kojim se seku prave.\n";
+    EXPECT_EQ(readText(guard.child, angleText.size()), angleText);
+    drag(window, frame, 4, 2, 4, 0);
+    const std::string angles = "Ugao u X: 60.3 stepeni, ugao u X': 60.3 stepeni\n";
+    EXPECT_EQ(readText(guard.child, angles.size()), angles);
+    const Shape lineImage2 = circleShape(3.125, 4.6875, 25.0 / 16 * std::sqrt(13.0), redPixel);
+    const Spot right = spotOf(frame, 3.125 + lineImage2.radius, 4.6875);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, right, 1, redPixel) > 0; });
+    // clang-format off
+    const std::vector<Shape> twoLines{k, lineImage2,
+        circleShape(-25.0 / 6, 25.0 / 3, 25.0 / 6 * std::sqrt(5.0), redPixel), lineShape(1, 2, 3, -2, bluePixel),
+        lineShape(1, 2, 2, 1, bluePixel), o, dotShape(4, 0, bluePixel), dotShape(3, 3, bluePixel),
+        dotShape(5, 10, redPixel)};
+    // clang-format on
+    expectFigure(frame, {-8, -8, 8, 8, twoLines}, "two lines");
+    // The arc at X halves the angle between X + (3, -2) and X + (2, 1), 1.5 from X.
+    const double bisector = std::atan2(-2.0, 3.0) / 2 + std::atan2(1.0, 2.0) / 2;
+    EXPECT_GT(countNear(frame, spotOf(frame, 1 + 1.5 * std::cos(bisector), 2 + 1.5 * std::sin(bisector)), 2, bluePixel),
+              0)
+        << "no arc at X";
+
     // s saves the figure as shown, numbered so that a second press keeps the first; after a resize, at the new size.
     const std::string name = explorerStart.name;
     typeKey(testDisplay, 's');
@@ -146,7 +201,7 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     EXPECT_EQ(readText(guard.child, second.size()), second);
     EXPECT_EQ(directory.names(),
               (std::set<std::string>{name + "-1.svg", name + "-1.tex", name + "-2.svg", name + "-2.tex"}));
-    // The files read back show the frames, the labels k, O, C and R included.
+    // The files read back show the frames, the arcs and the labels (k, O, X, A, B, X' and the angles) included.
     const std::string svg = directory.path + "/" + name + "-";
     expectSameDrawing(frame, renderSvg(svg + "1.svg", directory.path + "/1.png"), "saved");
     EXPECT_NE(fileText(svg + "2.svg").find(R"(width="900" height="500")"), std::string::npos);

@@ -1,0 +1,47 @@
+// angles.h
+// Inversion keeps angles: the angle at X between the two lines of the fourth figure, the angle at X' between their
+// images (between the images' tangents there), and the arcs and labels that mark them.
+#pragma once
+
+#include "figure.h"
+#include "labels.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+/// The character that the labels draw as the degree sign.
+constexpr char degreeSign = '\xb0';
+
+/// An angle between two curves through a vertex, marked by an arc about it: the arc starts in the direction `from`
+/// (radians, counter-clockwise from the x-axis) along one curve and turns by `turn` (radians, at most a quarter
+/// turn either way) onto the other.
+struct AngleMark {
+    Point vertex;
+    double radius = 0.0;  ///< of the arc, in scene units
+    double from = 0.0;    ///< the arc's first side
+    double turn = 0.0;    ///< from the first side to the second
+    double degrees = 0.0; ///< the angle between the curves, in [0, 90]
+};
+
+/// Whether the line through x and other passes through O, up to the rounding that snapping leaves: then it is its
+/// own image.
+bool lineThroughCentre(Point x, Point other);
+
+/// The image of the line through x and other that misses O: the circle through O on the diameter from O to the
+/// image of the foot of the perpendicular from O, worked out in double so that it passes through the image of x
+/// at the angle of the line even where the line passes close to O.
+Circle imageOfLineThrough(Point x, Point other, float r);
+
+/// The mark at X between the lines XA and XB, then the mark at X' between their images. X must not be O.
+std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r);
+
+/// The size of an angle as its label shows it: one decimal and the degree sign.
+std::string degreesText(double degrees);
+
+/// Adds the two arcs as chains of short Segments: the one at X in Blue, the one at X' in Red. An angle of 0 has no
+/// arc.
+void addAngleArcs(const GivenFigure& figure, float r);
+
+/// The labels of the two angles' sizes, beside the middles of their arcs, in the arcs' colours.
+std::vector<Label> angleLabels(const GivenFigure& figure, float r);
