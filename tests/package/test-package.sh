@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # test-package.sh
-# Installs a configured build tree into a scratch prefix, builds its Debian package, checks the package's files and
-# control fields, unpacks it into a scratch root, runs one unpacked program under Xvfb and validates every menu entry.
+# Checks that configuring without a development package stops with one line naming the Debian package; installs a
+# configured build tree into a scratch prefix, builds its Debian package, checks it with lintian, checks its files
+# and control fields, unpacks it into a scratch root, runs one unpacked program under Xvfb, validates every menu
+# entry and the AppStream metadata, and shows every manual page.
 # Usage: tests/package/test-package.sh <build dir> <project version>
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
 version=$2
 
 # The programs of the table, and the one started from the unpacked package: the last whose s saves a figure.
@@ -51,18 +54,33 @@ running() {
     read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null && [ "$state" != Z ]
 }
 
+metainfo=share/metainfo/org.example.inversion_demos.metainfo.xml
 # expected_files <prefix>: every file that an installation under <prefix> must hold, sorted.
 expected_files() {
-    for program in "${programs[@]}"; do
-        echo "$1/bin/$program"
-        echo "$1/share/applications/$program.desktop"
-    done | LC_ALL=C sort
+    {
+        for program in "${programs[@]}"; do
+            echo "$1/bin/$program"
+            echo "$1/share/applications/$program.desktop"
+            echo "$1/share/man/man1/$program.1.gz"
+        done
+        echo "$1/share/doc/inversion-demos/copyright"
+        echo "$1/share/doc/inversion-demos/changelog.gz"
+        echo "$1/$metainfo"
+    } | LC_ALL=C sort
 }
 
-# 1. A plain installation puts the programs in bin/ and their entries in share/applications/, nothing else.
+# 0. Configuring without a development package (here libpng, hidden from CMake) stops with one line naming it.
+if cmake -S "$source" -B "$scratch/configure" -DCMAKE_DISABLE_FIND_PACKAGE_PNG=ON >"$scratch/configure.log" 2>&1; then
+    fail "the configure step went on without libpng"
+fi
+grep -Eq '^ *Missing the development files of libpng; to install them: sudo apt-get install libpng-dev ' \
+    "$scratch/configure.log" || fail "without libpng the configure step said: $(cat "$scratch/configure.log")"
+
+# 1. A plain installation puts the programs in bin/, their entries in share/applications/ and manual pages in
+# share/man/man1/, the copyright and changelog in share/doc/ and the metadata in share/metainfo/, nothing else.
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 diff <(expected_files .) <(cd "$scratch/prefix" && find . ! -type d | LC_ALL=C sort) ||
-    fail "cmake --install put other files than the eleven programs and their menu entries"
+    fail "cmake --install put other files than the programs, their menu entries, manual pages and documents"
 
 # 2. The package: its file name, the files it holds and its control fields.
 (cd "$build" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1) || {
@@ -75,7 +93,7 @@ deb="$scratch/package/inversion-demos_${version}_${arch}.deb"
 
 listing=$(dpkg-deb -c "$deb")
 diff <(expected_files ./usr) <(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | LC_ALL=C sort) ||
-    fail "the package holds other files than the eleven programs and their menu entries"
+    fail "the package holds other files than the programs, their menu entries, manual pages and documents"
 for program in "${programs[@]}"; do
     grep -Eq "^-rwxr-xr-x .* \./usr/bin/$program\$" <<<"$listing" || fail "$program is not an executable in the package"
 done
@@ -97,9 +115,18 @@ description=$(field Description)
 [ -n "$(head -n 1 <<<"$description")" ] || fail "the Description has no synopsis"
 [ "$(wc -l <<<"$description")" -ge 2 ] || fail "the Description has no extended text"
 
+# Debian's own checks: no error and no warning (information tags are fine).
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 || fail "lintian: $(cat "$scratch/lintian.log")"
+! grep -E '^[EW]: ' "$scratch/lintian.log" || fail "lintian reports errors or warnings"
+
 # 3. Unpack into a scratch root.
 root="$scratch/root"
 dpkg -x "$deb" "$root"
+
+# The changelog's latest entry is this release.
+zcat "$root/usr/share/doc/inversion-demos/changelog.gz" >"$scratch/changelog"
+[ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] ||
+    fail "the changelog's latest entry is $(dpkg-parsechangelog -l "$scratch/changelog" -S Version), not $version"
 
 # 4. One unpacked program opens its window on a virtual display and prints its explanation first.
 # The test suite's own way of starting Xvfb on a free display (tests/support/virtual_display, built with the tree):
@@ -148,4 +175,12 @@ done
 duplicates=$(printf '%s\n' "${names[@]}" | sort | uniq -d)
 [ -z "$duplicates" ] || fail "menu entries share a Name: $duplicates"
 
-echo "$(basename "$deb"): eleven programs and menu entries installed, packaged, run and validated"
+# 6. The AppStream metadata is valid, and every manual page shows, its NAME line the program's summary in the table.
+report=$(appstreamcli validate --no-net "$root/usr/$metainfo" 2>&1) || fail "$(basename "$metainfo"): $report"
+for program in "${programs[@]}"; do
+    page=$(MANWIDTH=1000 man -l "$root/usr/share/man/man1/$program.1.gz" 2>&1) || fail "man -l $program.1.gz: $page"
+    summary=$("$table" --cell "$program" summary)
+    grep -qxF "       $program - $summary" <<<"$page" || fail "the manual page of $program shows no NAME line: $page"
+done
+
+echo "$(basename "$deb"): programs, menu entries, manual pages and metadata installed, packaged, run and validated"
