@@ -81,8 +81,9 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
     elseif(figure STREQUAL "numbered")
         set(page_synopsis ".B ${program}\n[\\fB\\-display\\fR \\fIdisplay\\fR]")
         string(JOIN "\n" page_description
-            "It opens the window \\(lq${title}\\(rq with k, O and one of three figures: a point P,"
-            "a line through two points A and B, or a circle given by its centre C and a point R on it."
+            "It opens the window \\(lq${title}\\(rq with k, O and one of four figures: a point P,"
+            "a line through two points A and B, a circle given by its centre C and a point R on it, or two"
+            "lines through a point X, with the angle between them and between their images."
             "Drag a blue point with the left mouse button: the figure follows, and its image is drawn in red"
             "at every step. Whenever the figure passes into another case, the explanation of that case is"
             "printed on the console, in Serbian. Near the special positions a dragged point snaps to them.")
@@ -98,6 +99,10 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             ".TP"
             ".B 3"
             "show a circle with centre C through a point R and its image."
+            ".TP"
+            ".B 4"
+            "show two lines through a point X, their images and the angle at X and at its image X\\(aq,"
+            "which inversion keeps."
             ".TP"
             ".B k"
             "show the next step of the ruler-and-compass construction of the image, in green, with its"
@@ -118,7 +123,8 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             "end the program."
             ".TP"
             "dragging with the left mouse button"
-            "moves the blue point under the pointer, and with it the figure and its image."
+            "moves the blue point under the pointer, and with it the figure and its image; the image P\\(aq"
+            "of the point P can be dragged too, and P follows as its image."
             ".SH EXIT STATUS"
             "0 when the window is closed or the program ends with \\fBq\\fR or Escape."
             ".SH FILES"
