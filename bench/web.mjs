@@ -2,10 +2,11 @@
 // The web pages in headless Chromium (the tests' switches), served from 127.0.0.1 by the tests' static server
 // (tests/web/server.mjs: gzip for text and WebAssembly, ETag and Last-Modified for revalidation). Measures the bytes
 // a demo page transfers when it is the first page a student opens and when it is the next one, the bytes of a first
-// visit that also stores the site for offline use, and the time from navigation to the first frame against two pages
-// built with the same toolchain: clear_window, which only clears its canvas (the goal is set against it), and
-// draw_floor, which draws one circle, one line and one dot with the programs' GL emulation. bench/web builds what it
-// needs and runs this.
+// visit that also stores the site for offline use, the time from navigation to the first frame against three pages
+// built with the same toolchain: webgl_line, which clears and draws one line with a vertex buffer and a shader (the
+// goal is set against it), clear_window, which only clears its canvas, and draw_floor, which draws one circle, one
+// line and one dot through emscripten's GL emulation; and the explorer's time from a pointer motion to the frame that
+// shows it. bench/web builds what it needs and runs this.
 // Usage: node bench/web.mjs [--runs N] [--site FOLDER]
 import fs from 'node:fs';
 import os from 'node:os';
@@ -29,14 +30,17 @@ const site = path.resolve(options.site);
 const baselineFolder = path.join(repository, 'build/web-bench');
 
 // The programs with a window (the one that refuses its point draws no frame), from the table of programs; the first
-// two demo pages, for a first and a next visit; the explorer; and the baseline pages.
+// two demo pages, for a first and a next visit; the explorer; and the baseline pages, the one the goal is set against
+// first.
 const table = programTable().filter((row) => row.scene);
 const programs = table.map((row) => row.name);
 const [firstDemo, nextDemo] = table.filter((row) => row.family !== 'explorer').map((row) => row.name);
 const explorerPage = table.find((row) => row.family === 'explorer').name;
-const baselines = ['bench/clear_window', 'bench/draw_floor'];
-const weightGoal = 60_000; // bytes of a demo page
-const timeGoal = 1.2; // first frame against the baseline
+const baselines = ['bench/webgl_line', 'bench/clear_window', 'bench/draw_floor'];
+const weightGoal = 40_000; // bytes of a demo page, the first visit
+const explorerWeightGoal = 48_000; // bytes of the explorer's page, the first visit
+const timeGoal = 1.05; // first frame against webgl_line
+const moves = 200; // pointer motions of a drag
 
 // ---- Pages ---------------------------------------------------------------------------------------
 
@@ -95,6 +99,65 @@ async function visit(browser, origin, sent, pages, worker) {
     return visits;
 }
 
+/// Runs in the explorer's page before its own scripts: notes the time of each pointer motion (the event's time stamp,
+/// when the browser took it) and the time at which the drawing of each frame ends, when the callback that clears the
+/// canvas has returned.
+function markMotionFrames() {
+    window.frameEnds = [];
+    window.addEventListener('mousemove', (event) => {
+        window.lastMotion = event.timeStamp;
+    }, true);
+    for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+        const clear = context.prototype.clear;
+        context.prototype.clear = function (...args) {
+            queueMicrotask(() => window.frameEnds.push(performance.now()));
+            return clear.apply(this, args);
+        };
+    }
+}
+
+/// The explorer's figure chosen by key (nothing for the point figure), the left button held on the scene point grab,
+/// and the pointer moved `moves` times between the scene points there and back, each move waiting for its frame.
+/// Returns the milliseconds from each motion event to the end of the drawing of the first frame after it.
+async function motionToFrame(browser, origin, key, grab, there, back) {
+    const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 1280, height: 900 } });
+    await context.addInitScript(markMotionFrames);
+    const tab = await context.newPage();
+    await tab.goto(`${origin}/${explorerPage}.html`);
+    await tab.waitForFunction(() => window.frameEnds.length > 0);
+    if (key) {
+        const frames = await tab.evaluate(() => window.frameEnds.length);
+        await tab.keyboard.press(key);
+        await tab.waitForFunction((n) => window.frameEnds.length > n, frames);
+    }
+    // The explorer's camera: the box from (-8, -8) to (8, 8) framed from distance 32 under 45 degrees, in the canvas
+    // of 1024 x 700 pixels as the page shows it.
+    const box = await tab.locator('#canvas').boundingBox();
+    const scaled = box.width / 1024;
+    const unitsPerPixel = (2 * 32 * Math.tan(Math.PI / 8)) / 700;
+    const at = ([x, y]) => [box.x + (Math.floor(512 + x / unitsPerPixel) + 0.5) * scaled,
+        box.y + (Math.floor(350 - y / unitsPerPixel) + 0.5) * scaled];
+    await tab.mouse.move(...at(grab));
+    await tab.mouse.down();
+    // Two moves there and back before the timed ones: the first motion after the press may draw no frame.
+    for (const target of [there, back]) {
+        await tab.mouse.move(...at(target));
+        await new Promise((resolve) => setTimeout(resolve, 200));
+    }
+    const delays = [];
+    for (let i = 0; i < moves; ++i) {
+        const frames = await tab.evaluate(() => window.frameEnds.length);
+        await tab.mouse.move(...at(i % 2 ? back : there));
+        await tab.waitForFunction((n) => window.frameEnds.length > n &&
+            window.frameEnds[window.frameEnds.length - 1] > window.lastMotion, frames, { timeout: 5000 });
+        delays.push(await tab.evaluate(() => window.frameEnds.find((t) => t > window.lastMotion) - window.lastMotion));
+    }
+    await tab.mouse.up();
+    const text = await tab.locator('#console').innerText();
+    await context.close();
+    return { delays, text };
+}
+
 // ---- Report --------------------------------------------------------------------------------------
 
 const median = (values) => {
@@ -103,6 +166,10 @@ const median = (values) => {
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
 const kB = (bytes) => (bytes / 1000).toFixed(1);
+const percentile = (values, p) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted[Math.min(sorted.length - 1, Math.ceil((p / 100) * sorted.length) - 1)];
+};
 
 /// A row of the weight table: the bytes by kind of file, and the total.
 function weightRow(label, responses, goal) {
@@ -127,7 +194,7 @@ async function main() {
         const demos = [firstDemo, nextDemo];
         const [first, next] = await visit(browser, origin, sent, demos, false);
         const [explorer] = await visit(browser, origin, sent, [explorerPage], false);
-        const [clear, floor] = await visit(browser, origin, sent, baselines, false);
+        const [line, clear, floor] = await visit(browser, origin, sent, baselines, false);
         // A site without a service worker (one built before it had one) has no offline copy to weigh.
         const worker = fs.existsSync(path.join(site, 'sw.js'));
         const [offline] = worker ? await visit(browser, origin, sent, [firstDemo], true) : [];
@@ -140,7 +207,20 @@ async function main() {
                     times[page].push(await firstFrameTime(browser, origin, page));
                 }
             }
-            console.error(`round ${round} of ${runs} done`);
+                console.error(`round ${round} of ${runs} done`);
+        }
+
+        // The point figure: P dragged back and forth by 5 pixels. The circle figure: its point R dragged back and forth
+        // by 2 pixels where the circle through it passes 0.3 from O, so that its image is a circle some 35 units across
+        // its radius, drawn with the most vertices drawScene gives.
+        const unit = (2 * 32 * Math.tan(Math.PI / 8)) / 700;
+        const drags = [
+            ['P dragged (point figure)', '', [2, 2], [2 + 5 * unit, 2], [2, 2]],
+            ['R dragged, the image a huge circle (circle figure)', '3', [4, 2], [4.45, 2], [4.45 + 2 * unit, 2]],
+        ];
+        const motions = [];
+        for (const [label, key, grab, there, back] of drags) {
+            motions.push([label, await motionToFrame(browser, origin, key, grab, there, back)]);
         }
 
         const cpu = os.cpus()[0]?.model ?? 'unknown';
@@ -148,13 +228,15 @@ async function main() {
             `SwiftShader WebGL; Node.js ${process.versions.node}; gzip level ${gzipLevel}.`);
         console.log();
         console.log('Bytes transferred (kB = 1000 bytes; status lines, headers and gzipped bodies), fresh browser ' +
-            `context; goal for a demo page: at most ${kB(weightGoal)} kB.`);
+            `context; goals for a first visit: a demo page at most ${kB(weightGoal)} kB, the explorer at most ` +
+            `${kB(explorerWeightGoal)} kB.`);
         console.log();
         console.log('| visit | responses | HTML | runtime script | WebAssembly | other | total | within goal |');
         console.log('|---|---:|---:|---:|---:|---:|---:|---|');
         console.log(weightRow(`\`${firstDemo}\`, the first page`, first.responses, weightGoal));
         console.log(weightRow(`\`${nextDemo}\`, the next page`, next.responses, weightGoal));
-        console.log(weightRow(`\`${explorerPage}\`, the first page`, explorer.responses));
+        console.log(weightRow(`\`${explorerPage}\`, the first page`, explorer.responses, explorerWeightGoal));
+        console.log(weightRow('`webgl_line` (baseline), the first page', line.responses));
         console.log(weightRow('`clear_window` (baseline), the first page', clear.responses));
         console.log(weightRow('`draw_floor` (baseline), the first page', floor.responses));
         if (offline) {
@@ -162,23 +244,33 @@ async function main() {
         }
         console.log();
 
-        const [clearTime, floorTime] = baselines.map((page) => median(times[page]));
+        const [lineTime, clearTime, floorTime] = baselines.map((page) => median(times[page]));
         console.log(`Navigation to the end of the first frame's drawing: medians of ${runs} runs per program and ` +
-            `${runs * programs.length} per baseline; goal at most ${timeGoal} times clear_window.`);
+            `${runs * programs.length} per baseline; goal at most ${timeGoal} times webgl_line.`);
         console.log();
-        console.log('| page | first frame (ms) | / clear_window | / draw_floor |');
-        console.log('|---|---:|---:|---:|');
+        console.log('| page | first frame (ms) | / webgl_line | / clear_window | / draw_floor |');
+        console.log('|---|---:|---:|---:|---:|');
         const over = [];
         for (const page of [...baselines, ...programs]) {
             const time = median(times[page]);
-            if (programs.includes(page) && time / clearTime > timeGoal) {
+            if (programs.includes(page) && time / lineTime > timeGoal) {
                 over.push(page);
             }
-            console.log(`| \`${path.basename(page)}\` | ${time.toFixed(1)} | ${(time / clearTime).toFixed(3)} ` +
-                `| ${(time / floorTime).toFixed(3)} |`);
+            console.log(`| \`${path.basename(page)}\` | ${time.toFixed(1)} | ${(time / lineTime).toFixed(3)} ` +
+                `| ${(time / clearTime).toFixed(3)} | ${(time / floorTime).toFixed(3)} |`);
         }
         console.log();
         console.log(`Above the goal: ${over.length ? over.join(', ') : 'none'}`);
+        console.log();
+        console.log(`The explorer: ${moves} pointer motions with the left button held, each from the motion event to ` +
+            'the end of the drawing of the first frame after it.');
+        console.log();
+        console.log('| drag | median (ms) | 95th percentile (ms) | console after the drag |');
+        console.log('|---|---:|---:|---|');
+        for (const [label, { delays, text }] of motions) {
+            const last = text.trim().split('\n').pop();
+            console.log(`| ${label} | ${median(delays).toFixed(2)} | ${percentile(delays, 95).toFixed(2)} | ${last} |`);
+        }
     } finally {
         await browser.close();
         server.close();

@@ -4,6 +4,8 @@
 
 #include "scene.h"
 
+#include <array>
+
 /// The size a window opens with, in pixels.
 constexpr int windowWidth = 1024;
 constexpr int windowHeight = 700;
@@ -28,3 +30,14 @@ double unitsPerPixel(const Camera& camera, int height);
 
 /// The scene point under the centre of the pixel (x, y), counted from the window's top-left corner.
 Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y);
+
+/// The near and far planes of the projection every frame is drawn with.
+constexpr double nearPlane = 1.0;
+constexpr double farPlane = 1000.0;
+
+/// The matrix that takes a point of the plane to clip space in a window of width x height pixels (a height of 0 taken
+/// as 1), column by column: the projection of fieldOfView degrees, of the window's aspect as a float, from nearPlane
+/// to farPlane, times the view that looks face-on at (cx, cy) from distance d. The same numbers as
+/// gluPerspective(fieldOfView, aspect, nearPlane, farPlane) times glTranslatef(-cx, -cy, -d) (which is
+/// gluLookAt(cx, cy, d, cx, cy, 0, 0, 1, 0)), computed in double and rounded once.
+std::array<float, 16> cameraMatrix(const Camera& camera, int width, int height);

@@ -1,62 +1,33 @@
 // render.cpp
-// The renderer. The geometry is computed by the core's pure functions; the GL code only hands it over.
+// The renderer. The geometry is computed by the core's pure functions; the walk below hands it, record by record, to
+// the back end (backend.h), which draws it with OpenGL natively and with WebGL in the browser.
 #include "render.h"
+
+#include "backend.h"
 
 #include <GL/glut.h>
 
-void setColour(ColourCode code) {
-    if (const Rgb* rgb = paletteColour(code)) {
-        glColor3f(rgb->red, rgb->green, rgb->blue);
-    }
-}
-
 void drawLine(Line line) {
-    setColour(line.colour);
-    glBegin(GL_LINES);
-    for (const Point& v : lineEnds(line)) {
-        glVertex2f(v.x, v.y);
-    }
-    glEnd();
+    const std::array<Point, 2> ends = lineEnds(line);
+    backend::line(line.colour, ends[0], ends[1]);
 }
 
 // A closed polygon of count vertices.
 static void drawOutline(const Circle& circle, int count) {
-    setColour(circle.colour);
-    glBegin(GL_LINE_LOOP);
+    static std::vector<Point> vertices;
+    vertices.resize(count);
     for (int i = 0; i < count; ++i) {
-        const Point v = circleVertex(circle, i, count);
-        glVertex2f(v.x, v.y);
+        vertices[i] = circleVertex(circle, i, count);
     }
-    glEnd();
+    backend::outline(circle.colour, vertices.data(), count);
 }
 
 void drawCircle(Circle circle) {
     drawOutline(circle, circleVertexCount);
 }
 
-static void drawSegment(const Segment& segment) {
-    glPointSize(dotSize);
-    setColour(segment.colour);
-    glBegin(GL_LINES);
-    glVertex2f(segment.start.x, segment.start.y);
-    glVertex2f(segment.end.x, segment.end.y);
-    glEnd();
-    glBegin(GL_POINTS);
-    glVertex2f(segment.start.x, segment.start.y);
-    glVertex2f(segment.end.x, segment.end.y);
-    glEnd();
-}
-
-static void drawPoint(const Point& point) {
-    setColour(point.colour);
-    glPointSize(dotSize);
-    glBegin(GL_POINTS);
-    glVertex2f(point.x, point.y);
-    glEnd();
-}
-
 void drawScene(double pixelsPerUnit) {
-    glPushMatrix();
+    backend::beginScene();
     for (const Circle& circle : sceneCircles) {
         drawOutline(circle, pixelsPerUnit > 0.0 ? outlineVertexCount(circle, pixelsPerUnit) : circleVertexCount);
     }
@@ -64,29 +35,26 @@ void drawScene(double pixelsPerUnit) {
         drawLine(line);
     }
     for (const Segment& segment : sceneSegments) {
-        drawSegment(segment);
+        backend::segment(segment.colour, segment.start, segment.end);
     }
     for (const Point& point : scenePoints) {
-        drawPoint(point);
+        backend::dot(point.colour, point);
     }
-    glPopMatrix();
+    backend::endScene();
 }
 
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel) {
     for (const Label& label : labels) {
-        setColour(label.colour);
-        glBegin(GL_LINES);
-        for (const auto& stroke : labelStrokes(label, unitsPerPixel)) {
-            glVertex2f(stroke[0].x, stroke[0].y);
-            glVertex2f(stroke[1].x, stroke[1].y);
-        }
-        glEnd();
+        backend::strokes(label.colour, labelStrokes(label, unitsPerPixel));
     }
+}
+
+void endFrame() {
+    backend::endFrame();
 }
 
 void displayScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScene();
-    glFlush();
-    glutSwapBuffers();
+    endFrame();
 }

@@ -1,6 +1,7 @@
 // render.h
-// Drawing the scene with OpenGL: one routine per record kind, the labels, and the display callback. The numbers
-// come from the core's drawing maths; this layer only hands them to GL.
+// Drawing the scene: one routine per record kind, the labels, the end of a frame and the display callback. The
+// numbers come from the core's drawing maths; this layer only hands them to a back end (backend.h): OpenGL natively,
+// WebGL in the browser.
 #pragma once
 
 #include "drawing.h"
@@ -9,7 +10,7 @@
 
 #include <vector>
 
-/// Makes the palette colour of code current; a code outside 0..9 leaves the current colour as it is.
+/// Makes the palette colour of code current; a code outside 0..9 leaves the current colour as it is. Native only.
 void setColour(ColourCode code);
 
 /// Draws the drawn piece of a line.
@@ -22,8 +23,11 @@ void drawCircle(Circle circle);
 /// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them.
 void drawScene(double pixelsPerUnit = 0.0);
 
-/// Draws the labels with OpenGL lines, each in its colour.
+/// Draws the labels with lines, each in its colour.
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel);
+
+/// Ends a frame: draws what was handed over since the last and shows it (natively glFlush and glutSwapBuffers).
+void endFrame();
 
 /// The display callback: clears the window, draws the scene and shows the frame.
 void displayScene();

@@ -2,6 +2,7 @@
 // The window and the camera.
 #include "viewer.h"
 
+#include "backend.h"
 #include "console.h"
 #include "export.h"
 #include "render.h"
@@ -16,6 +17,10 @@ static WindowSize shownSize;
 static Camera programCamera;
 static std::string programName;
 static std::string programExplanation;
+#ifdef __EMSCRIPTEN__
+// The camera of the window: the web back end draws with its matrix (cameraMatrix) for the window's size.
+static Camera windowCamera;
+#endif
 
 WindowSize shownWindowSize() {
     return shownSize;
@@ -30,6 +35,10 @@ void openWindow(int argc, char** argv, const char* title, const Camera& camera) 
     glutCreateWindow(title);
     glClearColor(clearColour.red, clearColour.green, clearColour.blue, 0.0f);
 
+#ifdef __EMSCRIPTEN__
+    windowCamera = camera;
+    backend::useMatrix(cameraMatrix(camera, windowWidth, windowHeight));
+#else
     // This projection is replaced by the first reshape, before anything is drawn.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -39,6 +48,7 @@ void openWindow(int argc, char** argv, const char* title, const Camera& camera) 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(-camera.cx, -camera.cy, -camera.d);
+#endif
 }
 
 // s saves the figure as it is shown; every other key is ignored.
@@ -74,9 +84,14 @@ void reshapeViewport(int width, int height) {
     if (height == 0) {
         height = 1;
     }
+#ifdef __EMSCRIPTEN__
+    glViewport(0, 0, width, height);
+    backend::useMatrix(cameraMatrix(windowCamera, width, height));
+#else
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glViewport(0, 0, width, height);
-    gluPerspective(fieldOfView, double(float(double(width) / height)), 1.0, 1000.0);
+    gluPerspective(fieldOfView, double(float(double(width) / height)), nearPlane, farPlane);
+#endif
     shownSize = WindowSize{width, height};
 }

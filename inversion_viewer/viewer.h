@@ -1,5 +1,6 @@
 // viewer.h
-// The window, its camera set up in OpenGL, and the entry that every program shares.
+// The window, its camera set up in OpenGL (in the browser handed to the WebGL back end as a matrix), and the entry that
+// every program shares.
 #pragma once
 
 #include "camera.h"

@@ -37,8 +37,7 @@ static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScene(1.0 / scale());
     drawLabels(labels(), scale());
-    glFlush();
-    glutSwapBuffers();
+    endFrame();
 }
 
 static void mouse(int button, int state, int x, int y) {

@@ -1,0 +1,45 @@
+// backend.h
+// What the renderer hands its primitives to. render.cpp walks the scene store once and calls these, record by record
+// in the order it draws them; two back ends implement them. The native one (backend_gl.cpp) makes today's
+// immediate-mode OpenGL calls, one glBegin/glEnd per primitive. The web one (backend_webgl.cpp, emscripten only)
+// gathers a frame's vertices into one buffer and draws them with WebGL when the frame ends, one draw per run of
+// primitives of one kind and colour. A colour code outside 0..9 keeps the colour of the primitive before.
+#pragma once
+
+#include "labels.h"
+#include "scene.h"
+
+#include <array>
+#include <vector>
+
+namespace backend {
+
+/// Opens and closes the drawing of the scene's records (natively glPushMatrix and glPopMatrix).
+void beginScene();
+void endScene();
+
+/// A closed polygon through count vertices.
+void outline(ColourCode colour, const Point* vertices, int count);
+
+/// A line from a to b.
+void line(ColourCode colour, Point a, Point b);
+
+/// A segment from a to b with a dot of dotSize pixels at each end.
+void segment(ColourCode colour, Point a, Point b);
+
+/// A dot of dotSize pixels.
+void dot(ColourCode colour, Point at);
+
+/// The strokes of a label, as pairs of end points.
+void strokes(ColourCode colour, const std::vector<std::array<Point, 2>>& pairs);
+
+#ifdef __EMSCRIPTEN__
+/// The matrix from the plane to clip space that the frames are drawn with (cameraMatrix); natively the viewer hands
+/// the camera to gluPerspective and glTranslatef instead.
+void useMatrix(const std::array<float, 16>& matrix);
+#endif
+
+/// Ends the frame: everything handed over since the last is drawn, and the frame is shown.
+void endFrame();
+
+} // namespace backend
