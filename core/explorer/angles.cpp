@@ -49,21 +49,6 @@ AngleMark markBetween(Point vertex, double radius, Dir a, Dir* b) {
 
 } // namespace
 
-bool lineThroughCentre(Point x, Point other) {
-    return std::fabs(cross(x, other)) <= roundingTolerance * norm(x) * norm(other);
-}
-
-Circle imageOfLineThrough(Point x, Point other, float r) {
-    const double dx = double(other.x) - x.x;
-    const double dy = double(other.y) - x.y;
-    const double t = -(x.x * dx + x.y * dy) / (dx * dx + dy * dy);
-    const double fx = x.x + t * dx;
-    const double fy = x.y + t * dy;
-    // F' = r^2 F / |F|^2; the centre is half way to it.
-    const double half = double(r) * r / (fx * fx + fy * fy) / 2.0;
-    return Circle{{float(fx * half), float(fy * half)}, float(std::hypot(fx, fy) * half)};
-}
-
 std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r) {
     const Point x = figure.first;
     const double squared = double(x.x) * x.x + double(x.y) * x.y;

@@ -24,15 +24,6 @@ struct AngleMark {
     double degrees = 0.0; ///< the angle between the curves, in [0, 90]
 };
 
-/// Whether the line through x and other passes through O, up to the rounding that snapping leaves: then it is its
-/// own image.
-bool lineThroughCentre(Point x, Point other);
-
-/// The image of the line through x and other that misses O: the circle through O on the diameter from O to the
-/// image of the foot of the perpendicular from O, worked out in double so that it passes through the image of x
-/// at the angle of the line even where the line passes close to O.
-Circle imageOfLineThrough(Point x, Point other, float r);
-
 /// The mark at X between the lines XA and XB, then the mark at X' between their images. X must not be O.
 std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r);
 

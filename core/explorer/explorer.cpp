@@ -28,6 +28,9 @@ void buildExplorerScene(const GivenFigure& figure, float r, int steps) {
     addGivenFigure(figure);
     addConstruction(figure, shown, steps, r);
     addFigureImage(figure, shown, r);
+    if (shown == FigureCase::AnglesKept) {
+        addAngleArcs(figure, r);
+    }
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {

@@ -3,7 +3,6 @@
 // invertPoint.
 #include "figure.h"
 
-#include "angles.h"
 #include "case_texts.h"
 #include "circle_inversion.h"
 #include "drawing.h"
@@ -97,6 +96,21 @@ Line spanView(const Line& line) {
     return Line{{float(px + t * dx), float(py + t * dy)}, {float(dx * scale), float(dy * scale)}, line.colour};
 }
 
+bool lineThroughCentre(Point x, Point other) {
+    return std::fabs(cross(x, other)) <= roundingTolerance * norm(x) * norm(other);
+}
+
+Circle imageOfLineThrough(Point x, Point other, float r) {
+    const double dx = double(other.x) - x.x;
+    const double dy = double(other.y) - x.y;
+    const double t = -(x.x * dx + x.y * dy) / (dx * dx + dy * dy);
+    const double fx = x.x + t * dx;
+    const double fy = x.y + t * dy;
+    // F' = r^2 F / |F|^2; the centre is half way to it.
+    const double half = double(r) * r / (fx * fx + fy * fy) / 2.0;
+    return Circle{{float(fx * half), float(fy * half)}, float(std::hypot(fx, fy) * half)};
+}
+
 void addGivenFigure(const GivenFigure& figure) {
     const Point a = figure.first;
     const Point b = figure.second;
@@ -154,7 +168,6 @@ void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
         }
         if (shown == FigureCase::AnglesKept) {
             addPoint(invertPoint(a, r), Red);
-            addAngleArcs(figure, r);
         }
         return;
     case FigureCase::CircleThroughCentre:

@@ -55,10 +55,20 @@ const char* caseText(FigureCase figureCase);
 /// piece reaches far beyond any window.
 Line spanView(const Line& line);
 
+/// Whether the line through x and other passes through O, up to the rounding that snapping leaves: then it is its
+/// own image.
+bool lineThroughCentre(Point x, Point other);
+
+/// The image of the line through x and other that misses O: the circle through O on the diameter from O to the
+/// image of the foot of the perpendicular from O, worked out in double so that it passes through the image of x
+/// at the angle of the line even where the line passes close to O.
+Circle imageOfLineThrough(Point x, Point other, float r);
+
 /// Adds the given figure in Blue: the point P, the line through A and B, the circle about C through R, or the lines
 /// XA and XB, then the handles that move it.
 void addGivenFigure(const GivenFigure& figure);
 
 /// Adds the image of the figure in its case in Red; nothing for P at O. A circle that is its own image is drawn
-/// again in Red, over the Blue one. The two lines' images come with X' and the arcs that mark the angles.
+/// again in Red, over the Blue one. The two lines' images come with X' (the arcs that mark the angles are the
+/// explorer's, addAngleArcs).
 void addFigureImage(const GivenFigure& figure, FigureCase shown, float r);
