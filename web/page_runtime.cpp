@@ -26,6 +26,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const AnyFunction* sharedRuntimeFunctions() {
     static const AnyFunction functions[] = {
         reinterpret_cast<AnyFunction>(&glutKeyboardFunc), reinterpret_cast<AnyFunction>(&glutMotionFunc),
         reinterpret_cast<AnyFunction>(&glutMouseFunc),    reinterpret_cast<AnyFunction>(&glutPostRedisplay),
+        reinterpret_cast<AnyFunction>(&glutSpecialFunc),  reinterpret_cast<AnyFunction>(&glutGetModifiers),
         reinterpret_cast<AnyFunction>(&std::exit),        reinterpret_cast<AnyFunction>(&__wasi_fd_read),
         reinterpret_cast<AnyFunction>(&__wasi_fd_seek),   reinterpret_cast<AnyFunction>(&__wasi_fd_close),
     };

@@ -25,5 +25,6 @@ Point handleAt(const GivenFigure& figure, int handle, float r);
 int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel, float r);
 
 /// The figure with the handle moved to q and snapped; the figure unchanged if the move would bring two handles of
-/// one line or circle closer than handleGapPixels, or P' onto O. P' moved moves P to its image.
-GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel);
+/// one line or circle closer than handleGapPixels, or P' onto O. P' moved moves P to its image. Without toGrid, the
+/// snap onto whole coordinates is left out (a key's step of a tenth is smaller than its zone).
+GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel, bool toGrid = true);

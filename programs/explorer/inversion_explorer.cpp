@@ -46,7 +46,9 @@ static void mouse(int button, int state, int x, int y) {
         return;
     }
     if (state == GLUT_DOWN) {
-        pressAt(explorer, pointer(x, y), scale());
+        if (pressAt(explorer, pointer(x, y), scale())) {
+            glutPostRedisplay();
+        }
     } else if (releaseAt(explorer, pointer(x, y), scale())) {
         glutPostRedisplay();
     }
@@ -78,6 +80,9 @@ static void keyboard(unsigned char key, int, int) {
     case 'k':
         nextStep(explorer);
         break;
+    case 'n':
+        chooseNextHandle(explorer);
+        break;
     case 'h':
         writeText(explorerHelpText);
         return;
@@ -85,13 +90,41 @@ static void keyboard(unsigned char key, int, int) {
         saveFigure("inversion_explorer", true, view, shownWindowSize().width, shownWindowSize().height, explorerTitle,
                    caseText(explorer.shownCase), labels());
         return;
+#ifndef __EMSCRIPTEN__ // a page is not closed by its program
     case 'q':
     case 27: // Escape
         std::exit(0);
+#endif
     default:
         return;
     }
     glutPostRedisplay();
+}
+
+// The arrows move the chosen handle by a tenth, with Shift by a whole unit.
+static void special(int key, int, int) {
+    const int step = glutGetModifiers() & GLUT_ACTIVE_SHIFT ? 10 : 1;
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+    case GLUT_KEY_LEFT:
+        dx = -step;
+        break;
+    case GLUT_KEY_RIGHT:
+        dx = step;
+        break;
+    case GLUT_KEY_DOWN:
+        dy = -step;
+        break;
+    case GLUT_KEY_UP:
+        dy = step;
+        break;
+    default:
+        return;
+    }
+    if (moveChosen(explorer, dx, dy, scale())) {
+        glutPostRedisplay();
+    }
 }
 
 int main(int argc, char** argv) {
@@ -104,6 +137,7 @@ int main(int argc, char** argv) {
     glutMouseFunc(mouse);
     glutMotionFunc(motion);
     glutKeyboardFunc(keyboard);
+    glutSpecialFunc(special);
     glutMainLoop();
     return 0;
 }
