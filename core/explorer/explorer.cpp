@@ -93,6 +93,7 @@ void resetFigure(Explorer& explorer) {
 
 bool pressAt(Explorer& explorer, Point q, double unitsPerPixel) {
     explorer.dragged = nearestHandle(currentFigure(explorer), q, unitsPerPixel, inversionRadius);
+    explorer.pressedAt = q;
     explorer.moved = false;
     explorer.jumped = explorer.dragged < 0 && explorer.ring;
     if (explorer.jumped) {
@@ -104,7 +105,10 @@ bool pressAt(Explorer& explorer, Point q, double unitsPerPixel) {
 
 // The taken handle moved to q, snapped onto whole coordinates where toGrid.
 static bool moveTaken(Explorer& explorer, Point q, double unitsPerPixel, bool toGrid) {
-    if (explorer.dragged < 0) {
+    // A click on a handle leaves it where it is, though the pointer is a little off it.
+    const bool stays =
+        !explorer.moved && !explorer.jumped && q.x == explorer.pressedAt.x && q.y == explorer.pressedAt.y;
+    if (explorer.dragged < 0 || stays) {
         return false;
     }
     GivenFigure& figure = explorer.figures[int(explorer.current)];

@@ -24,6 +24,7 @@ struct Explorer {
     int steps = 0;                                  ///< steps of the construction shown
     int chosen = 0;      ///< the handle that the arrows and a click elsewhere move: the first when a figure is shown
     bool ring = false;   ///< whether the chosen handle has its ring: once the keys n or arrows or a click chose it
+    Point pressedAt;     ///< where the drag under way began: a handle moves once the pointer leaves it
     bool moved = false;  ///< whether the drag under way has moved its handle
     bool jumped = false; ///< whether the drag under way began by a press away from the handles, moving the chosen one
 };

@@ -570,10 +570,11 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     chooseNextHandle(explorer);
     EXPECT_EQ(explorer.chosen, 0);
 
-    // A click on B that does not move it chooses it; a click away from the handles moves it there, the ring kept; a
-    // drag takes the ring away, and then a click away from the handles takes nothing.
+    // A click near B, 4 pixels off, chooses it and leaves it where it is; a click away from the handles moves it
+    // there, the ring kept; a drag takes the ring away, and then a click away from the handles takes nothing.
     startLine();
-    EXPECT_TRUE(pressAt(explorer, {0, 1}, px) && releaseAt(explorer, {0, 1}, px) && explorer.chosen == 1);
+    EXPECT_TRUE(pressAt(explorer, {0.25f, 1}, px) && releaseAt(explorer, {0.25f, 1}, px) && explorer.chosen == 1);
+    EXPECT_TRUE(at(currentFigure(explorer).second, 0, 1));
     EXPECT_TRUE(pressAt(explorer, {-3.3f, 2.2f}, px));
     releaseAt(explorer, {-3.3f, 2.2f}, px);
     EXPECT_TRUE(at(currentFigure(explorer).second, -3.3f, 2.2f) && at(currentFigure(explorer).first, 2, 2));
