@@ -71,6 +71,7 @@ void showFigure(Explorer& explorer, FigureKind kind) {
     explorer.ring = false;
     rebuild(explorer);
     printCase(explorer);
+    explorer.announcement = caseText(explorer.shownCase);
 }
 
 void nextStep(Explorer& explorer) {
@@ -80,8 +81,10 @@ void nextStep(Explorer& explorer) {
     }
     if (explorer.steps == stepCount(shown)) {
         explorer.steps = 0;
+        explorer.announcement = "Konstrukcija je obrisana.";
     } else {
         printLine(stepText(shown, ++explorer.steps));
+        explorer.announcement = stepText(shown, explorer.steps);
     }
     rebuild(explorer);
 }
@@ -94,6 +97,7 @@ void resetFigure(Explorer& explorer) {
 bool pressAt(Explorer& explorer, Point q, double unitsPerPixel) {
     explorer.dragged = nearestHandle(currentFigure(explorer), q, unitsPerPixel, inversionRadius);
     explorer.pressedAt = q;
+    explorer.caseBefore = explorer.shownCase;
     explorer.moved = false;
     explorer.jumped = explorer.dragged < 0 && explorer.ring;
     if (explorer.jumped) {
@@ -135,6 +139,35 @@ bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
     return moveTaken(explorer, q, unitsPerPixel, true);
 }
 
+// A number as the description writes it, to two decimals, without the zeros at the end: 2.5, 1, 3.85.
+static std::string spoken(double value) {
+    std::string text = decimalText(value, 2);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+static std::string pointWords(const char* name, Point p) {
+    return std::string(name) + "(" + spoken(p.x) + ", " + spoken(p.y) + ")";
+}
+
+// The handle by its name and coordinates, with the image where the handle is P, P' or X: "P(1, 3), P'(2.5, 7.5)".
+static std::string handleWords(const GivenFigure& figure, int handle) {
+    static const char* const names[4][3] = {{"P", "P'", ""}, {"A", "B", ""}, {"C", "R", ""}, {"X", "A", "B"}};
+    const int kind = int(figure.kind);
+    const Point p = figure.first;
+    const bool atO = p.x == 0.0f && p.y == 0.0f;
+    if (figure.kind == FigureKind::PointFigure) {
+        return atO ? pointWords("P", p) : pointWords("P", p) + ", " + pointWords("P'", invertPoint(p, inversionRadius));
+    }
+    const std::string words = pointWords(names[kind][handle], handleAt(figure, handle, inversionRadius));
+    return figure.kind == FigureKind::AngleFigure && handle == 0 && !atO
+               ? words + ", " + pointWords("X'", invertPoint(p, inversionRadius))
+               : words;
+}
+
 // The end of a drag at q: the last move, the ring, and what a release prints.
 static bool endDrag(Explorer& explorer, Point q, double unitsPerPixel, bool toGrid) {
     bool changed = moveTaken(explorer, q, unitsPerPixel, toGrid);
@@ -149,6 +182,12 @@ static bool endDrag(Explorer& explorer, Point q, double unitsPerPixel, bool toGr
     }
     if (changed) {
         rebuild(explorer);
+    }
+    if (dragging) {
+        explorer.announcement = handleWords(currentFigure(explorer), explorer.dragged);
+        if (explorer.shownCase != explorer.caseBefore) {
+            explorer.announcement += std::string(". ") + caseText(explorer.shownCase);
+        }
     }
     explorer.dragged = -1;
     const GivenFigure& figure = currentFigure(explorer);
@@ -181,6 +220,7 @@ void chooseNextHandle(Explorer& explorer) {
     explorer.chosen = (explorer.chosen + 1) % count;
     explorer.ring = true;
     rebuild(explorer);
+    explorer.announcement = "Izabrana je tacka " + handleWords(figure, explorer.chosen);
 }
 
 bool moveChosen(Explorer& explorer, int dx, int dy, double unitsPerPixel) {
@@ -192,7 +232,16 @@ bool moveChosen(Explorer& explorer, int dx, int dy, double unitsPerPixel) {
     // Whole tenths: ten steps of a tenth make a whole unit exactly.
     const Point to{float((std::round(at.x * 10.0) + dx) / 10.0), float((std::round(at.y * 10.0) + dy) / 10.0)};
     explorer.dragged = explorer.chosen;
+    explorer.caseBefore = explorer.shownCase;
     explorer.moved = false;
     explorer.jumped = true; // the ring stays
     return endDrag(explorer, to, unitsPerPixel, false);
+}
+
+std::string panelText(const Explorer& explorer) {
+    std::string text = caseText(explorer.shownCase);
+    if (explorer.steps > 0) {
+        text = text + "\n" + stepText(explorer.shownCase, explorer.steps);
+    }
+    return text;
 }

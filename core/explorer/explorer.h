@@ -6,6 +6,8 @@
 
 #include "figure.h"
 
+#include <string>
+
 /// Clears the store and fills it with k and O, the figure and its handles in Blue, the first steps of its
 /// construction in Green, and its image in Red; with ring 0 or more, a Black circle of radius ringRadius around that
 /// handle last.
@@ -22,10 +24,12 @@ struct Explorer {
     int dragged = -1;                               ///< the handle being dragged, or -1
     FigureCase shownCase = FigureCase::PointInside; ///< the case last printed
     int steps = 0;                                  ///< steps of the construction shown
-    int chosen = 0;      ///< the handle that the arrows and a click elsewhere move: the first when a figure is shown
-    bool ring = false;   ///< whether the chosen handle has its ring: once the keys n or arrows or a click chose it
-    Point pressedAt;     ///< where the drag under way began: a handle moves once the pointer leaves it
-    bool moved = false;  ///< whether the drag under way has moved its handle
+    int chosen = 0;     ///< the handle that the arrows and a click elsewhere move: the first when a figure is shown
+    bool ring = false;  ///< whether the chosen handle has its ring: once the keys n or arrows or a click chose it
+    Point pressedAt;    ///< where the drag under way began: a handle moves once the pointer leaves it
+    bool moved = false; ///< whether the drag under way has moved its handle
+    FigureCase caseBefore = FigureCase::PointInside; ///< the case when the drag under way began
+    std::string announcement; ///< what changed with the last move, key or step, for a screen reader to say once
     bool jumped = false; ///< whether the drag under way began by a press away from the handles, moving the chosen one
 };
 
@@ -64,6 +68,10 @@ bool moveChosen(Explorer& explorer, int dx, int dy, double unitsPerPixel);
 /// The next step of the construction of the figure's case (key k), printed and drawn; after the last step, none.
 /// A case without a construction prints and draws nothing.
 void nextStep(Explorer& explorer);
+
+/// What the explorer's page shows beside the figure: the case sentence last printed and, while a construction is
+/// shown, the sentence of its step shown, on a line of its own.
+std::string panelText(const Explorer& explorer);
 
 /// The short help of the key h.
 extern const char* const explorerHelpText;

@@ -11,6 +11,7 @@
 #include <GL/glut.h>
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 static const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
 // The view never moves: it frames the box from (-8, -8) to (8, 8) as the ten programs frame theirs.
@@ -126,6 +127,23 @@ static void special(int key, int, int) {
         glutPostRedisplay();
     }
 }
+
+#ifdef __EMSCRIPTEN__
+/// The panel beside the figure on the explorer's page (web/page_runtime.cpp hands it to the page).
+extern "C" const char* explorerPanelText() {
+    static std::string text;
+    text = panelText(explorer);
+    return text.c_str();
+}
+
+/// What changed with the last move, key or step, once: then nothing until the next.
+extern "C" const char* explorerAnnouncementText() {
+    static std::string text;
+    text = explorer.announcement;
+    explorer.announcement.clear();
+    return text.c_str();
+}
+#endif
 
 int main(int argc, char** argv) {
     inversionRadius = circleOfInversionRadius;

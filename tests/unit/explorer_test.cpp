@@ -529,17 +529,26 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
         Point from;
         int dx, dy, times;
         Point to;
-        std::string printed; // by the last move
+        std::string printed;   // by the last move
+        std::string announced; // for a screen reader, after it
     } moves[] = {
-        {{2, 2}, -1, 0, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00")},
-        {{2.04f, 2}, 10, 0, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85")}, // rounded to 2.0, then a unit
+        {{2, 2}, -1, 0, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00"), "P(1, 2), P'(5, 10)"},
+        {{2.04f, 2}, 10, 0, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85"), "P(3, 2), P'(5.77, 3.85)"}, // rounded to 2.0,
+                                                                                                      // then a unit
         {{3.1f, 4},
          -1,
          0,
          1,
          {3, 4},
-         std::string(caseText(FigureCase::PointOnCircle)) + "\n" + pLine("3.00, 4.00", "3.00, 4.00")},
-        {{0, 0.2f}, 0, -1, 1, {0, 0}, std::string(caseText(FigureCase::PointAtCentre)) + "\n"}, // (0, 0.1) onto O
+         std::string(caseText(FigureCase::PointOnCircle)) + "\n" + pLine("3.00, 4.00", "3.00, 4.00"),
+         std::string("P(3, 4), P'(3, 4). ") + caseText(FigureCase::PointOnCircle)},
+        {{0, 0.2f},
+         0,
+         -1,
+         1,
+         {0, 0},
+         std::string(caseText(FigureCase::PointAtCentre)) + "\n",
+         std::string("P(0, 0). ") + caseText(FigureCase::PointAtCentre)}, // (0, 0.1) onto O
     };
     for (const auto& m : moves) {
         SCOPED_TRACE(testing::Message() << "from (" << m.from.x << ", " << m.from.y << ")");
@@ -553,6 +562,7 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
         }
         EXPECT_TRUE(at(explorer.figures[0].first, m.to.x, m.to.y));
         EXPECT_EQ(printed, m.printed);
+        EXPECT_EQ(explorer.announcement, m.announced);
     }
 
     // n chooses B of the line, then A again; the ring is a Black circle about the chosen handle, last in the store.
@@ -582,4 +592,13 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     EXPECT_TRUE(pressAt(explorer, {2, 2}, px) && dragTo(explorer, {2.5f, 2.5f}, px));
     releaseAt(explorer, {2.5f, 2.5f}, px);
     EXPECT_FALSE(explorer.ring || pressAt(explorer, {-6, 6}, px));
+
+    // The page's panel: the case, and the step shown on a line of its own.
+    startLine();
+    testing::internal::CaptureStdout();
+    nextStep(explorer);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(explorer.announcement, stepText(FigureCase::LineMissesCentre, 1));
+    EXPECT_EQ(panelText(explorer),
+              std::string(caseText(FigureCase::LineMissesCentre)) + "\n" + stepText(FigureCase::LineMissesCentre, 1));
 }
