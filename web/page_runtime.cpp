@@ -16,6 +16,26 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* sceneDescription() {
     return text.c_str();
 }
 
+/// The explorer's panel, which its program defines; the other programs show none.
+extern "C" __attribute__((weak)) const char* explorerPanelText() {
+    return "";
+}
+
+/// The text of the panel beside the figure; every page exports it, so that all share one runtime script.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pagePanel() {
+    return explorerPanelText();
+}
+
+/// The explorer's announcement for a screen reader, which its program defines; the other programs announce nothing.
+extern "C" __attribute__((weak)) const char* explorerAnnouncementText() {
+    return "";
+}
+
+/// What changed with the last move, key or step; pre.js puts it in a polite live region.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pageAnnouncement() {
+    return explorerAnnouncementText();
+}
+
 using AnyFunction = void (*)();
 
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime

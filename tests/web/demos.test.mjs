@@ -544,10 +544,47 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
     assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
-    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h'], 'the keys under the figure');
+    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', 'n', 'Shift', 'q', 'Esc'],
+        'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
     }
+});
+
+test('the explorer at 390 px: its buttons do what their keys do, the figure holds still, arrows move P, q does nothing', async () => {
+    let tops = [];
+    let sizes = [];
+    let heard = {};
+    const shown = await openDemo(explorer.name, async (page) => {
+        // The canvas's place on the page, wherever the page is scrolled to.
+        const top = () => page.evaluate(() =>
+            document.getElementById('canvas').getBoundingClientRect().top + window.scrollY);
+        tops.push(await top());
+        for (let i = 0; i < 10; ++i) {
+            await page.getByRole('button', { name: '2 Prava' }).tap();
+            await page.getByRole('button', { name: '1 Tacka' }).tap();
+        }
+        tops.push(await top());
+        sizes = await page.locator('#controls button').evaluateAll((buttons) => buttons.map((b) =>
+            Math.min(b.getBoundingClientRect().width, b.getBoundingClientRect().height)));
+        await page.getByRole('button', { name: '3 Krug' }).tap();
+        await page.getByRole('button', { name: '1 Tacka' }).tap();
+        await page.locator('#canvas').focus();
+        await page.keyboard.press('ArrowRight');
+        await nextFrame(page);
+        heard = await page.evaluate(() => ({ announced: document.getElementById('announcement').textContent,
+            panel: document.getElementById('panel-text').textContent }));
+        await page.keyboard.press('q');
+        await page.keyboard.press('Escape');
+    }, { width: 390, height: 700, touch: true });
+    assert.deepEqual(shown.errors, []);
+    assert.equal(tops[1], tops[0], 'the canvas moved while twenty cases were printed');
+    assert.equal(sizes.length, 8);
+    assert.ok(sizes.every((size) => size >= 44), `buttons smaller than 44 px: ${sizes}`);
+    assert.equal(shown.status, null, 'q or Escape ended the program');
+    assert.deepEqual(heard, { announced: 'P(2.1, 2), P\'(6.24, 5.95)', panel: demos[0].text.trimEnd() });
+    const moved = 'P(2.10, 2.00)  P\'(6.24, 5.95)  |OP| * |OP\'| = 25.00\n';
+    assert.ok(shown.text.endsWith(`${circleOffCentre}\n${demos[0].text}${moved}`), shown.text);
 });
 
 test('no page scrolls sideways at 390 or 1280 px', async () => {
