@@ -36,6 +36,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* pageAnnouncement() {
     return explorerAnnouncementText();
 }
 
+/// The explorer takes what kind of pointer pressed; the other programs ignore it.
+extern "C" __attribute__((weak)) void explorerPointer(double) {}
+
+/// Called by pre.js at each press on the canvas: the drawing pixels per CSS pixel for a finger, 0 for the mouse.
+extern "C" EMSCRIPTEN_KEEPALIVE void pagePointer(double drawingPerCss) {
+    explorerPointer(drawingPerCss);
+}
+
 using AnyFunction = void (*)();
 
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime

@@ -60,6 +60,19 @@
     });
     window.addEventListener('keyup', keepForPage, true);
 
+    // A finger takes a handle from farther than the mouse, and the snapping zones grow with it, whatever the size at
+    // which the canvas is shown: the program is told at each press (before GLUT's own listener, registered later)
+    // whether a finger made it and how many drawing pixels a CSS pixel holds. GLUT's mouse events made from a touch
+    // are not trusted and are left alone.
+    function tellPointer(event) {
+        if (event.target === canvas && Module['_pagePointer'] && (event.type === 'touchstart' || event.isTrusted)) {
+            var shown = canvas.getBoundingClientRect().width;
+            Module['_pagePointer'](event.type === 'touchstart' && shown > 0 ? canvas.width / shown : 0);
+        }
+    }
+    window.addEventListener('touchstart', tellPointer, true);
+    window.addEventListener('mousedown', tellPointer, true);
+
     // The canvas's accessible description: the figure in words, read from the program's scene store. A polite live
     // region, so a screen reader follows a figure that changes.
     function describe() {

@@ -6,6 +6,10 @@
 #include "inversion.h"
 #include "vec.h"
 
+double touchUnitsPerPixel(double unitsPerPixel, double drawingPerCss) {
+    return unitsPerPixel * std::fmax(1.0, 2.0 * drawingPerCss);
+}
+
 int handleCount(const GivenFigure& figure, float r) {
     switch (figure.kind) {
     case FigureKind::PointFigure: {

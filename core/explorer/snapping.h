@@ -14,6 +14,11 @@ constexpr double gridPixels = 3.0;
 /// Two handles of one figure stay at least this many pixels apart, so that they always fix a line or a circle.
 constexpr double handleGapPixels = 1.0;
 
+/// The units per drawing pixel for a press by a finger on a canvas shown at drawingPerCss drawing pixels per CSS
+/// pixel: the reach and the zones above doubled in CSS pixels (24, 12 and 6), and never below what they are for
+/// the mouse.
+double touchUnitsPerPixel(double unitsPerPixel, double drawingPerCss);
+
 /// How many handles the figure offers: P, with P' where P has an image apart from it (P inside or outside k); A
 /// and B; C and R; X, A and B.
 int handleCount(const GivenFigure& figure, float r);

@@ -4,6 +4,7 @@
 #include "console.h"
 #include "explorer/construction.h"
 #include "explorer/explorer.h"
+#include "explorer/snapping.h"
 #include "export.h"
 #include "render.h"
 #include "viewer.h"
@@ -30,6 +31,15 @@ static double scale() {
     return unitsPerPixel(view, shownWindowSize().height);
 }
 
+// Drawing pixels per CSS pixel of the canvas when the page's last press was a finger's; 0 for the mouse (and
+// natively, always).
+static double touchDrawingPerCss = 0.0;
+
+// The scale of the reach and the snapping zones of the pointer.
+static double reach() {
+    return touchDrawingPerCss > 0.0 ? touchUnitsPerPixel(scale(), touchDrawingPerCss) : scale();
+}
+
 static std::vector<Label> labels() {
     return figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius);
 }
@@ -47,16 +57,16 @@ static void mouse(int button, int state, int x, int y) {
         return;
     }
     if (state == GLUT_DOWN) {
-        if (pressAt(explorer, pointer(x, y), scale())) {
+        if (pressAt(explorer, pointer(x, y), reach())) {
             glutPostRedisplay();
         }
-    } else if (releaseAt(explorer, pointer(x, y), scale())) {
+    } else if (releaseAt(explorer, pointer(x, y), reach())) {
         glutPostRedisplay();
     }
 }
 
 static void motion(int x, int y) {
-    if (dragTo(explorer, pointer(x, y), scale())) {
+    if (dragTo(explorer, pointer(x, y), reach())) {
         glutPostRedisplay();
     }
 }
@@ -129,6 +139,11 @@ static void special(int key, int, int) {
 }
 
 #ifdef __EMSCRIPTEN__
+/// The page says at each press whether a finger made it, and at what size the canvas is shown.
+extern "C" void explorerPointer(double drawingPerCss) {
+    touchDrawingPerCss = drawingPerCss;
+}
+
 /// The panel beside the figure on the explorer's page (web/page_runtime.cpp hands it to the page).
 extern "C" const char* explorerPanelText() {
     static std::string text;

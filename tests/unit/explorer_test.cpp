@@ -147,6 +147,15 @@ TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
     EXPECT_EQ(nearestHandle(startFigure(FigureKind::AngleFigure), {3.1f, 3}, pixel, r), 2) << "B(3, 3)";
 }
 
+// A canvas shown at 2.5 drawing pixels per CSS pixel: a finger reaches 24 CSS pixels, 60 drawing pixels; shown at
+// 4 CSS pixels per drawing pixel, the mouse's reach is kept.
+TEST(ExplorerPress, AFingerReachesTwentyFourCssPixels) {
+    const GivenFigure p = figure(FigureKind::PointFigure, {2, 2});
+    const double finger = touchUnitsPerPixel(pixel, 2.5);
+    EXPECT_TRUE(nearestHandle(p, {3.875f, 2}, finger, r) == 0 && nearestHandle(p, {above(3.875f), 2}, finger, r) < 0);
+    EXPECT_EQ(touchUnitsPerPixel(pixel, 0.25), pixel);
+}
+
 // What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
 // nearer, B or R when that is), a drag moves that handle alone, and a release prints only for the point figure.
 TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePrintsForPOnly) {
@@ -525,31 +534,15 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     const auto pLine = [](const char* p, const char* image) {
         return std::string("P(") + p + ")  P'(" + image + ")  |OP| * |OP'| = 25.00\n";
     };
-    const struct {
-        Point from;
-        int dx, dy, times;
-        Point to;
-        std::string printed;   // by the last move
-        std::string announced; // for a screen reader, after it
-    } moves[] = {
+    const std::string onK = caseText(FigureCase::PointOnCircle), atO = caseText(FigureCase::PointAtCentre);
+    // clang-format off
+    const struct { Point from; int dx, dy, times; Point to; std::string printed, announced; } moves[] = {
         {{2, 2}, -1, 0, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00"), "P(1, 2), P'(5, 10)"},
-        {{2.04f, 2}, 10, 0, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85"), "P(3, 2), P'(5.77, 3.85)"}, // rounded to 2.0,
-                                                                                                      // then a unit
-        {{3.1f, 4},
-         -1,
-         0,
-         1,
-         {3, 4},
-         std::string(caseText(FigureCase::PointOnCircle)) + "\n" + pLine("3.00, 4.00", "3.00, 4.00"),
-         std::string("P(3, 4), P'(3, 4). ") + caseText(FigureCase::PointOnCircle)},
-        {{0, 0.2f},
-         0,
-         -1,
-         1,
-         {0, 0},
-         std::string(caseText(FigureCase::PointAtCentre)) + "\n",
-         std::string("P(0, 0). ") + caseText(FigureCase::PointAtCentre)}, // (0, 0.1) onto O
+        {{2.04f, 2}, 10, 0, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85"), "P(3, 2), P'(5.77, 3.85)"}, // from 2.0
+        {{3.1f, 4}, -1, 0, 1, {3, 4}, onK + "\n" + pLine("3.00, 4.00", "3.00, 4.00"), "P(3, 4), P'(3, 4). " + onK},
+        {{0, 0.2f}, 0, -1, 1, {0, 0}, atO + "\n", "P(0, 0). " + atO}, // (0, 0.1) snaps onto O
     };
+    // clang-format on
     for (const auto& m : moves) {
         SCOPED_TRACE(testing::Message() << "from (" << m.from.x << ", " << m.from.y << ")");
         explorer.figures[0].first = m.from;
@@ -583,8 +576,8 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     // A click near B, 4 pixels off, chooses it and leaves it where it is; a click away from the handles moves it
     // there, the ring kept; a drag takes the ring away, and then a click away from the handles takes nothing.
     startLine();
-    EXPECT_TRUE(pressAt(explorer, {0.25f, 1}, px) && releaseAt(explorer, {0.25f, 1}, px) && explorer.chosen == 1);
-    EXPECT_TRUE(at(currentFigure(explorer).second, 0, 1));
+    EXPECT_TRUE(pressAt(explorer, {0.25f, 1}, px) && releaseAt(explorer, {0.25f, 1}, px) && explorer.chosen == 1 &&
+                at(currentFigure(explorer).second, 0, 1));
     EXPECT_TRUE(pressAt(explorer, {-3.3f, 2.2f}, px));
     releaseAt(explorer, {-3.3f, 2.2f}, px);
     EXPECT_TRUE(at(currentFigure(explorer).second, -3.3f, 2.2f) && at(currentFigure(explorer).first, 2, 2));
@@ -597,8 +590,7 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     startLine();
     testing::internal::CaptureStdout();
     nextStep(explorer);
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(explorer.announcement, stepText(FigureCase::LineMissesCentre, 1));
-    EXPECT_EQ(panelText(explorer),
-              std::string(caseText(FigureCase::LineMissesCentre)) + "\n" + stepText(FigureCase::LineMissesCentre, 1));
+    const std::string step = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(explorer.announcement + "\n", step);
+    EXPECT_EQ(panelText(explorer), caseText(FigureCase::LineMissesCentre) + ("\n" + step.substr(0, step.size() - 1)));
 }

@@ -518,7 +518,9 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
         // within 0.5 / scaled < 1.5 buffer pixels of it, so the point snaps onto (2, -3).
         const at = (x, y) => camera.at(x, y).map((v, i) => Math.round((Math.floor(v) + 0.5) * scaled +
             (i === 0 ? box.x : box.y)));
-        await touchDrag(page, at(2, 2), at(2, -3), 8);
+        // The finger lands 20 CSS px to the right of P and below it (clear of the zones of O and k): it takes P.
+        const [px, py] = at(2, 2);
+        await touchDrag(page, [px + 14, py + 14], at(2, -3), 8);
     }, { width: 390, height: 300, touch: true });
     assert.deepEqual(shown.errors, []);
     assert.ok(scaled < 0.4, `the canvas is drawn ${scaled} times its size`);
@@ -551,7 +553,7 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     }
 });
 
-test('the explorer at 390 px: its buttons do what their keys do, the figure holds still, arrows move P, q does nothing', async () => {
+test('the explorer at 390 px: buttons as keys, a figure that holds still, an arrow moves P, q does nothing', async () => {
     let tops = [];
     let sizes = [];
     let heard = {};
