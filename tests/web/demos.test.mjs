@@ -554,37 +554,29 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
 });
 
 test('the explorer at 390 px: buttons as keys, a figure that holds still, an arrow moves P, q does nothing', async () => {
-    let tops = [];
-    let sizes = [];
-    let heard = {};
+    const seen = [];
+    // The canvas's place on the page wherever it is scrolled to, the buttons' smaller sides, the panel and the news.
+    const look = (page) => page.evaluate(() => [document.getElementById('canvas').getBoundingClientRect().top +
+        window.scrollY, [...document.querySelectorAll('#controls button')].map((b) => Math.min(b.offsetWidth,
+        b.offsetHeight)), document.getElementById('panel-text').textContent,
+        document.getElementById('announcement').textContent]);
     const shown = await openDemo(explorer.name, async (page) => {
-        // The canvas's place on the page, wherever the page is scrolled to.
-        const top = () => page.evaluate(() =>
-            document.getElementById('canvas').getBoundingClientRect().top + window.scrollY);
-        tops.push(await top());
-        for (let i = 0; i < 10; ++i) {
-            await page.getByRole('button', { name: '2 Prava' }).tap();
-            await page.getByRole('button', { name: '1 Tacka' }).tap();
+        seen.push(await look(page));
+        for (const name of [...Array(10).fill(['2 Prava', '1 Tacka']).flat(), '3 Krug', '1 Tacka']) {
+            await page.getByRole('button', { name }).tap();
         }
-        tops.push(await top());
-        sizes = await page.locator('#controls button').evaluateAll((buttons) => buttons.map((b) =>
-            Math.min(b.getBoundingClientRect().width, b.getBoundingClientRect().height)));
-        await page.getByRole('button', { name: '3 Krug' }).tap();
-        await page.getByRole('button', { name: '1 Tacka' }).tap();
         await page.locator('#canvas').focus();
         await page.keyboard.press('ArrowRight');
         await nextFrame(page);
-        heard = await page.evaluate(() => ({ announced: document.getElementById('announcement').textContent,
-            panel: document.getElementById('panel-text').textContent }));
+        seen.push(await look(page));
         await page.keyboard.press('q');
         await page.keyboard.press('Escape');
     }, { width: 390, height: 700, touch: true });
     assert.deepEqual(shown.errors, []);
-    assert.equal(tops[1], tops[0], 'the canvas moved while twenty cases were printed');
-    assert.equal(sizes.length, 8);
-    assert.ok(sizes.every((size) => size >= 44), `buttons smaller than 44 px: ${sizes}`);
+    assert.equal(seen[1][0], seen[0][0], 'the canvas moved while twenty cases were printed');
+    assert.ok(seen[1][1].length === 8 && seen[1][1].every((size) => size >= 44), `buttons: ${seen[1][1]}`);
+    assert.deepEqual(seen[1].slice(2), [demos[0].text.trimEnd(), 'P(2.1, 2), P\'(6.24, 5.95)']);
     assert.equal(shown.status, null, 'q or Escape ended the program');
-    assert.deepEqual(heard, { announced: 'P(2.1, 2), P\'(6.24, 5.95)', panel: demos[0].text.trimEnd() });
     const moved = 'P(2.10, 2.00)  P\'(6.24, 5.95)  |OP| * |OP\'| = 25.00\n';
     assert.ok(shown.text.endsWith(`${circleOffCentre}\n${demos[0].text}${moved}`), shown.text);
 });
