@@ -16,6 +16,34 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* sceneDescription() {
     return text.c_str();
 }
 
+/// The explorer's panel, which its program defines; the other programs show none.
+extern "C" __attribute__((weak)) const char* explorerPanelText() {
+    return "";
+}
+
+/// The text of the panel beside the figure; every page exports it, so that all share one runtime script.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pagePanel() {
+    return explorerPanelText();
+}
+
+/// The explorer's announcement for a screen reader, which its program defines; the other programs announce nothing.
+extern "C" __attribute__((weak)) const char* explorerAnnouncementText() {
+    return "";
+}
+
+/// What changed with the last move, key or step; pre.js puts it in a polite live region.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pageAnnouncement() {
+    return explorerAnnouncementText();
+}
+
+/// The explorer takes what kind of pointer pressed; the other programs ignore it.
+extern "C" __attribute__((weak)) void explorerPointer(double) {}
+
+/// Called by pre.js at each press on the canvas: the drawing pixels per CSS pixel for a finger, 0 for the mouse.
+extern "C" EMSCRIPTEN_KEEPALIVE void pagePointer(double drawingPerCss) {
+    explorerPointer(drawingPerCss);
+}
+
 using AnyFunction = void (*)();
 
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime
@@ -26,6 +54,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const AnyFunction* sharedRuntimeFunctions() {
     static const AnyFunction functions[] = {
         reinterpret_cast<AnyFunction>(&glutKeyboardFunc), reinterpret_cast<AnyFunction>(&glutMotionFunc),
         reinterpret_cast<AnyFunction>(&glutMouseFunc),    reinterpret_cast<AnyFunction>(&glutPostRedisplay),
+        reinterpret_cast<AnyFunction>(&glutSpecialFunc),  reinterpret_cast<AnyFunction>(&glutGetModifiers),
         reinterpret_cast<AnyFunction>(&std::exit),        reinterpret_cast<AnyFunction>(&__wasi_fd_read),
         reinterpret_cast<AnyFunction>(&__wasi_fd_seek),   reinterpret_cast<AnyFunction>(&__wasi_fd_close),
     };

@@ -9,6 +9,12 @@
     var canvas = document.getElementById('canvas');
     var description = document.getElementById('description');
     var status = document.getElementById('status');
+    var panel = document.getElementById('panel-text');
+    // On the explorer's page what changed is announced on its own; the whole description stays, not re-announced.
+    var announcement = document.getElementById('announcement');
+    if (panel) {
+        description.removeAttribute('aria-live');
+    }
     var decoder = new TextDecoder();
     var ended = false;
 
@@ -23,6 +29,8 @@
     Module['writeStream'] = function (fd, bytes) {
         if (fd === 1) {
             consoleText.textContent += decoder.decode(bytes, {stream: true});
+            // The explorer's log is a box of fixed height: its end in view.
+            consoleText.scrollTop = consoleText.scrollHeight;
         } else {
             console.warn(new TextDecoder().decode(bytes));
         }
@@ -39,7 +47,31 @@
         }
     }
     window.addEventListener('keydown', keepForPage, true);
+    // The explorer's buttons do what their keys do: the key, pressed on the figure.
+    Array.prototype.forEach.call(document.querySelectorAll('#controls button[data-key]'), function (button) {
+        button.addEventListener('click', function () {
+            var key = button.getAttribute('data-key');
+            ['keydown', 'keyup'].forEach(function (type) {
+                var event = new KeyboardEvent(type, {key: key, bubbles: true, cancelable: true});
+                Object.defineProperty(event, 'keyCode', {value: key.toUpperCase().charCodeAt(0)});
+                canvas.dispatchEvent(event);
+            });
+        });
+    });
     window.addEventListener('keyup', keepForPage, true);
+
+    // A finger takes a handle from farther than the mouse, and the snapping zones grow with it, whatever the size at
+    // which the canvas is shown: the program is told at each press (before GLUT's own listener, registered later)
+    // whether a finger made it and how many drawing pixels a CSS pixel holds. GLUT's mouse events made from a touch
+    // are not trusted and are left alone.
+    function tellPointer(event) {
+        if (event.target === canvas && Module['_pagePointer'] && (event.type === 'touchstart' || event.isTrusted)) {
+            var shown = canvas.getBoundingClientRect().width;
+            Module['_pagePointer'](event.type === 'touchstart' && shown > 0 ? canvas.width / shown : 0);
+        }
+    }
+    window.addEventListener('touchstart', tellPointer, true);
+    window.addEventListener('mousedown', tellPointer, true);
 
     // The canvas's accessible description: the figure in words, read from the program's scene store. A polite live
     // region, so a screen reader follows a figure that changes.
@@ -47,6 +79,14 @@
         var text = Module['UTF8ToString'](Module['_sceneDescription']());
         if (description.textContent !== text) {
             description.textContent = text;
+        }
+        // The explorer's panel: the latest case and the step shown.
+        if (panel) {
+            panel.textContent = Module['UTF8ToString'](Module['_pagePanel']());
+            var news = Module['UTF8ToString'](Module['_pageAnnouncement']());
+            if (news) {
+                announcement.textContent = news;
+            }
         }
     }
     // The explorer changes its figure when a drag ends or a key is pressed; GLUT's handlers run in the same event,
@@ -68,7 +108,7 @@
         if (!ended) {
             canvas.hidden = false;
             describe();
-            ['mouseup', 'touchend', 'keydown'].forEach(function (type) {
+            ['mouseup', 'touchend', 'keydown', 'click'].forEach(function (type) {
                 window.addEventListener(type, describeLater);
             });
         }

@@ -6,6 +6,10 @@
 #include "inversion.h"
 #include "vec.h"
 
+double touchUnitsPerPixel(double unitsPerPixel, double drawingPerCss) {
+    return unitsPerPixel * std::fmax(1.0, 2.0 * drawingPerCss);
+}
+
 int handleCount(const GivenFigure& figure, float r) {
     switch (figure.kind) {
     case FigureKind::PointFigure: {
@@ -45,24 +49,24 @@ int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel, floa
     return nearest;
 }
 
-// The point with whole coordinates nearest to q, when it is within gridPixels.
-static Point onGrid(Point q, double unitsPerPixel) {
+// The point with whole coordinates nearest to q, when it is within gridPixels (and toGrid).
+static Point onGrid(Point q, double unitsPerPixel, bool toGrid = true) {
     const Point whole{std::round(q.x), std::round(q.y)};
-    return distance(q, whole) <= gridPixels * unitsPerPixel ? whole : q;
+    return toGrid && distance(q, whole) <= gridPixels * unitsPerPixel ? whole : q;
 }
 
 // P snaps onto O, onto k (where a point of k with whole coordinates, such as (3, 4), is within gridPixels, onto
 // that point), and onto points with whole coordinates, in this order.
-static Point snapPoint(Point q, float r, double unitsPerPixel) {
+static Point snapPoint(Point q, float r, double unitsPerPixel, bool toGrid) {
     const double snap = snapPixels * unitsPerPixel;
     const double fromO = norm(q);
     if (fromO <= snap) {
         return Point{0.0f, 0.0f};
     }
     if (std::fabs(fromO - r) > snap) {
-        return onGrid(q, unitsPerPixel);
+        return onGrid(q, unitsPerPixel, toGrid);
     }
-    const Point whole = onGrid(q, unitsPerPixel);
+    const Point whole = onGrid(q, unitsPerPixel, toGrid);
     if (double(whole.x) * whole.x + double(whole.y) * whole.y == double(r) * r) {
         return whole;
     }
@@ -136,9 +140,9 @@ static Point snapAngleHandle(const GivenFigure& figure, int handle, Point p, dou
     return turned.x != p.x || turned.y != p.y ? turned : snapLineHandle(p, figure.third, snap);
 }
 
-GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel) {
+GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel, bool toGrid) {
     if (figure.kind == FigureKind::PointFigure) {
-        const Point p = snapPoint(q, r, unitsPerPixel);
+        const Point p = snapPoint(q, r, unitsPerPixel, toGrid);
         if (handle == 1 && p.x == 0.0f && p.y == 0.0f) {
             return figure; // O is the image of no point
         }
@@ -147,7 +151,7 @@ GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double 
     }
     const double snap = snapPixels * unitsPerPixel;
     const double gap = handleGapPixels * unitsPerPixel;
-    Point p = onGrid(q, unitsPerPixel);
+    Point p = onGrid(q, unitsPerPixel, toGrid);
     if (figure.kind == FigureKind::AngleFigure) {
         p = snapAngleHandle(figure, handle, p, snap);
         // X stays apart from A and from B; A and B from X.

@@ -14,6 +14,11 @@ constexpr double gridPixels = 3.0;
 /// Two handles of one figure stay at least this many pixels apart, so that they always fix a line or a circle.
 constexpr double handleGapPixels = 1.0;
 
+/// The units per drawing pixel for a press by a finger on a canvas shown at drawingPerCss drawing pixels per CSS
+/// pixel: the reach and the zones above doubled in CSS pixels (24, 12 and 6), and never below what they are for
+/// the mouse.
+double touchUnitsPerPixel(double unitsPerPixel, double drawingPerCss);
+
 /// How many handles the figure offers: P, with P' where P has an image apart from it (P inside or outside k); A
 /// and B; C and R; X, A and B.
 int handleCount(const GivenFigure& figure, float r);
@@ -25,5 +30,6 @@ Point handleAt(const GivenFigure& figure, int handle, float r);
 int nearestHandle(const GivenFigure& figure, Point q, double unitsPerPixel, float r);
 
 /// The figure with the handle moved to q and snapped; the figure unchanged if the move would bring two handles of
-/// one line or circle closer than handleGapPixels, or P' onto O. P' moved moves P to its image.
-GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel);
+/// one line or circle closer than handleGapPixels, or P' onto O. P' moved moves P to its image. Without toGrid, the
+/// snap onto whole coordinates is left out (a key's step of a tenth is smaller than its zone).
+GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel, bool toGrid = true);

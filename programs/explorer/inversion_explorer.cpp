@@ -4,6 +4,7 @@
 #include "console.h"
 #include "explorer/construction.h"
 #include "explorer/explorer.h"
+#include "explorer/snapping.h"
 #include "export.h"
 #include "render.h"
 #include "viewer.h"
@@ -11,6 +12,7 @@
 #include <GL/glut.h>
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 static const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
 // The view never moves: it frames the box from (-8, -8) to (8, 8) as the ten programs frame theirs.
@@ -29,6 +31,15 @@ static double scale() {
     return unitsPerPixel(view, shownWindowSize().height);
 }
 
+// Drawing pixels per CSS pixel of the canvas when the page's last press was a finger's; 0 for the mouse (and
+// natively, always).
+static double touchDrawingPerCss = 0.0;
+
+// The scale of the reach and the snapping zones of the pointer.
+static double reach() {
+    return touchDrawingPerCss > 0.0 ? touchUnitsPerPixel(scale(), touchDrawingPerCss) : scale();
+}
+
 static std::vector<Label> labels() {
     return figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius);
 }
@@ -45,14 +56,16 @@ static void mouse(int button, int state, int x, int y) {
         return;
     }
     if (state == GLUT_DOWN) {
-        pressAt(explorer, pointer(x, y), scale());
-    } else if (releaseAt(explorer, pointer(x, y), scale())) {
+        if (pressAt(explorer, pointer(x, y), reach())) {
+            glutPostRedisplay();
+        }
+    } else if (releaseAt(explorer, pointer(x, y), reach())) {
         glutPostRedisplay();
     }
 }
 
 static void motion(int x, int y) {
-    if (dragTo(explorer, pointer(x, y), scale())) {
+    if (dragTo(explorer, pointer(x, y), reach())) {
         glutPostRedisplay();
     }
 }
@@ -77,6 +90,9 @@ static void keyboard(unsigned char key, int, int) {
     case 'k':
         nextStep(explorer);
         break;
+    case 'n':
+        chooseNextHandle(explorer);
+        break;
     case 'h':
         writeText(explorerHelpText);
         return;
@@ -84,14 +100,64 @@ static void keyboard(unsigned char key, int, int) {
         saveFigure("inversion_explorer", true, view, shownWindowSize().width, shownWindowSize().height, explorerTitle,
                    caseText(explorer.shownCase), labels());
         return;
+#ifndef __EMSCRIPTEN__ // a page is not closed by its program
     case 'q':
     case 27: // Escape
         std::exit(0);
+#endif
     default:
         return;
     }
     glutPostRedisplay();
 }
+
+// The arrows move the chosen handle by a tenth, with Shift by a whole unit.
+static void special(int key, int, int) {
+    const int step = glutGetModifiers() & GLUT_ACTIVE_SHIFT ? 10 : 1;
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+    case GLUT_KEY_LEFT:
+        dx = -step;
+        break;
+    case GLUT_KEY_RIGHT:
+        dx = step;
+        break;
+    case GLUT_KEY_DOWN:
+        dy = -step;
+        break;
+    case GLUT_KEY_UP:
+        dy = step;
+        break;
+    default:
+        return;
+    }
+    if (moveChosen(explorer, dx, dy, scale())) {
+        glutPostRedisplay();
+    }
+}
+
+#ifdef __EMSCRIPTEN__
+/// The page says at each press whether a finger made it, and at what size the canvas is shown.
+extern "C" void explorerPointer(double drawingPerCss) {
+    touchDrawingPerCss = drawingPerCss;
+}
+
+/// The panel beside the figure on the explorer's page (web/page_runtime.cpp hands it to the page).
+extern "C" const char* explorerPanelText() {
+    static std::string text;
+    text = panelText(explorer);
+    return text.c_str();
+}
+
+/// What changed with the last move, key or step, once: then nothing until the next.
+extern "C" const char* explorerAnnouncementText() {
+    static std::string text;
+    text = explorer.announcement;
+    explorer.announcement.clear();
+    return text.c_str();
+}
+#endif
 
 int main(int argc, char** argv) {
     inversionRadius = circleOfInversionRadius;
@@ -103,6 +169,7 @@ int main(int argc, char** argv) {
     glutMouseFunc(mouse);
     glutMotionFunc(motion);
     glutKeyboardFunc(keyboard);
+    glutSpecialFunc(special);
     glutMainLoop();
     return 0;
 }

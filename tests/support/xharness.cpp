@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -464,10 +465,17 @@ void pressButton(Display* display, int button, bool down) {
     XFlush(display);
 }
 
-void typeKey(Display* display, unsigned long keysym) {
+void typeKey(Display* display, unsigned long keysym, bool shift) {
     const KeyCode code = XKeysymToKeycode(display, keysym);
+    const KeyCode shiftCode = XKeysymToKeycode(display, XK_Shift_L);
+    if (shift) {
+        XTestFakeKeyEvent(display, shiftCode, True, CurrentTime);
+    }
     XTestFakeKeyEvent(display, code, True, CurrentTime);
     XTestFakeKeyEvent(display, code, False, CurrentTime);
+    if (shift) {
+        XTestFakeKeyEvent(display, shiftCode, False, CurrentTime);
+    }
     XFlush(display);
 }
 

@@ -129,8 +129,8 @@ void movePointer(Display* display, Window window, int x, int y);
 void pressButton(Display* display, int button, bool down);
 
 /// Presses and releases the key of an X keysym (a digit or a lower-case letter is its own keysym) in the window
-/// under the pointer.
-void typeKey(Display* display, unsigned long keysym);
+/// under the pointer; with shift, while Shift is held.
+void typeKey(Display* display, unsigned long keysym, bool shift = false);
 
 /// Asks the window to close, as a window manager does (WM_DELETE_WINDOW).
 void closeWindow(Display* display, Window window);

@@ -147,6 +147,15 @@ TEST(ExplorerPress, TakesTheNearestHandleWithinTwelvePixels) {
     EXPECT_EQ(nearestHandle(startFigure(FigureKind::AngleFigure), {3.1f, 3}, pixel, r), 2) << "B(3, 3)";
 }
 
+// A canvas shown at 2.5 drawing pixels per CSS pixel: a finger reaches 24 CSS pixels, 60 drawing pixels; shown at
+// 4 CSS pixels per drawing pixel, the mouse's reach is kept.
+TEST(ExplorerPress, AFingerReachesTwentyFourCssPixels) {
+    const GivenFigure p = figure(FigureKind::PointFigure, {2, 2});
+    const double finger = touchUnitsPerPixel(pixel, 2.5);
+    EXPECT_TRUE(nearestHandle(p, {3.875f, 2}, finger, r) == 0 && nearestHandle(p, {above(3.875f), 2}, finger, r) < 0);
+    EXPECT_EQ(touchUnitsPerPixel(pixel, 0.25), pixel);
+}
+
 // What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
 // nearer, B or R when that is), a drag moves that handle alone, and a release prints only for the point figure.
 TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePrintsForPOnly) {
@@ -513,4 +522,75 @@ TEST_F(FreshScene, TheImagesMeetAtXPrimeAtTheAngleOfTheLines) {
             }
         }
     }
+}
+
+// The keys n and the arrows, and the single pointer. A pixel of 1/16 here: whole coordinates would pull from 3/16,
+// more than a step of a tenth, so a key move that snapped onto them would never leave (2, 2).
+TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
+    constexpr double px = 1.0 / 16.0;
+    inversionRadius = r;
+    Explorer explorer;
+    const auto at = [](Point p, float x, float y) { return p.x == x && p.y == y; };
+    const auto pLine = [](const char* p, const char* image) {
+        return std::string("P(") + p + ")  P'(" + image + ")  |OP| * |OP'| = 25.00\n";
+    };
+    const std::string onK = caseText(FigureCase::PointOnCircle), atO = caseText(FigureCase::PointAtCentre);
+    // clang-format off
+    const struct { Point from; int dx, dy, times; Point to; std::string printed, announced; } moves[] = {
+        {{2, 2}, -1, 0, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00"), "P(1, 2), P'(5, 10)"},
+        {{2.04f, 2}, 10, 0, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85"), "P(3, 2), P'(5.77, 3.85)"}, // from 2.0
+        {{3.1f, 4}, -1, 0, 1, {3, 4}, onK + "\n" + pLine("3.00, 4.00", "3.00, 4.00"), "P(3, 4), P'(3, 4). " + onK},
+        {{0, 0.2f}, 0, -1, 1, {0, 0}, atO + "\n", "P(0, 0). " + atO}, // (0, 0.1) snaps onto O
+    };
+    // clang-format on
+    for (const auto& m : moves) {
+        SCOPED_TRACE(testing::Message() << "from (" << m.from.x << ", " << m.from.y << ")");
+        explorer.figures[0].first = m.from;
+        explorer.shownCase = figureCase(explorer.figures[0], r);
+        std::string printed;
+        for (int i = 0; i < m.times; ++i) {
+            testing::internal::CaptureStdout();
+            moveChosen(explorer, m.dx, m.dy, px);
+            printed = testing::internal::GetCapturedStdout();
+        }
+        EXPECT_TRUE(at(explorer.figures[0].first, m.to.x, m.to.y));
+        EXPECT_EQ(printed, m.printed);
+        EXPECT_EQ(explorer.announcement, m.announced);
+    }
+
+    // n chooses B of the line, then A again; the ring is a Black circle about the chosen handle, last in the store.
+    const auto startLine = [&] { // as the keys 2 and r
+        testing::internal::CaptureStdout();
+        explorer.current = FigureKind::LineFigure;
+        resetFigure(explorer);
+        testing::internal::GetCapturedStdout();
+    };
+    startLine();
+    chooseNextHandle(explorer);
+    const Circle& ring = sceneCircles.back();
+    EXPECT_TRUE(ring.colour == Black && at(ring.centre, 0, 1) && ring.radius == ringRadius);
+    EXPECT_TRUE(moveChosen(explorer, 0, 10, px) && at(currentFigure(explorer).second, 0, 2));
+    chooseNextHandle(explorer);
+    EXPECT_EQ(explorer.chosen, 0);
+
+    // A click near B, 4 pixels off, chooses it and leaves it where it is; a click away from the handles moves it
+    // there, the ring kept; a drag takes the ring away, and then a click away from the handles takes nothing.
+    startLine();
+    EXPECT_TRUE(pressAt(explorer, {0.25f, 1}, px) && releaseAt(explorer, {0.25f, 1}, px) && explorer.chosen == 1 &&
+                at(currentFigure(explorer).second, 0, 1));
+    EXPECT_TRUE(pressAt(explorer, {-3.3f, 2.2f}, px));
+    releaseAt(explorer, {-3.3f, 2.2f}, px);
+    EXPECT_TRUE(at(currentFigure(explorer).second, -3.3f, 2.2f) && at(currentFigure(explorer).first, 2, 2));
+    EXPECT_TRUE(explorer.ring && at(sceneCircles.back().centre, -3.3f, 2.2f));
+    EXPECT_TRUE(pressAt(explorer, {2, 2}, px) && dragTo(explorer, {2.5f, 2.5f}, px));
+    releaseAt(explorer, {2.5f, 2.5f}, px);
+    EXPECT_FALSE(explorer.ring || pressAt(explorer, {-6, 6}, px));
+
+    // The page's panel: the case, and the step shown on a line of its own.
+    startLine();
+    testing::internal::CaptureStdout();
+    nextStep(explorer);
+    const std::string step = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(explorer.announcement + "\n", step);
+    EXPECT_EQ(panelText(explorer), caseText(FigureCase::LineMissesCentre) + ("\n" + step.substr(0, step.size() - 1)));
 }

@@ -518,7 +518,9 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
         // within 0.5 / scaled < 1.5 buffer pixels of it, so the point snaps onto (2, -3).
         const at = (x, y) => camera.at(x, y).map((v, i) => Math.round((Math.floor(v) + 0.5) * scaled +
             (i === 0 ? box.x : box.y)));
-        await touchDrag(page, at(2, 2), at(2, -3), 8);
+        // The finger lands 20 CSS px to the right of P and below it (clear of the zones of O and k): it takes P.
+        const [px, py] = at(2, 2);
+        await touchDrag(page, [px + 14, py + 14], at(2, -3), 8);
     }, { width: 390, height: 300, touch: true });
     assert.deepEqual(shown.errors, []);
     assert.ok(scaled < 0.4, `the canvas is drawn ${scaled} times its size`);
@@ -544,10 +546,39 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
     assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
-    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h'], 'the keys under the figure');
+    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', 'n', 'Shift', 'q', 'Esc'],
+        'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
     }
+});
+
+test('the explorer at 390 px: buttons as keys, a figure that holds still, an arrow moves P, q does nothing', async () => {
+    const seen = [];
+    // The canvas's place on the page wherever it is scrolled to, the buttons' smaller sides, the panel and the news.
+    const look = (page) => page.evaluate(() => [document.getElementById('canvas').getBoundingClientRect().top +
+        window.scrollY, [...document.querySelectorAll('#controls button')].map((b) => Math.min(b.offsetWidth,
+        b.offsetHeight)), document.getElementById('panel-text').textContent,
+        document.getElementById('announcement').textContent]);
+    const shown = await openDemo(explorer.name, async (page) => {
+        seen.push(await look(page));
+        for (const name of [...Array(10).fill(['2 Prava', '1 Tacka']).flat(), '3 Krug', '1 Tacka']) {
+            await page.getByRole('button', { name }).tap();
+        }
+        await page.locator('#canvas').focus();
+        await page.keyboard.press('ArrowRight');
+        await nextFrame(page);
+        seen.push(await look(page));
+        await page.keyboard.press('q');
+        await page.keyboard.press('Escape');
+    }, { width: 390, height: 700, touch: true });
+    assert.deepEqual(shown.errors, []);
+    assert.equal(seen[1][0], seen[0][0], 'the canvas moved while twenty cases were printed');
+    assert.ok(seen[1][1].length === 8 && seen[1][1].every((size) => size >= 44), `buttons: ${seen[1][1]}`);
+    assert.deepEqual(seen[1].slice(2), [demos[0].text.trimEnd(), 'P(2.1, 2), P\'(6.24, 5.95)']);
+    assert.equal(shown.status, null, 'q or Escape ended the program');
+    const moved = 'P(2.10, 2.00)  P\'(6.24, 5.95)  |OP| * |OP\'| = 25.00\n';
+    assert.ok(shown.text.endsWith(`${circleOffCentre}\n${demos[0].text}${moved}`), shown.text);
 });
 
 test('no page scrolls sideways at 390 or 1280 px', async () => {

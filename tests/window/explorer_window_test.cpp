@@ -5,6 +5,7 @@
 #include "program_cases.h"
 #include "x_session.h"
 
+#include <X11/keysym.h>
 #include <algorithm>
 #include <cmath>
 #include <sys/wait.h>
@@ -212,6 +213,37 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     ASSERT_TRUE(waitChild(guard.child, 20.0, &status)) << "q did not end it";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(readOutput(guard.child, 0.5), "") << "nothing more is printed";
+}
+
+// Without dragging: Shift and the right arrow move P(2, 2) a unit, the left arrow a tenth back; a click on P chooses
+// it and a click at (2, 4) moves it there, its image to 25 / 20 (2, 4) = (2.5, 5), as releases there would.
+TEST(Explorer, ArrowsAndTwoClicksMovePWithoutADrag) {
+    const ScratchDirectory directory;
+    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true, ChildInput::AtEnd, false,
+                                directory.path)};
+    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ASSERT_NE(window, 0u) << "no window appeared";
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
+    movePointer(testDisplay, window, 10, 10);
+    typeKey(testDisplay, XK_Right, true);
+    typeKey(testDisplay, XK_Left);
+    const std::string keys = "P(3.00, 2.00)  P'(5.77, 3.85)  |OP| * |OP'| = 25.00\n"
+                             "P(2.90, 2.00)  P'(5.84, 4.03)  |OP| * |OP'| = 25.00\n";
+    EXPECT_EQ(readText(guard.child, keys.size()), keys);
+    for (const Spot spot : {spotOf(frame, 2.9, 2), spotOf(frame, 2, 4)}) {
+        movePointer(testDisplay, window, int(spot.column), int(spot.row));
+        pressButton(testDisplay, 1, true);
+        pressButton(testDisplay, 1, false);
+    }
+    const std::string clicks = "P(2.90, 2.00)  P'(5.84, 4.03)  |OP| * |OP'| = 25.00\n"
+                               "P(2.00, 4.00)  P'(2.50, 5.00)  |OP| * |OP'| = 25.00\n";
+    EXPECT_EQ(readText(guard.child, clicks.size()), clicks);
+    const Spot image = spotOf(frame, 2.5, 5);
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, image, 0, redPixel) > 0; });
+    EXPECT_GT(countNear(frame, image, 0, redPixel), 0) << "no P' at (2.5, 5)";
+    EXPECT_GT(countNear(frame, spotOf(frame, 2.3, 4), 1, blackPixel), 0) << "no ring, 0.3 about P";
 }
 
 } // namespace
