@@ -26,20 +26,21 @@ Point sceneOfPixel(const Camera& camera, int width, int height, int x, int y) {
                  float(camera.cy + (height / 2.0 - y - 0.5) * scale)};
 }
 
-std::array<float, 16> cameraMatrix(const Camera& camera, int width, int height) {
+std::array<float, 16> cameraMatrix(const Camera& camera, int width, int height, double nearDistance,
+                                   double farDistance) {
     if (height == 0) {
         height = 1;
     }
     const double aspect = double(float(double(width) / height));
     const double halfAngle = fieldOfView / 2.0 * pi / 180.0;
     const double cotangent = std::cos(halfAngle) / std::sin(halfAngle);
-    const double depth = farPlane - nearPlane;
+    const double depth = farDistance - nearDistance;
     // The projection, column by column: x, y, z and w of clip space are
     // (cot / aspect) x, cot y, -(far + near) / depth z - 2 far near / depth, -z.
     const double xx = cotangent / aspect;
     const double yy = cotangent;
-    const double zz = -(farPlane + nearPlane) / depth;
-    const double zw = -2.0 * farPlane * nearPlane / depth;
+    const double zz = -(farDistance + nearDistance) / depth;
+    const double zw = -2.0 * farDistance * nearDistance / depth;
     // The view moves the plane by (-cx, -cy, -d): the last column of the product is the projection of that point.
     const double tx = -double(camera.cx);
     const double ty = -double(camera.cy);

@@ -39,5 +39,7 @@ constexpr double farPlane = 1000.0;
 /// as 1), column by column: the projection of fieldOfView degrees, of the window's aspect as a float, from nearPlane
 /// to farPlane, times the view that looks face-on at (cx, cy) from distance d. The same numbers as
 /// gluPerspective(fieldOfView, aspect, nearPlane, farPlane) times glTranslatef(-cx, -cy, -d) (which is
-/// gluLookAt(cx, cy, d, cx, cy, 0, 0, 1, 0)), computed in double and rounded once.
-std::array<float, 16> cameraMatrix(const Camera& camera, int width, int height);
+/// gluLookAt(cx, cy, d, cx, cy, 0, 0, 1, 0)), computed in double and rounded once. A view that zooms far in or out
+/// passes near and far planes about its own distance instead.
+std::array<float, 16> cameraMatrix(const Camera& camera, int width, int height, double nearDistance = nearPlane,
+                                   double farDistance = farPlane);

@@ -35,7 +35,7 @@ static std::string colourWords(ColourCode colour) {
 
 // The line as a x + b y = c. The normal is scaled so that the smaller coefficient is 1 (x - 2y = -2), or the larger
 // one when the smaller is under a hundredth of it (x = 4.17); the first coefficient shown is positive.
-static std::string equation(const Line& line) {
+std::string lineEquation(const Line& line) {
     double a = line.direction.y;
     double b = -double(line.direction.x);
     const double larger = std::fmax(std::fabs(a), std::fabs(b));
@@ -65,7 +65,7 @@ static std::string equation(const Line& line) {
     return text + " = " + number(c);
 }
 
-static std::string circleWords(const Circle& circle) {
+std::string circleWords(const Circle& circle) {
     return "krug sa centrom " + at(circle.centre) + " i poluprecnikom " + number(circle.radius);
 }
 
@@ -129,7 +129,7 @@ std::string describeScene() {
     for (const Line& l : sceneLines) {
         if (l.colour == Blue) {
             given = given == Given::Line ? Given::Angle : Given::Line;
-            out.add("Prava " + equation(l), Blue);
+            out.add("Prava " + lineEquation(l), Blue);
         }
     }
     for (const Point& p : scenePoints) {
@@ -174,7 +174,7 @@ std::string describeScene() {
     for (const Line& l : sceneLines) {
         if (l.colour == Red) {
             imaged = true;
-            out.add((ofFigure ? ofGiven + "prava " : std::string("Prava ")) + equation(l), Red);
+            out.add((ofFigure ? ofGiven + "prava " : std::string("Prava ")) + lineEquation(l), Red);
         }
     }
     for (const Point& p : scenePoints) {
@@ -206,7 +206,7 @@ std::string describeScene() {
     }
     for (const Line& l : sceneLines) {
         if (l.colour != Blue && l.colour != Red) {
-            out.add("Prava " + equation(l), l.colour);
+            out.add("Prava " + lineEquation(l), l.colour);
         }
     }
     // The segments of two lines through X are the arcs that mark the angle at X (Blue) and at X' (Red).

@@ -2,6 +2,8 @@
 // The figure in words: a text alternative for the drawing, built from the scene store alone.
 #pragma once
 
+#include "scene.h"
+
 #include <string>
 
 /// The figure in the store as Serbian sentences in ASCII, like the console texts: one sentence per object, with its
@@ -13,3 +15,9 @@
 /// angle of the images). Any other object is named by its kind and colour. Circles come before lines and points
 /// within each role, as drawn.
 std::string describeScene();
+
+/// The line as a x + b y = c, the smaller coefficient 1 and the first one shown positive: "x - 2y = -2".
+std::string lineEquation(const Line& line);
+
+/// "krug sa centrom (2, 2) i poluprecnikom 2".
+std::string circleWords(const Circle& circle);

@@ -49,6 +49,10 @@ void drawLabels(const std::vector<Label>& labels, double unitsPerPixel) {
     }
 }
 
+void drawStrokes(ColourCode colour, const std::vector<std::array<Point, 2>>& pairs) {
+    backend::strokes(colour, pairs);
+}
+
 void endFrame() {
     backend::endFrame();
 }

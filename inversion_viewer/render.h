@@ -26,6 +26,9 @@ void drawScene(double pixelsPerUnit = 0.0);
 /// Draws the labels with lines, each in its colour.
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel);
 
+/// Draws strokes given as pairs of end points in one colour.
+void drawStrokes(ColourCode colour, const std::vector<std::array<Point, 2>>& pairs);
+
 /// Ends a frame: draws what was handed over since the last and shows it (natively glFlush and glutSwapBuffers).
 void endFrame();
 

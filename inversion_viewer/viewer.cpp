@@ -80,6 +80,22 @@ int runProgram(int argc, char** argv, Task task) {
     return 0;
 }
 
+void useCamera(const Camera& camera, int width, int height, int bottom) {
+    height = height > 0 ? height : 1;
+    glViewport(0, bottom, width, height);
+#ifdef __EMSCRIPTEN__
+    windowCamera = camera;
+    backend::useMatrix(cameraMatrix(camera, width, height, camera.d / 2.0, camera.d * 2.0));
+#else
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fieldOfView, double(float(double(width) / height)), camera.d / 2.0, camera.d * 2.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(-camera.cx, -camera.cy, -camera.d);
+#endif
+}
+
 void reshapeViewport(int width, int height) {
     if (height == 0) {
         height = 1;

@@ -27,6 +27,12 @@ int runProgram(int argc, char** argv, Task task);
 /// aspect. A height of 0 is taken as 1. It records the size for shownWindowSize.
 void reshapeViewport(int width, int height);
 
+/// Draws the next frames with the camera into the part of the window width x height pixels from the row bottom
+/// (counted from the window's bottom edge) up: natively the viewport, the projection and the view; in the browser
+/// the WebGL matrix. The near and far planes lie at half and twice the camera's distance, so that the plane stays
+/// between them at any zoom.
+void useCamera(const Camera& camera, int width, int height, int bottom = 0);
+
 /// A window's size in pixels.
 struct WindowSize {
     int width = windowWidth;

@@ -22,7 +22,10 @@ const char* const explorerHelpText =
     "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla)\n"
     "ili sliku P' i pomerajte je: slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim\n"
     "koordinatama, a prava i krug se lepe tako da prolaze kroz O; krug se lepi i tako da bude krug k, da mu centar\n"
-    "bude u O ili da sece krug k pod pravim uglom.\n";
+    "bude u O ili da sece krug k pod pravim uglom.\n"
+    "Tocak misa uvecava i umanjuje oko pokazivaca, + i - oko sredine; prevlacenje van tacaka pomera pogled;\n"
+    "f prikazuje figuru, njenu sliku i konstrukciju, 0 vraca pocetni pogled, t skriva i prikazuje traku sa\n"
+    "objasnjenjem na dnu prozora.\n";
 
 void buildExplorerScene(const GivenFigure& figure, float r, int steps, int ring) {
     clearScene();
@@ -171,6 +174,18 @@ static std::string handleWords(const GivenFigure& figure, int handle) {
                : words;
 }
 
+std::string measurementText(Point p) {
+    const Point image = invertPoint(p, inversionRadius);
+    return "P(" + decimalText(p.x, 2) + ", " + decimalText(p.y, 2) + ")  P'(" + decimalText(image.x, 2) + ", " +
+           decimalText(image.y, 2) + ")  |OP| * |OP'| = " + decimalText(norm(p) * norm(image), 2);
+}
+
+std::string anglesText(const GivenFigure& figure) {
+    const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
+    return "Ugao u X: " + decimalText(marks[0].degrees, 1) +
+           " stepeni, ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni";
+}
+
 // The end of a drag at q: the last move, the ring, and what a release prints.
 static bool endDrag(Explorer& explorer, Point q, double unitsPerPixel, bool toGrid) {
     bool changed = moveTaken(explorer, q, unitsPerPixel, toGrid);
@@ -195,20 +210,12 @@ static bool endDrag(Explorer& explorer, Point q, double unitsPerPixel, bool toGr
     explorer.dragged = -1;
     const GivenFigure& figure = currentFigure(explorer);
     if (dragging && explorer.shownCase == FigureCase::AnglesKept) {
-        const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
-        const std::string text = "Ugao u X: " + decimalText(marks[0].degrees, 1) +
-                                 " stepeni, ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni\n";
-        writeText(text.c_str());
+        printLine(anglesText(figure).c_str());
     }
     if (!dragging || figure.kind != FigureKind::PointFigure || explorer.shownCase == FigureCase::PointAtCentre) {
         return changed;
     }
-    const Point p = figure.first;
-    const Point image = invertPoint(p, inversionRadius);
-    const std::string text = "P(" + decimalText(p.x, 2) + ", " + decimalText(p.y, 2) + ")  P'(" +
-                             decimalText(image.x, 2) + ", " + decimalText(image.y, 2) +
-                             ")  |OP| * |OP'| = " + decimalText(norm(p) * norm(image), 2) + "\n";
-    writeText(text.c_str());
+    printLine(measurementText(figure.first).c_str());
     return changed;
 }
 

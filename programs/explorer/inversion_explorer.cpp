@@ -2,9 +2,11 @@
 // Drag a point, a line, a circle or two lines through a point and watch the image under inversion in k, with the
 // explanation of its case.
 #include "console.h"
+#include "explorer/band.h"
 #include "explorer/construction.h"
 #include "explorer/explorer.h"
 #include "explorer/snapping.h"
+#include "explorer/view.h"
 #include "export.h"
 #include "render.h"
 #include "viewer.h"
@@ -15,20 +17,73 @@
 #include <string>
 
 static const char* const explorerTitle = "Geometrija - istrazivanje inverzije";
-// The view never moves: it frames the box from (-8, -8) to (8, 8) as the ten programs frame theirs.
-static const Camera view = frameCamera(Bounds{{-8.0f, -8.0f}, {8.0f, 8.0f}});
 
 static Explorer explorer;
 
-// The scene point under the pointer, kept inside the window so that a handle dragged out stays in reach.
-static Point pointer(int x, int y) {
+// The view: it starts on the box from (-8, -8) to (8, 8), as the ten programs frame theirs, and then follows the
+// wheel, the keys + - f 0, a drag away from the handles and the construction.
+static Camera view = startView();
+// Each notch of the wheel and each key + or - magnifies by this much.
+static const double zoomStep = 1.25;
+// Whether a drag away from the handles is moving the view, and the scene point it holds under the pointer.
+static bool panning = false;
+static Point panFrom;
+
+// Whether the band with the lesson is shown under the figure (key t); natively only, the page has its panel.
+static bool bandShown = false;
+
+/// The part of the window the figure is drawn in: all of it but the band.
+struct FigureArea {
+    int width = 0;
+    int height = 0;
+    int bottom = 0; ///< the band's height, under the figure
+};
+
+#ifndef __EMSCRIPTEN__
+// The band's font, large enough to be read across a classroom, and its line spacing and margins in pixels.
+static void* const bandFont = GLUT_BITMAP_HELVETICA_18;
+static const int bandLineHeight = 22;
+static const int bandMargin = 10;
+// The band keeps room for this many lines, so that the figure does not jump while a drag changes the case.
+static const int bandLeastLines = 5;
+
+static std::vector<std::string> shownBandLines(int width) {
+    return bandLines(explorer, width - 2 * bandMargin, [](char c) { return glutBitmapWidth(bandFont, c); });
+}
+
+static int bandHeight(std::size_t lines) {
+    return int(std::max(lines, std::size_t(bandLeastLines))) * bandLineHeight + bandMargin;
+}
+#endif
+
+static FigureArea figureArea() {
     const WindowSize size = shownWindowSize();
-    return sceneOfPixel(view, size.width, size.height, std::clamp(x, 0, size.width - 1),
-                        std::clamp(y, 0, size.height - 1));
+    FigureArea area{size.width, size.height, 0};
+#ifndef __EMSCRIPTEN__
+    if (bandShown) {
+        // The band never takes more than half the window.
+        area.bottom = std::min(bandHeight(shownBandLines(size.width).size()), size.height / 2);
+        area.height = size.height - area.bottom;
+    }
+#endif
+    return area;
+}
+
+// The scene point under the pixel (x, y) of the window, wherever it is.
+static Point scenePoint(int x, int y) {
+    const FigureArea area = figureArea();
+    return sceneOfPixel(view, area.width, area.height, x, y);
+}
+
+// The scene point under the pointer, kept inside the figure's part of the window so that a handle dragged out stays
+// in reach.
+static Point pointer(int x, int y) {
+    const FigureArea area = figureArea();
+    return scenePoint(std::clamp(x, 0, area.width - 1), std::clamp(y, 0, area.height - 1));
 }
 
 static double scale() {
-    return unitsPerPixel(view, shownWindowSize().height);
+    return unitsPerPixel(view, figureArea().height);
 }
 
 // Drawing pixels per CSS pixel of the canvas when the page's last press was a finger's; 0 for the mouse (and
@@ -44,28 +99,80 @@ static std::vector<Label> labels() {
     return figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius);
 }
 
+#ifndef __EMSCRIPTEN__
+// The band: black text on white (21:1), a black rule above it, drawn in the window's pixels.
+static void drawBand(const FigureArea& area) {
+    const std::vector<std::string> lines = shownBandLines(area.width);
+    glViewport(0, 0, area.width, area.bottom);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0.0, area.width, 0.0, area.bottom);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glRectf(0.0f, 0.0f, float(area.width), float(area.bottom));
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glBegin(GL_LINES);
+    glVertex2f(0.0f, area.bottom - 0.5f);
+    glVertex2f(float(area.width), area.bottom - 0.5f);
+    glEnd();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // The baseline sits a fifth of a line above the line's bottom, room for the descenders.
+        glRasterPos2i(bandMargin, area.bottom - bandMargin / 2 - int(i + 1) * bandLineHeight + bandLineHeight / 5);
+        for (const char c : lines[i]) {
+            glutBitmapCharacter(bandFont, c);
+        }
+    }
+}
+#endif
+
 static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const FigureArea area = figureArea();
+    useCamera(view, area.width, area.height, area.bottom);
     drawScene(1.0 / scale());
     drawLabels(labels(), scale());
+    for (const EdgeArrow& arrow : edgeArrows(view, area.width, area.height)) {
+        drawStrokes(Red, arrowStrokes(arrow, scale()));
+    }
+#ifndef __EMSCRIPTEN__
+    if (area.bottom > 0) {
+        drawBand(area);
+    }
+#endif
     endFrame();
 }
 
+// The wheel (buttons 3 and 4) zooms about the pointer; the left button takes a handle, or away from the handles
+// (unless a click moves the chosen one there) holds the plane and moves the view.
 static void mouse(int button, int state, int x, int y) {
+    if ((button == 3 || button == 4) && state == GLUT_DOWN) {
+        view = zoomAbout(view, pointer(x, y), button == 3 ? zoomStep : 1.0 / zoomStep);
+        glutPostRedisplay();
+        return;
+    }
     if (button != GLUT_LEFT_BUTTON) {
         return;
     }
     if (state == GLUT_DOWN) {
         if (pressAt(explorer, pointer(x, y), reach())) {
             glutPostRedisplay();
+        } else {
+            panning = true;
+            panFrom = scenePoint(x, y);
         }
+    } else if (panning) {
+        panning = false;
     } else if (releaseAt(explorer, pointer(x, y), reach())) {
         glutPostRedisplay();
     }
 }
 
 static void motion(int x, int y) {
-    if (dragTo(explorer, pointer(x, y), reach())) {
+    if (panning) {
+        view = panned(view, panFrom, scenePoint(x, y));
+        glutPostRedisplay();
+    } else if (dragTo(explorer, pointer(x, y), reach())) {
         glutPostRedisplay();
     }
 }
@@ -87,9 +194,33 @@ static void keyboard(unsigned char key, int, int) {
     case 'r':
         resetFigure(explorer);
         break;
-    case 'k':
+    case 'k': {
         nextStep(explorer);
+        // The step's new points come into sight.
+        const FigureArea area = figureArea();
+        if (explorer.steps > 0) {
+            view = widenToInclude(view, sceneBox(true), area.width, area.height);
+        }
         break;
+    }
+    case '+':
+    case '=':
+        view = zoomAbout(view, Point{view.cx, view.cy}, zoomStep);
+        break;
+    case '-':
+        view = zoomAbout(view, Point{view.cx, view.cy}, 1.0 / zoomStep);
+        break;
+    case 'f':
+        view = fitView(sceneBox(), figureArea().width, figureArea().height);
+        break;
+    case '0':
+        view = startView();
+        break;
+#ifndef __EMSCRIPTEN__
+    case 't':
+        bandShown = !bandShown;
+        break;
+#endif
     case 'n':
         chooseNextHandle(explorer);
         break;
@@ -97,7 +228,7 @@ static void keyboard(unsigned char key, int, int) {
         writeText(explorerHelpText);
         return;
     case 's': // numbered, so that no figure saved earlier is replaced
-        saveFigure("inversion_explorer", true, view, shownWindowSize().width, shownWindowSize().height, explorerTitle,
+        saveFigure("inversion_explorer", true, view, figureArea().width, figureArea().height, explorerTitle,
                    caseText(explorer.shownCase), labels());
         return;
 #ifndef __EMSCRIPTEN__ // a page is not closed by its program

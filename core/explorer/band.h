@@ -1,0 +1,28 @@
+// band.h
+// The band under the figure in the explorer's window, for a class that watches a projector: the case sentence, the
+// step of the construction shown, the figure's numbers and the keys, each wrapped to the window's width. No OpenGL:
+// the program measures the characters in its font and draws the lines.
+#pragma once
+
+#include "explorer.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+/// The width of a character in pixels, in the font the band is drawn in.
+using CharacterWidth = std::function<int(char)>;
+
+/// The text cut into lines of at most width pixels: at each line break of the text, and between words where the next
+/// word would not fit. A word wider than the width has a line of its own.
+std::vector<std::string> wrapText(const std::string& text, int width, const CharacterWidth& advance);
+
+/// The figure's numbers on one line: P, P' and |OP| * |OP'| (P alone at O); the line's equation and its image; the
+/// circle's centre and radius and its image's; the angles at X and at X'. The image is read from the store as drawn.
+std::string figureNumbersText(const Explorer& explorer);
+
+/// The keys, in short.
+extern const char* const bandKeysText;
+
+/// The band's lines in a window width pixels wide: panelText, the figure's numbers and the keys, wrapped.
+std::vector<std::string> bandLines(const Explorer& explorer, int width, const CharacterWidth& advance);
