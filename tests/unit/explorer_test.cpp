@@ -1,12 +1,14 @@
 // explorer_test.cpp
 // The explorer's rules without a window: the case of each figure, how a dragged handle snaps (each zone at its exact
-// edge), which handle a press takes, a scene with nothing OpenGL cannot draw, and the constructions against geometry
-// computed here.
+// edge), which handle a press takes, a scene with nothing OpenGL cannot draw, the constructions against geometry
+// computed here, the view that fits each figure, the zoom about the pointer and the band's lines.
 #include "circle_inversion.h"
 #include "explorer/angles.h"
+#include "explorer/band.h"
 #include "explorer/construction.h"
 #include "explorer/explorer.h"
 #include "explorer/snapping.h"
+#include "explorer/view.h"
 #include "fresh_scene.h"
 #include "line_inversion.h"
 #include "point_inversion.h"
@@ -593,4 +595,68 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     const std::string step = testing::internal::GetCapturedStdout();
     EXPECT_EQ(explorer.announcement + "\n", step);
     EXPECT_EQ(panelText(explorer), caseText(FigureCase::LineMissesCentre) + ("\n" + step.substr(0, step.size() - 1)));
+}
+
+// f frames k, the figure's points, its image and its whole construction, the image cut 60 from O along each axis:
+// the image circles worked out here from the diameter from O to the image of the foot of the perpendicular.
+TEST_F(FreshScene, TheFitHoldsEachFigureItsImageAndItsConstructionUpToSixtyFromO) {
+    inversionRadius = r;
+    const double lineImage = 25.0 * std::sqrt(5.0) / 4.0, angleImage = 25.0 / 6.0 * std::sqrt(5.0);
+    const struct {
+        GivenFigure figure;
+        std::vector<double> box; // left, bottom, right, top
+    } cases[] = {
+        {startFigure(FigureKind::PointFigure), {-5, -5, 6.25, 6.25}}, // P'(6.25, 6.25)
+        {startFigure(FigureKind::LineFigure), {-6.25 - lineImage, -5, -6.25 + lineImage, 12.5 + lineImage}},
+        {startFigure(FigureKind::CircleFigure), {-5, -5, 25, 25}}, // about (12.5, 12.5)
+        {startFigure(FigureKind::AngleFigure), {-25.0 / 6 - angleImage, -5, 6.25, 25.0 / 3 + angleImage}},
+        {ab({0.1f, 0.0f}, {0.1f, 1.0f}), {-5, -60, 60, 60}}, // x = 0.1 goes to the circle about (125, 0)
+    };
+    for (const auto& c : cases) {
+        const FigureCase shown = figureCase(c.figure, r);
+        buildExplorerScene(c.figure, r, stepCount(shown));
+        const Bounds box = sceneBox();
+        const std::vector<double> got{box.lower.x, box.lower.y, box.upper.x, box.upper.y};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(got[i], c.box[i], 1e-4 * std::fabs(c.box[i])) << caseText(shown) << ", side " << i;
+        }
+    }
+}
+
+// The scene point under the pointer keeps its pixel whatever the zoom; a zoom beyond the closest or the farthest view
+// stops there, and its matrix is finite.
+TEST(ExplorerView, ZoomKeepsThePointUnderThePointerUpToItsLimits) {
+    const int width = 1024, height = 700;
+    const Point q{3.0f, -2.0f};
+    const auto pixelOf = [&](const Camera& view) {
+        const double perPixel = unitsPerPixel(view, height);
+        return std::vector<double>{(q.x - view.cx) / perPixel, (view.cy - q.y) / perPixel};
+    };
+    const double startHeight = unitsPerPixel(startView(), height) * height;
+    for (const double factor : {1.25, 0.8, 1e6, 1e-6}) {
+        const Camera zoomed = zoomAbout(startView(), q, factor);
+        const double shown = unitsPerPixel(zoomed, height) * height;
+        EXPECT_NEAR(shown, std::clamp(startHeight / factor, closestViewHeight, farthestViewHeight), shown * 1e-6);
+        const std::vector<double> before = pixelOf(startView()), after = pixelOf(zoomed);
+        EXPECT_NEAR(after[0], before[0], 0.01) << factor; // a hundredth of a pixel: the centre is a float
+        EXPECT_NEAR(after[1], before[1], 0.01) << factor;
+        for (const float m : cameraMatrix(zoomed, width, height, zoomed.d / 2.0, zoomed.d * 2.0)) {
+            EXPECT_TRUE(std::isfinite(m)) << factor;
+        }
+    }
+}
+
+// Lines break at the text's line breaks and between words where the next would pass the width; a word wider than
+// the width keeps a line of its own. The band: the case, P's numbers, the keys.
+TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
+    const CharacterWidth tenPixels = [](char) { return 10; };
+    EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 70, tenPixels), (std::vector<std::string>{"aaa bbb", "ccc", "dd"}));
+    EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 69, tenPixels), (std::vector<std::string>{"aaa", "bbb", "ccc", "dd"}));
+    EXPECT_EQ(wrapText("a abcdefgh b", 50, tenPixels), (std::vector<std::string>{"a", "abcdefgh", "b"}));
+    inversionRadius = r;
+    Explorer explorer;
+    showFigure(explorer, FigureKind::PointFigure);
+    EXPECT_EQ(bandLines(explorer, 100000, tenPixels),
+              (std::vector<std::string>{caseText(FigureCase::PointInside),
+                                        "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00", bandKeysText}));
 }

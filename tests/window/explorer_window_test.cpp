@@ -247,3 +247,67 @@ TEST(Explorer, ArrowsAndTwoClicksMovePWithoutADrag) {
 }
 
 } // namespace
+
+namespace {
+
+// The band's rows: white from the window's bottom edge up (the figure's background is never white).
+Image bandOf(const Image& frame) {
+    int top = frame.height;
+    while (top > 0 && pixelAt(frame, 0, top - 1).r == 255 && pixelAt(frame, 0, top - 1).b == 255) {
+        --top;
+    }
+    Image band{frame.width, frame.height - top, {}};
+    band.rgb.assign(frame.rgb.begin() + std::ptrdiff_t(top) * frame.width * 3, frame.rgb.end());
+    return band;
+}
+
+// t shows the band with the lesson under the figure, and it follows the case; t takes it away. P at (0, 1) has its
+// image (0, 25) above the view, where an arrow at the top edge points; f frames k, P and P' from y = -5 to 25 with a
+// twentieth to spare on each side, and P' comes into sight.
+TEST(Explorer, BandFollowsTheCaseAndTheViewFitsTheImage) {
+    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true)};
+    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ASSERT_NE(window, 0u) << "no window appeared";
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    movePointer(testDisplay, window, 10, 10);
+    typeKey(testDisplay, 't');
+    frame = frameWhen(window, [](const Image& f) { return bandOf(f).height > 0; });
+    const Image pointBand = bandOf(frame);
+    ASSERT_GT(pointBand.height, 88) << "no band of five lines";
+    EXPECT_GT(countColour(pointBand, blackPixel), 1000) << "no text in the band";
+    typeKey(testDisplay, '2');
+    frame = frameWhen(window, [&](const Image& f) { return bandOf(f).rgb != pointBand.rgb; });
+    const Image lineBand = bandOf(frame);
+    ASSERT_EQ(lineBand.height, pointBand.height);
+    int changed = 0;
+    for (std::size_t i = 0; i < lineBand.rgb.size(); i += 3) {
+        changed += lineBand.rgb[i] != pointBand.rgb[i];
+    }
+    EXPECT_GT(changed, 1000) << "the band kept the point's text";
+    typeKey(testDisplay, 't');
+    frame = frameWhen(window, [](const Image& f) { return bandOf(f).height == 0; });
+    EXPECT_EQ(bandOf(frame).height, 0) << "t left the band";
+
+    typeKey(testDisplay, '1');
+    typeKey(testDisplay, XK_Left, true);
+    typeKey(testDisplay, XK_Left, true);
+    typeKey(testDisplay, XK_Down, true);
+    const std::string moved = "P(0.00, 1.00)  P'(0.00, 25.00)  |OP| * |OP'| = 25.00\n";
+    std::string printed;
+    for (int i = 0; i < 60 && printed.find(moved) == std::string::npos; ++i) {
+        printed += readOutput(guard.child, 0.5);
+    }
+    ASSERT_NE(printed.find(moved), std::string::npos);
+    const Spot top{frame.width / 2.0, 16.0};
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, top, 8, redPixel) > 0; });
+    EXPECT_GT(countNear(frame, top, 8, redPixel), 0) << "no arrow towards P' at the top edge";
+
+    typeKey(testDisplay, 'f');
+    const double pixelsPerUnit = frame.height / (30.0 / 0.9);
+    const Spot image{frame.width / 2.0, frame.height / 2.0 - (25.0 - 10.0) * pixelsPerUnit};
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, image, 1, redPixel) > 0; });
+    EXPECT_GT(countNear(frame, image, 1, redPixel), 0) << "f left P' out of the frame";
+}
+
+} // namespace

@@ -134,10 +134,11 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
     ASSERT_GT(settledFrame(guard.child, window, settled).width, 0) << "no frame after the first events";
     const long before = statusKiB(guard.child.pid, "VmRSS");
     storm(stormWarmUp, stormEvents);
-    if (explorer) { // back to the figure it started with
+    if (explorer) { // back to the figure and the view it started with
         movePointer(testDisplay, window, 10, 10);
         typeKey(testDisplay, '1');
         typeKey(testDisplay, 'r');
+        typeKey(testDisplay, '0');
     }
     frame = settledFrame(guard.child, window, settled);
     int status = 0;
