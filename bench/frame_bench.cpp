@@ -6,7 +6,7 @@
 // the median seconds from a motion event to the swap of its frame, the same from an Expose event (a bare repaint
 // of the same window), both again counted from when the program takes the event from its queue, the resident size
 // after 100 and after 10,000 motion events (kB), and the clock ticks of CPU it uses in the seconds after the button
-// is released.
+// is released. With --keys KEYS it types the keys, with the pointer in the window, before the timed repaints.
 #include "xharness.h"
 
 #include <algorithm>
@@ -111,6 +111,12 @@ std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, co
 int main(int argc, char** argv) {
     int dragX = -1;
     int dragY = -1;
+    std::string keys;
+    if (argc > 2 && std::string(argv[1]) == "--keys") {
+        keys = argv[2];
+        argv += 2;
+        argc -= 2;
+    }
     if (argc > 3 && std::string(argv[1]) == "--drag") {
         dragX = std::atoi(argv[2]);
         dragY = std::atoi(argv[3]);
@@ -118,8 +124,10 @@ int main(int argc, char** argv) {
         argc -= 3;
     }
     if (argc < 5) {
-        std::fprintf(stderr, "usage: %s [--drag X Y] DISPLAY SHIM PROGRAM REPAINTS|MOTIONS [PROGRAM ARGUMENTS...]\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s [--keys KEYS] [--drag X Y] DISPLAY SHIM PROGRAM REPAINTS|MOTIONS [PROGRAM ARGUMENTS...]\n",
+            argv[0]);
         return 2;
     }
     const std::string display = argv[1];
@@ -156,6 +164,13 @@ int main(int argc, char** argv) {
     }
     // Let the start-up repaints settle, then ask for each repaint alone.
     pause(0.3);
+    if (!keys.empty()) {
+        movePointer(x, window, 10, 10);
+        for (const char key : keys) {
+            typeKey(x, (unsigned char)key);
+        }
+        pause(0.5);
+    }
     readNewLines(in, log);
     const std::size_t startFrames = log.frameSeconds.size();
     const auto expose = [&](int) { exposeWindow(x, window); };
