@@ -2,7 +2,10 @@
 // The figure in words: a text alternative for the drawing, built from the scene store alone.
 #pragma once
 
+#include "labels.h"
+
 #include <string>
+#include <vector>
 
 /// The figure in the store as Serbian sentences in ASCII, like the console texts: one sentence per object, with its
 /// role, its colour and its numbers (two decimals where a number is not whole at two decimals). The roles follow the
@@ -11,5 +14,6 @@
 /// point R, or two lines through X with their points X, A and B, and the arc that marks their angle); Red objects are
 /// its image (the point P' or X', an image circle or line, images of points of a circle, the arc that marks the
 /// angle of the images). Any other object is named by its kind and colour. Circles come before lines and points
-/// within each role, as drawn.
-std::string describeScene();
+/// within each role, as drawn. A point of another colour that carries one of the labels (the explorer's T1, F', D
+/// ...) is named by it.
+std::string describeScene(const std::vector<Label>& labels = {});

@@ -143,6 +143,11 @@ extern "C" void explorerPointer(double drawingPerCss) {
     touchDrawingPerCss = drawingPerCss;
 }
 
+/// The construction's points named in the figure's description as they are labelled in the drawing.
+std::vector<Label> pageLabels() {
+    return labels();
+}
+
 /// The panel beside the figure on the explorer's page (web/page_runtime.cpp hands it to the page).
 extern "C" const char* explorerPanelText() {
     static std::string text;
