@@ -79,23 +79,22 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
     }
     // Only the construction is dashed, 8 pixels on and 5 off: in SVG in the units of the plane, in TikZ in the
     // centimetres of a picture 12 cm wide for 1024 pixels, in a dark green of its own.
-    const std::string svg = figureSvg(kAndO, 1024, 700, "", "");
-    const std::size_t svgDash = svg.find("stroke=\"rgb(0%,50%,0%)\" stroke-dasharray=\"");
-    ASSERT_NE(svgDash, std::string::npos) << svg;
-    EXPECT_EQ(svg.find("stroke-dasharray", svgDash + 40), std::string::npos);
-    double on = 0.0, off = 0.0;
-    ASSERT_EQ(std::sscanf(svg.c_str() + svg.find("dasharray=\"", svgDash) + 11, "%lf %lf", &on, &off), 2);
-    EXPECT_NEAR(on, 8 * 2 * halfHeight / 700, 1e-6);
-    EXPECT_NEAR(off, 5 * 2 * halfHeight / 700, 1e-6);
-    const std::string tex = figureTikz(kAndO, 1024, 700);
-    EXPECT_NE(tex.find("\\definecolor{figureConstructionGreen}{rgb}{0,0.5,0}\n"), std::string::npos) << tex;
-    const std::string dashed = "\\draw[figureConstructionGreen, dash pattern=on ";
-    const std::size_t texDash = tex.find(dashed);
-    ASSERT_NE(texDash, std::string::npos) << tex;
-    EXPECT_EQ(tex.find("dash pattern", texDash + 40), std::string::npos);
-    ASSERT_EQ(std::sscanf(tex.c_str() + texDash + dashed.size(), "%lfcm off %lfcm", &on, &off), 2);
-    EXPECT_NEAR(on, 8 * 12.0 / 1024, 1e-4);
-    EXPECT_NEAR(off, 5 * 12.0 / 1024, 1e-4);
+    const std::string svg = figureSvg(kAndO, 1024, 700, "", ""), tex = figureTikz(kAndO, 1024, 700);
+    const std::string svgDash = R"x(stroke="rgb(0%,50%,0%)" stroke-dasharray=")x";
+    const std::string texDash = "\\draw[figureConstructionGreen, dash pattern=on ";
+    ASSERT_NE(svg.find(svgDash), std::string::npos) << svg;
+    ASSERT_NE(tex.find(texDash), std::string::npos) << tex;
+    EXPECT_EQ(svg.find("dasharray"), svg.rfind("dasharray"));
+    EXPECT_EQ(tex.find("dash pattern"), tex.rfind("dash pattern"));
+    EXPECT_NE(tex.find("\\definecolor{figureConstructionGreen}{rgb}{0,0.5,0}\n"), std::string::npos);
+    double dash[4] = {};
+    ASSERT_EQ(std::sscanf(svg.c_str() + svg.find(svgDash) + svgDash.size(), "%lf %lf", &dash[0], &dash[1]), 2);
+    ASSERT_EQ(std::sscanf(tex.c_str() + tex.find(texDash) + texDash.size(), "%lfcm off %lfcm", &dash[2], &dash[3]), 2);
+    const double pixel = 2 * halfHeight / 700, cm = 12.0 / 1024;
+    for (const auto& [got, wanted] :
+         {std::pair{dash[0], 8 * pixel}, {dash[1], 5 * pixel}, {dash[2], 8 * cm}, {dash[3], 5 * cm}}) {
+        EXPECT_NEAR(got, wanted, 1e-4);
+    }
     resetScene();
 }
 
