@@ -41,7 +41,8 @@ static double reach() {
 }
 
 static std::vector<Label> labels() {
-    return figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius);
+    return placedFigureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius, scale(),
+                              shownWindowSize().height);
 }
 
 static void display() {
