@@ -27,6 +27,9 @@ static std::string at(Point p) {
 static std::string colourWords(ColourCode colour) {
     static const char* const names[] = {"crvenoj", "zelenoj",   "plavoj",      "zutoj", "narandzastoj",
                                         "magenta", "tirkiznoj", "ljubicastoj", "beloj", "crnoj"};
+    if (colour == ConstructionGreen) { // the explorer's construction, dashed
+        return "u tamnozelenoj boji";
+    }
     if (colour < Red || colour > Black) {
         return "bez sopstvene boje";
     }

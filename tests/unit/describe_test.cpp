@@ -109,12 +109,13 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
         // x - 2y = -2 has its foot F(-0.4, 0.8) and F' = F / 0.032; a point without a label keeps no name.
         {"the construction's points are named by their labels",
          [] {
-             addPoint(Point{-0.4f, 0.8f}, Green);
-             addPoint(Point{-12.5f, 25.0f}, Green);
-             addPoint(Point{1, 1}, Green);
+             addPoint(Point{-0.4f, 0.8f}, ConstructionGreen);
+             addPoint(Point{-12.5f, 25.0f}, ConstructionGreen);
+             addPoint(Point{1, 1}, ConstructionGreen);
          },
-         "Tacka F(-0.40, 0.80), u zelenoj boji. Tacka F'(-12.50, 25), u zelenoj boji. Tacka (1, 1), u zelenoj boji.",
-         {{"F", Point{-0.4f, 0.8f}, Green}, {"F'", Point{-12.5f, 25.0f}, Green}, {"A", Point{2, 2}, Blue}}},
+         "Tacka F(-0.40, 0.80), u tamnozelenoj boji. Tacka F'(-12.50, 25), u tamnozelenoj boji. "
+         "Tacka (1, 1), u tamnozelenoj boji.",
+         {{"F", Point{-0.4f, 0.8f}, ConstructionGreen}, {"F'", Point{-12.5f, 25.0f}, ConstructionGreen}}},
     };
     for (const DescribeCase& c : cases) {
         SCOPED_TRACE(c.name);
