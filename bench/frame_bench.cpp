@@ -6,15 +6,22 @@
 // the median seconds from a motion event to the swap of its frame, the same from an Expose event (a bare repaint
 // of the same window), both again counted from when the program takes the event from its queue, the resident size
 // after 100 and after 10,000 motion events (kB), and the clock ticks of CPU it uses in the seconds after the button
-// is released. With --keys KEYS it types the keys, with the pointer in the window, before the timed repaints.
+// is released. With --key K it types the key K (digits and letters; several keys one after another) first, to show
+// another figure, the band or a construction.
+// With --random SEED it sends MOTIONS random keys (arrows with and without Shift, n, the digits 1 to 4, every letter
+// but q, which ends the program) and clicks, and prints whether the program still runs, its resident size after 100
+// and after all of them (kB); then it types s, so that the figure of the store is saved where it runs.
 #include "xharness.h"
 
+#include <X11/keysym.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -106,14 +113,64 @@ std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, co
     return seconds;
 }
 
+// Sends count random keys and clicks, each inside the window, so that its keys reach it.
+void randomStorm(Display* x, Window window, Child& child, std::ifstream& in, FrameLog& log, int count, long seed) {
+    static const unsigned long arrows[] = {XK_Left, XK_Right, XK_Up, XK_Down};
+    const WindowPlace place = windowPlace(x, window);
+    std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+    long after100 = -1;
+    for (int i = 0; i < count; ++i) {
+        movePointer(x, window, below(place.width), below(place.height));
+        const int kind = below(10);
+        if (kind < 3) {
+            typeKey(x, arrows[below(4)], below(2) == 1);
+        } else if (kind < 4) {
+            typeKey(x, 'n');
+        } else if (kind < 6) {
+            const int key = below(29); // the digits 1 to 4 and the 25 letters but q
+            typeKey(x, key < 4 ? '1' + key : key - 4 < 'q' - 'a' ? 'a' + key - 4 : 'a' + key - 3);
+        } else { // a click, sometimes pulled a little before it is let go
+            pressButton(x, 1, true);
+            if (kind == 9) {
+                movePointer(x, window, below(place.width), below(place.height));
+            }
+            pressButton(x, 1, false);
+        }
+        if (i % 50 == 49) { // let the program take what was sent, so that its queue does not swell
+            eventToFrame(in, log, 1, [&](int) { exposeWindow(x, window); });
+        }
+        if (i + 1 == 100) {
+            after100 = statusKiB(child.pid, "VmRSS");
+        }
+    }
+    eventToFrame(in, log, 1, [&](int) { exposeWindow(x, window); });
+    const long afterAll = statusKiB(child.pid, "VmRSS");
+    int status = 0;
+    const bool running = !childEnded(child, &status);
+    if (running) {
+        typeKey(x, 's');
+        pause(1.0);
+        closeWindow(x, window);
+        waitChild(child, 20.0, &status);
+    }
+    std::printf("%d %ld %ld\n", running ? 1 : 0, after100, afterAll);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int dragX = -1;
     int dragY = -1;
-    std::string keys;
-    if (argc > 2 && std::string(argv[1]) == "--keys") {
-        keys = argv[2];
+    std::string firstKeys;
+    long seed = -1;
+    if (argc > 2 && std::string(argv[1]) == "--key") {
+        firstKeys = argv[2];
+        argv += 2;
+        argc -= 2;
+    }
+    if (argc > 2 && std::string(argv[1]) == "--random") {
+        seed = std::atol(argv[2]);
         argv += 2;
         argc -= 2;
     }
@@ -124,10 +181,10 @@ int main(int argc, char** argv) {
         argc -= 3;
     }
     if (argc < 5) {
-        std::fprintf(
-            stderr,
-            "usage: %s [--keys KEYS] [--drag X Y] DISPLAY SHIM PROGRAM REPAINTS|MOTIONS [PROGRAM ARGUMENTS...]\n",
-            argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--key K] [--random SEED | --drag X Y] DISPLAY SHIM PROGRAM REPAINTS|MOTIONS "
+                     "[PROGRAM ARGUMENTS...]\n",
+                     argv[0]);
         return 2;
     }
     const std::string display = argv[1];
@@ -145,7 +202,10 @@ int main(int argc, char** argv) {
     setenv("FRAME_LOG", logPath.c_str(), 1);
     setenv("LD_PRELOAD", argv[2], 1);
     const double started = now();
-    Child child = startChild(argv[3], std::vector<std::string>(argv + 5, argv + argc), display, true);
+    // What the program prints goes nowhere: a pipe left unread would stop it once full.
+    const int nowhere = open("/dev/null", O_WRONLY);
+    Child child = startChildWritingTo(nowhere, argv[3], std::vector<std::string>(argv + 5, argv + argc), display);
+    close(nowhere);
     unsetenv("LD_PRELOAD");
 
     std::ifstream in(logPath);
@@ -164,18 +224,20 @@ int main(int argc, char** argv) {
     }
     // Let the start-up repaints settle, then ask for each repaint alone.
     pause(0.3);
-    if (!keys.empty()) {
-        movePointer(x, window, 10, 10);
-        for (const char key : keys) {
-            typeKey(x, (unsigned char)key);
-        }
-        pause(0.5);
-    }
     readNewLines(in, log);
     const std::size_t startFrames = log.frameSeconds.size();
     const auto expose = [&](int) { exposeWindow(x, window); };
+    if (!firstKeys.empty()) {
+        const WindowPlace place = windowPlace(x, window);
+        movePointer(x, window, place.width / 2, place.height / 2); // the key goes to the window under the pointer
+        for (const char key : firstKeys) {
+            eventToFrame(in, log, 1, [&](int) { typeKey(x, (unsigned char)key); });
+        }
+    }
 
-    if (dragX < 0) {
+    if (seed >= 0) {
+        randomStorm(x, window, child, in, log, count, seed);
+    } else if (dragX < 0) {
         eventToFrame(in, log, count, expose);
         closeWindow(x, window);
         int status = 0;

@@ -5,8 +5,9 @@
 // visit that also stores the site for offline use, the time from navigation to the first frame against three pages
 // built with the same toolchain: webgl_line, which clears and draws one line with a vertex buffer and a shader (the
 // goal is set against it), clear_window, which only clears its canvas, and draw_floor, which draws one circle, one
-// line and one dot through emscripten's GL emulation; and the explorer's time from a pointer motion to the frame that
-// shows it. bench/web builds what it needs and runs this.
+// line and one dot through emscripten's GL emulation; the explorer's time from a pointer motion to the frame that
+// shows it; and the explorer page's layout shift while P is dragged across k and the case texts are printed.
+// bench/web builds what it needs and runs this.
 // Usage: node bench/web.mjs [--runs N] [--site FOLDER]
 import fs from 'node:fs';
 import os from 'node:os';
@@ -116,10 +117,9 @@ function markMotionFrames() {
     }
 }
 
-/// The explorer's figure chosen by key (nothing for the point figure), the left button held on the scene point grab,
-/// and the pointer moved `moves` times between the scene points there and back, each move waiting for its frame.
-/// Returns the milliseconds from each motion event to the end of the drawing of the first frame after it.
-async function motionToFrame(browser, origin, key, grab, there, back) {
+/// Opens the explorer's page in a fresh context with markMotionFrames, shows the figure of key (nothing for the point
+/// figure) and returns the context, the tab and the page coordinates of a scene point.
+async function openExplorer(browser, origin, key) {
     const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 1280, height: 900 } });
     await context.addInitScript(markMotionFrames);
     const tab = await context.newPage();
@@ -137,6 +137,22 @@ async function motionToFrame(browser, origin, key, grab, there, back) {
     const unitsPerPixel = (2 * 32 * Math.tan(Math.PI / 8)) / 700;
     const at = ([x, y]) => [box.x + (Math.floor(512 + x / unitsPerPixel) + 0.5) * scaled,
         box.y + (Math.floor(350 - y / unitsPerPixel) + 0.5) * scaled];
+    return { context, tab, at };
+}
+
+/// Moves the pointer to the scene point and waits for the frame that shows it.
+async function moveAndWait(tab, at, target) {
+    const frames = await tab.evaluate(() => window.frameEnds.length);
+    await tab.mouse.move(...at(target));
+    await tab.waitForFunction((n) => window.frameEnds.length > n &&
+        window.frameEnds[window.frameEnds.length - 1] > window.lastMotion, frames, { timeout: 5000 });
+}
+
+/// The explorer's figure chosen by key (nothing for the point figure), the left button held on the scene point grab,
+/// and the pointer moved `moves` times between the scene points there and back, each move waiting for its frame.
+/// Returns the milliseconds from each motion event to the end of the drawing of the first frame after it.
+async function motionToFrame(browser, origin, key, grab, there, back) {
+    const { context, tab, at } = await openExplorer(browser, origin, key);
     await tab.mouse.move(...at(grab));
     await tab.mouse.down();
     // Two moves there and back before the timed ones: the first motion after the press may draw no frame.
@@ -146,16 +162,51 @@ async function motionToFrame(browser, origin, key, grab, there, back) {
     }
     const delays = [];
     for (let i = 0; i < moves; ++i) {
-        const frames = await tab.evaluate(() => window.frameEnds.length);
-        await tab.mouse.move(...at(i % 2 ? back : there));
-        await tab.waitForFunction((n) => window.frameEnds.length > n &&
-            window.frameEnds[window.frameEnds.length - 1] > window.lastMotion, frames, { timeout: 5000 });
+        await moveAndWait(tab, at, i % 2 ? back : there);
         delays.push(await tab.evaluate(() => window.frameEnds.find((t) => t > window.lastMotion) - window.lastMotion));
     }
     await tab.mouse.up();
     const text = await tab.locator('#console').innerText();
     await context.close();
     return { delays, text };
+}
+
+/// P dragged in `moves` steps from (3, 3) inside k to (5, 5) outside and back, ten steps each way, so that it crosses
+/// k twenty times and the case text is printed at each crossing. Returns the sum of the layout shifts the page had
+/// meanwhile (every shift, whatever input came before it), how many lines the console gained, and the shift seen
+/// when a line is then put above the canvas (not 0, or the observer sees nothing).
+async function layoutShiftOfDrag(browser, origin) {
+    const { context, tab, at } = await openExplorer(browser, origin, '');
+    await tab.evaluate(() => {
+        window.shifts = 0;
+        new PerformanceObserver((list) => {
+            for (const entry of list.getEntries()) {
+                window.shifts += entry.value;
+            }
+        }).observe({ type: 'layout-shift' });
+    });
+    const lines = async () => (await tab.locator('#console').innerText()).trim().split('\n').length;
+    const before = await lines();
+    await tab.mouse.move(...at([2, 2]));
+    await tab.mouse.down();
+    // Not every step draws a frame (two steps may snap onto the same point of k): each waits a little instead.
+    for (let i = -1; i < moves; ++i) {
+        const leg = Math.floor(i / 10);
+        const t = ((i % 10) + 1) / 10;
+        const along = i < 0 ? 0 : leg % 2 ? 1 - t : t;
+        await tab.mouse.move(...at([3 + 2 * along, 3 + 2 * along]));
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+    await tab.mouse.up();
+    await new Promise((resolve) => setTimeout(resolve, 500)); // shifts are reported after the frame that made them
+    const shift = await tab.evaluate(() => window.shifts);
+    const printed = (await lines()) - before;
+    // The observer's own check: a line put above the canvas must be seen as a shift.
+    await tab.evaluate(() => document.body.prepend(Object.assign(document.createElement('p'), { textContent: '-' })));
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    const probe = (await tab.evaluate(() => window.shifts)) - shift;
+    await context.close();
+    return { shift, printed, probe };
 }
 
 // ---- Report --------------------------------------------------------------------------------------
@@ -223,6 +274,8 @@ async function main() {
             motions.push([label, await motionToFrame(browser, origin, key, grab, there, back)]);
         }
 
+        const steadiness = await layoutShiftOfDrag(browser, origin);
+
         const cpu = os.cpus()[0]?.model ?? 'unknown';
         console.log(`Machine: ${os.cpus().length} cores, ${cpu}; Chromium ${browser.version()} headless with ` +
             `SwiftShader WebGL; Node.js ${process.versions.node}; gzip level ${gzipLevel}.`);
@@ -271,6 +324,10 @@ async function main() {
             const last = text.trim().split('\n').pop();
             console.log(`| ${label} | ${median(delays).toFixed(2)} | ${percentile(delays, 95).toFixed(2)} | ${last} |`);
         }
+        console.log();
+        console.log(`The page's layout shift while P is dragged in ${moves} steps across k twenty times: ` +
+            `${steadiness.shift.toFixed(4)} (goal 0), with ${steadiness.printed} lines printed meanwhile; a line put ` +
+            `above the canvas afterwards shifts it by ${steadiness.probe.toFixed(4)}.`);
     } finally {
         await browser.close();
         server.close();

@@ -27,6 +27,9 @@ static std::string at(Point p) {
 static std::string colourWords(ColourCode colour) {
     static const char* const names[] = {"crvenoj", "zelenoj",   "plavoj",      "zutoj", "narandzastoj",
                                         "magenta", "tirkiznoj", "ljubicastoj", "beloj", "crnoj"};
+    if (colour == ConstructionGreen) { // the explorer's construction, dashed
+        return "u tamnozelenoj boji";
+    }
     if (colour < Red || colour > Black) {
         return "bez sopstvene boje";
     }
@@ -97,7 +100,7 @@ static std::string capitalised(std::string text) {
     return text;
 }
 
-std::string describeScene() {
+std::string describeScene(const std::vector<Label>& labels) {
     Sentences out;
     const auto isK = [](const Circle& c) {
         return c.colour == Black && same(c.centre, inversionCentre) && c.radius == inversionRadius;
@@ -231,7 +234,11 @@ std::string describeScene() {
     }
     for (const Point& p : scenePoints) {
         if (p.colour != Blue && p.colour != Red && !isO(p)) {
-            out.add("Tacka " + at(p), p.colour);
+            std::string name;
+            for (const Label& label : labels) {
+                name = same(label.at, p) ? label.text : name;
+            }
+            out.add("Tacka " + name + at(p), p.colour);
         }
     }
     return out.text;

@@ -2,9 +2,10 @@
 // The figure in words: a text alternative for the drawing, built from the scene store alone.
 #pragma once
 
-#include "scene.h"
+#include "labels.h"
 
 #include <string>
+#include <vector>
 
 /// The figure in the store as Serbian sentences in ASCII, like the console texts: one sentence per object, with its
 /// role, its colour and its numbers (two decimals where a number is not whole at two decimals). The roles follow the
@@ -13,8 +14,9 @@
 /// point R, or two lines through X with their points X, A and B, and the arc that marks their angle); Red objects are
 /// its image (the point P' or X', an image circle or line, images of points of a circle, the arc that marks the
 /// angle of the images). Any other object is named by its kind and colour. Circles come before lines and points
-/// within each role, as drawn.
-std::string describeScene();
+/// within each role, as drawn. A point of another colour that carries one of the labels (the explorer's T1, F', D
+/// ...) is named by it.
+std::string describeScene(const std::vector<Label>& labels = {});
 
 /// The line as a x + b y = c, the smaller coefficient 1 and the first one shown positive: "x - 2y = -2".
 std::string lineEquation(const Line& line);

@@ -2,6 +2,7 @@
 // The renderer's geometry, computed in double and rounded to float where OpenGL takes it.
 #include "drawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 static const Rgb palette[10] = {
@@ -20,7 +21,14 @@ static const Rgb palette[10] = {
 // 2 pi as a double.
 static const double fullTurn = 6.283185307179586;
 
+// A dark green that stands out 4:1 on the beige of a frame and 5:1 on white paper, where WCAG asks 3:1 of the
+// lines of a figure.
+static const Rgb constructionColour{0.0f, 0.5f, 0.0f};
+
 const Rgb* paletteColour(ColourCode code) {
+    if (code == ConstructionGreen) {
+        return &constructionColour;
+    }
     if (code < 0 || code > 9) {
         return nullptr;
     }
@@ -62,4 +70,52 @@ int outlineVertexCount(const Circle& circle, double pixelsPerUnit) {
     }
     const double n = std::ceil(fullTurn / 2.0 / std::acos(1.0 - stray / radius));
     return n < mostVertices ? int(n) : mostVertices;
+}
+
+double relativeLuminance(const Rgb& colour) {
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+double contrastRatio(const Rgb& a, const Rgb& b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool dashedColour(ColourCode code) {
+    return code == ConstructionGreen;
+}
+
+std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel) {
+    std::vector<std::array<Point, 2>> pieces;
+    const double dash = dashPixels * unitsPerPixel;
+    const double period = dash + dashGapPixels * unitsPerPixel;
+    const std::size_t count = vertices.size();
+    if (count < 2 || !(period > 0.0)) {
+        return pieces;
+    }
+    // How far into the pattern the walk along the polyline has come, in scene units.
+    double phase = 0.0;
+    const std::size_t sides = closed ? count : count - 1;
+    for (std::size_t i = 0; i < sides; ++i) {
+        const Point a = vertices[i];
+        const Point b = vertices[(i + 1) % count];
+        const double dx = double(b.x) - a.x;
+        const double dy = double(b.y) - a.y;
+        const double length = std::hypot(dx, dy);
+        const auto at = [&](double s) { return Point{float(a.x + dx * s / length), float(a.y + dy * s / length)}; };
+        for (double s = 0.0; s < length;) {
+            const bool drawn = phase < dash;
+            // What is left of the dash or the gap under way; when it ends on this side, the other begins.
+            const double left = (drawn ? dash : period) - phase;
+            const double end = s + left <= length ? s + left : length;
+            if (drawn && end > s) {
+                pieces.push_back({at(s), at(end)});
+            }
+            phase = end < length || s + left == length ? (drawn ? dash : 0.0) : phase + (end - s);
+            s = end;
+        }
+    }
+    return pieces;
 }

@@ -6,6 +6,7 @@
 #include "scene.h"
 
 #include <array>
+#include <vector>
 
 /// A line is drawn from point + lineReach * direction to point - lineReach * direction.
 constexpr double lineReach = 100.0;
@@ -24,8 +25,28 @@ struct Rgb {
 /// The colour every frame is cleared to before anything is drawn: a pale beige.
 constexpr Rgb clearColour{0.9f, 0.9f, 0.8f};
 
-/// The palette entry of a code, or nullptr for a code outside 0..9.
+/// The palette entry of a code, or nullptr for a code outside 0..9 other than ConstructionGreen.
 const Rgb* paletteColour(ColourCode code);
+
+/// The relative luminance of a colour as WCAG 2 defines it: each sRGB channel made linear, then weighted 0.2126,
+/// 0.7152 and 0.0722.
+double relativeLuminance(const Rgb& colour);
+
+/// The contrast ratio of two colours, (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
+double contrastRatio(const Rgb& a, const Rgb& b);
+
+/// Length in pixels of a dash of a dashed record, and of the gap after it.
+constexpr double dashPixels = 8.0;
+constexpr double dashGapPixels = 5.0;
+
+/// Whether the records of a code are drawn dashed: only ConstructionGreen's are.
+bool dashedColour(ColourCode code);
+
+/// The dashes of the polyline through the vertices (closed: back to the first one), for a view of unitsPerPixel
+/// scene units per pixel: dashPixels drawn, dashGapPixels left out, the first dash starting at the first vertex and
+/// the pattern running on across the corners. A dash is cut at the corners into straight pieces, given as pairs of
+/// end points in scene units.
+std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel);
 
 /// The two ends of the drawn piece of a line, from parameter +lineReach to -lineReach.
 std::array<Point, 2> lineEnds(const Line& line);

@@ -12,6 +12,14 @@
 static const char* const colourNames[10] = {"Red",     "Green", "Blue",   "Yellow", "Orange",
                                             "Magenta", "Cyan",  "Purple", "White",  "Black"};
 
+// The codes that have a colour, in the order the TikZ picture defines them.
+static const ColourCode paletteCodes[] = {Red,  Green,  Blue,  Yellow, Orange,           Magenta,
+                                          Cyan, Purple, White, Black,  ConstructionGreen};
+
+static std::string colourName(ColourCode code) {
+    return code == ConstructionGreen ? "ConstructionGreen" : colourNames[code];
+}
+
 VisibleRect visibleRect(const Camera& camera, int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
@@ -189,14 +197,19 @@ std::string figureSvg(const Camera& camera, int width, int height, const char* t
     const double side = dotSize * pixel;
     for (const DrawnItem& item : drawnItems(camera, width, height)) {
         const std::string colour = svgColour(*paletteColour(item.colour));
+        // A dashed record's dashes and gaps keep their lengths in pixels of the window.
+        const std::string stroke = "stroke=\"" + colour + "\"" +
+                                   (dashedColour(item.colour) ? " stroke-dasharray=\"" + svgNumber(dashPixels * pixel) +
+                                                                    " " + svgNumber(dashGapPixels * pixel) + "\""
+                                                              : "");
         switch (item.kind) {
         case DrawnItem::Outline:
             svg += "<circle cx=\"" + svgNumber(item.x) + "\" cy=\"" + svgNumber(-item.y) + "\" r=\"" +
-                   svgNumber(item.radius) + "\" stroke=\"" + colour + "\"/>\n";
+                   svgNumber(item.radius) + "\" " + stroke + "/>\n";
             break;
         case DrawnItem::Stroke:
             svg += "<line x1=\"" + svgNumber(item.x) + "\" y1=\"" + svgNumber(-item.y) + "\" x2=\"" +
-                   svgNumber(item.x2) + "\" y2=\"" + svgNumber(-item.y2) + "\" stroke=\"" + colour + "\"/>\n";
+                   svgNumber(item.x2) + "\" y2=\"" + svgNumber(-item.y2) + "\" " + stroke + "/>\n";
             break;
         case DrawnItem::Dot:
             svg += "<rect x=\"" + svgNumber(item.x - side / 2.0) + "\" y=\"" + svgNumber(-item.y - side / 2.0) +
@@ -240,32 +253,34 @@ std::string figureTikz(const Camera& camera, int width, int height, const std::v
                       unit + ", y=" + unit + "]\n";
     // Each colour the figure uses, defined once, under a name of its own so that a document's colours stay as
     // they are.
-    bool used[10] = {};
-    for (const DrawnItem& item : items) {
-        used[item.colour] = true;
-    }
-    for (const Label& label : labels) {
-        used[label.colour] = true;
-    }
-    for (ColourCode code = Red; code <= Black; ++code) {
-        if (used[code]) {
+    const auto used = [&](ColourCode code) {
+        return std::any_of(items.begin(), items.end(), [code](const DrawnItem& item) { return item.colour == code; }) ||
+               std::any_of(labels.begin(), labels.end(), [code](const Label& label) { return label.colour == code; });
+    };
+    for (ColourCode code : paletteCodes) {
+        if (used(code)) {
             const Rgb& rgb = *paletteColour(code);
-            tex += "\\definecolor{figure" + std::string(colourNames[code]) + "}{rgb}{" + number(rgb.red, 4) + "," +
+            tex += "\\definecolor{figure" + colourName(code) + "}{rgb}{" + number(rgb.red, 4) + "," +
                    number(rgb.green, 4) + "," + number(rgb.blue, 4) + "}\n";
         }
     }
+    // A dashed record's pattern, in centimetres of paper: the pixels of the window scaled as the figure is.
+    const double cmPerPixel = tikzWidthCm / (view.right - view.left) * unitsPerPixel(camera, height);
+    const std::string dashes = ", dash pattern=on " + number(dashPixels * cmPerPixel, 4) + "cm off " +
+                               number(dashGapPixels * cmPerPixel, 4) + "cm";
     const std::string corners = texPoint(view.left, view.bottom) + " rectangle " + texPoint(view.right, view.top);
     tex += "\\path[use as bounding box] " + corners + ";\n";
     tex += "\\clip " + corners + ";\n";
     for (const DrawnItem& item : items) {
-        const std::string colour = std::string("figure") + colourNames[item.colour];
+        const std::string colour = "figure" + colourName(item.colour);
+        const std::string stroke = colour + (dashedColour(item.colour) ? dashes : "");
         switch (item.kind) {
         case DrawnItem::Outline:
-            tex += "\\draw[" + colour + "] " + texPoint(item.x, item.y) + " circle[radius=" + texNumber(item.radius) +
+            tex += "\\draw[" + stroke + "] " + texPoint(item.x, item.y) + " circle[radius=" + texNumber(item.radius) +
                    "];\n";
             break;
         case DrawnItem::Stroke:
-            tex += "\\draw[" + colour + "] " + texPoint(item.x, item.y) + " -- " + texPoint(item.x2, item.y2) + ";\n";
+            tex += "\\draw[" + stroke + "] " + texPoint(item.x, item.y) + " -- " + texPoint(item.x2, item.y2) + ";\n";
             break;
         case DrawnItem::Dot:
             tex += "\\fill[" + colour + "] " + texPoint(item.x - side / 2.0, item.y - side / 2.0) + " rectangle " +
@@ -279,7 +294,7 @@ std::string figureTikz(const Camera& camera, int width, int height, const std::v
         for (const auto& stroke : labelStrokes(label, pixel)) {
             strokes += " " + texPoint(stroke[0].x, stroke[0].y) + " -- " + texPoint(stroke[1].x, stroke[1].y);
         }
-        tex += "\\draw[figure" + std::string(colourNames[label.colour]) + "]" + strokes + ";\n";
+        tex += "\\draw[figure" + colourName(label.colour) + "]" + strokes + ";\n";
     }
     // The % keeps the line break from adding a space after the picture where it is \input into a paragraph.
     tex += "\\end{tikzpicture}%\n";

@@ -38,7 +38,7 @@ struct DrawnItem {
     double x2 = 0.0;
     double y2 = 0.0;
     double radius = 0.0;
-    ColourCode colour = Black; ///< always a palette code, 0..9
+    ColourCode colour = Black; ///< always a code with a palette colour (paletteColour)
 };
 
 /// What a frame of the given size draws from the store, in the renderer's order (circles, lines, segments with

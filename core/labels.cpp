@@ -3,13 +3,19 @@
 // kept as text so that the font costs the web pages next to nothing.
 #include "labels.h"
 
+#include "drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // A glyph's strokes as polylines on a grid of half units: each letter after the first two is a point, 'a' + x and
 // 'a' + y in half units; a space starts a new polyline. The first letter is the character, the second its advance
 // ('a' + half units).
 const char* const font[] = {
-    "Olcagaicikgmcmakacca",
+    // O is a round twelve-gon wider than the digit zero, and the zero is narrow with a slash: O never reads as 0.
+    "Onkgjjhlfmdlbjagbddbfahbjdkg",
     "Plaaamgmikiiggag",
     "Alaaemia bdhd",
     "Blaaamgmikiiggag ggieicgaaa",
@@ -24,7 +30,7 @@ const char* const font[] = {
     "2lakcmgmikiiaaia",
     "'ebmbj",
     "Xlaaim amia",
-    "0ldafahchkfmdmbkbcda",
+    "0ldafahchkfmdmbkbcda cdgj",
     "3lakcmgmikiigg cggg ggieicgacaac",
     "4lgmaeie gmga",
     "5limamagggieicgacaac",
@@ -33,6 +39,8 @@ const char* const font[] = {
     "8lcgaiakcmgmikiiggcgaeaccagaiciegg",
     "9laagaicikgmcmakaicgggii",
     ".ebacacbbbba",
+    "=kbehe bihi",
+    " h",
     "\xb0"
     "hbmdmelejdibiajalbm", // the degree sign
 };
@@ -50,11 +58,10 @@ const char* glyphOf(char c) {
 
 std::vector<std::array<Point, 2>> labelStrokes(const Label& label, double unitsPerPixel) {
     // Half a grid unit, in scene units: a capital is 12 half units tall.
-    const double half = labelHeightPixels / 12.0 * unitsPerPixel;
-    const double offset = labelOffsetPixels * unitsPerPixel;
+    const double half = label.heightPixels / 12.0 * unitsPerPixel;
     std::vector<std::array<Point, 2>> strokes;
-    double left = label.at.x + offset;
-    const double bottom = label.at.y + offset;
+    double left = label.at.x + label.leftPixels * unitsPerPixel;
+    const double bottom = label.at.y + label.bottomPixels * unitsPerPixel;
     for (char c : label.text) {
         const char* glyph = glyphOf(c);
         if (!glyph) {
@@ -77,4 +84,68 @@ std::vector<std::array<Point, 2>> labelStrokes(const Label& label, double unitsP
         left += (glyph[1] - 'a') * half;
     }
     return strokes;
+}
+
+double labelHeightFor(int height) {
+    return std::max(labelHeightPixels, 0.025 * height);
+}
+
+PixelBox labelBox(const Label& label, double unitsPerPixel) {
+    const double left = label.at.x / unitsPerPixel + label.leftPixels;
+    const double bottom = label.at.y / unitsPerPixel + label.bottomPixels;
+    PixelBox box{left, bottom, left, bottom + label.heightPixels};
+    for (const auto& stroke : labelStrokes(label, unitsPerPixel)) {
+        for (const Point& end : stroke) {
+            box.left = std::min(box.left, end.x / unitsPerPixel);
+            box.right = std::max(box.right, end.x / unitsPerPixel);
+            box.bottom = std::min(box.bottom, end.y / unitsPerPixel);
+            box.top = std::max(box.top, end.y / unitsPerPixel);
+        }
+    }
+    return PixelBox{box.left - 1.0, box.bottom - 1.0, box.right + 1.0, box.top + 1.0};
+}
+
+static bool overlap(const PixelBox& a, const PixelBox& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+void placeLabels(std::vector<Label>& labels, const std::vector<Point>& dots, double unitsPerPixel,
+                 double heightPixels) {
+    std::vector<PixelBox> taken;
+    for (const Point& dot : dots) {
+        const double x = dot.x / unitsPerPixel;
+        const double y = dot.y / unitsPerPixel;
+        taken.push_back({x - dotSize / 2.0, y - dotSize / 2.0, x + dotSize / 2.0, y + dotSize / 2.0});
+    }
+    const double gap = labelOffsetPixels;
+    for (Label& label : labels) {
+        label.heightPixels = heightPixels;
+        label.leftPixels = 0.0;
+        label.bottomPixels = 0.0;
+        // The text's width, from its strokes as they lie at the point.
+        const PixelBox at = labelBox(label, unitsPerPixel);
+        const double width = at.right - at.left - 2.0;
+        const double h = heightPixels;
+        const double places[8][2] = {
+            {gap, gap},      {-gap - width, gap},      {gap, -gap - h},     {-gap - width, -gap - h},
+            {gap, -h / 2.0}, {-gap - width, -h / 2.0}, {-width / 2.0, gap}, {-width / 2.0, -gap - h}};
+        std::size_t fewest = taken.size() + 1;
+        for (const auto& place : places) {
+            Label tried = label;
+            tried.leftPixels = place[0];
+            tried.bottomPixels = place[1];
+            const PixelBox box = labelBox(tried, unitsPerPixel);
+            const std::size_t hits = std::size_t(
+                std::count_if(taken.begin(), taken.end(), [&](const PixelBox& t) { return overlap(box, t); }));
+            if (hits < fewest) {
+                fewest = hits;
+                label.leftPixels = place[0];
+                label.bottomPixels = place[1];
+            }
+            if (hits == 0) {
+                break;
+            }
+        }
+        taken.push_back(labelBox(label, unitsPerPixel));
+    }
 }

@@ -4,8 +4,8 @@
 
 #include <list>
 
-/// Integer colour code of a record. Codes outside 0..9 are allowed; such a record is drawn without a
-/// colour change of its own.
+/// Integer colour code of a record. Codes outside 0..9, but for ConstructionGreen, are allowed; such a record is
+/// drawn without a colour change of its own.
 using ColourCode = int;
 
 /// The ten named colour codes.
@@ -21,6 +21,10 @@ enum : ColourCode {
     White = 8,
     Black = 9,
 };
+
+/// The explorer's construction records: a dark green, drawn dashed. Only the explorer uses it; it stands apart from
+/// the ten so that the codes just past them keep drawing without a colour of their own.
+enum : ColourCode { ConstructionGreen = 20 };
 
 /// A dot of the figure, or a plain 2-D vector (then its colour is never read). Scene units, x right, y up.
 struct Point {

@@ -26,16 +26,44 @@ void drawCircle(Circle circle) {
     drawOutline(circle, circleVertexCount);
 }
 
+// The dashes of a dashed record, as the strokes of one primitive: both back ends draw them as lines, so the pixels
+// agree.
+static void drawDashes(ColourCode colour, const std::vector<Point>& vertices, bool closed, double pixelsPerUnit) {
+    backend::strokes(colour, dashPieces(vertices, closed, 1.0 / pixelsPerUnit));
+}
+
 void drawScene(double pixelsPerUnit) {
+    // Dashes are measured in pixels, so only a scene drawn at a known scale has them.
+    const auto dashed = [pixelsPerUnit](ColourCode colour) { return pixelsPerUnit > 0.0 && dashedColour(colour); };
     backend::beginScene();
     for (const Circle& circle : sceneCircles) {
-        drawOutline(circle, pixelsPerUnit > 0.0 ? outlineVertexCount(circle, pixelsPerUnit) : circleVertexCount);
+        const int count = pixelsPerUnit > 0.0 ? outlineVertexCount(circle, pixelsPerUnit) : circleVertexCount;
+        if (dashed(circle.colour)) {
+            std::vector<Point> vertices(count);
+            for (int i = 0; i < count; ++i) {
+                vertices[i] = circleVertex(circle, i, count);
+            }
+            drawDashes(circle.colour, vertices, true, pixelsPerUnit);
+        } else {
+            drawOutline(circle, count);
+        }
     }
     for (const Line& line : sceneLines) {
-        drawLine(line);
+        if (dashed(line.colour)) {
+            const std::array<Point, 2> ends = lineEnds(line);
+            drawDashes(line.colour, {ends[0], ends[1]}, false, pixelsPerUnit);
+        } else {
+            drawLine(line);
+        }
     }
     for (const Segment& segment : sceneSegments) {
-        backend::segment(segment.colour, segment.start, segment.end);
+        if (dashed(segment.colour)) {
+            drawDashes(segment.colour, {segment.start, segment.end}, false, pixelsPerUnit);
+            backend::dot(segment.colour, segment.start);
+            backend::dot(segment.colour, segment.end);
+        } else {
+            backend::segment(segment.colour, segment.start, segment.end);
+        }
     }
     for (const Point& point : scenePoints) {
         backend::dot(point.colour, point);

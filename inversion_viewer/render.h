@@ -20,7 +20,8 @@ void drawLine(Line line);
 void drawCircle(Circle circle);
 
 /// Draws circles, lines, segments and points, in this order, so that later records cover earlier ones. Circles
-/// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them.
+/// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them; then
+/// the records of a dashed colour are drawn as their dashes (dashPieces).
 void drawScene(double pixelsPerUnit = 0.0);
 
 /// Draws the labels with lines, each in its colour.

@@ -1,7 +1,7 @@
 // show_headless.cpp
 // Shows a program on a private virtual display, saves its first frame as a PNG (or has the program save its
-// figure, with the key s) and closes its window. For machines without a desktop; the program runs unchanged and its
-// console text goes to this console.
+// figure, with the key s) and closes its window. With --keys, the frame is taken after those keys were typed. For
+// machines without a desktop; the program runs unchanged and its console text goes to this console.
 #include "xharness.h"
 
 #include <climits>
@@ -34,14 +34,22 @@ static bool saveFigure(Display* display, Window window, Child& child) {
 }
 
 int main(int argc, char** argv) {
-    // show_headless --figure DIRECTORY PROGRAM [ARGUMENTS...] runs PROGRAM in DIRECTORY and presses s there.
+    // show_headless --figure DIRECTORY PROGRAM [ARGUMENTS...] runs PROGRAM in DIRECTORY and presses s there;
+    // show_headless --keys KEYS PROGRAM OUTPUT.png types each character of KEYS before it takes the frame.
     const bool figure = argc > 1 && std::strcmp(argv[1], "--figure") == 0;
+    const bool typed = argc > 2 && std::strcmp(argv[1], "--keys") == 0;
+    const std::string keys = typed ? argv[2] : "";
+    const char* const self = argv[0];
+    if (typed) {
+        argv += 2;
+        argc -= 2;
+    }
     const int first = figure ? 2 : 1;
     if (argc < first + 2) {
-        std::fprintf(
-            stderr,
-            "usage: %s PROGRAM OUTPUT.png [ARGUMENTS...]\n       %s --figure DIRECTORY PROGRAM [ARGUMENTS...]\n",
-            argv[0], argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--keys KEYS] PROGRAM OUTPUT.png [ARGUMENTS...]\n"
+                     "       %s --figure DIRECTORY PROGRAM [ARGUMENTS...]\n",
+                     self, self);
         return 2;
     }
     std::string program = argv[first + (figure ? 1 : 0)];
@@ -78,7 +86,14 @@ int main(int argc, char** argv) {
     bool saved = false;
     if (window) {
         Image frame;
-        const bool shown = waitForFrame(display, window, backgroundPixel, 60.0, &frame);
+        bool shown = waitForFrame(display, window, backgroundPixel, 60.0, &frame);
+        if (shown && !keys.empty()) {
+            movePointer(display, window, 10, 10);
+            for (const char key : keys) {
+                typeKey(display, static_cast<unsigned char>(key));
+            }
+            shown = waitForFrame(display, window, backgroundPixel, 60.0, &frame);
+        }
         if (figure) {
             saved = shown && saveFigure(display, window, child);
         } else if (shown && writePng(output, frame)) {

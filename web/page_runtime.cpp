@@ -7,12 +7,18 @@
 #include <cstdlib>
 #include <emscripten.h>
 #include <string>
+#include <vector>
 #include <wasi/api.h>
+
+/// The names drawn beside the points: the explorer's program defines it, the other programs draw none.
+__attribute__((weak)) std::vector<Label> pageLabels() {
+    return {};
+}
 
 /// The figure in words; pre.js makes it the canvas's accessible description after each change of the figure.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* sceneDescription() {
     static std::string text;
-    text = describeScene();
+    text = describeScene(pageLabels());
     return text.c_str();
 }
 

@@ -89,11 +89,17 @@ const char* stepText(FigureCase figureCase, int step) {
 }
 
 static void addGreenLine(Point at, Point direction) {
-    addLine(spanView(Line{at, direction, Green}));
+    addLine(spanView(Line{at, direction, ConstructionGreen}));
 }
 
 static void addGreenSegment(Point start, Point end) {
-    addSegment(Segment{start, end, Green});
+    addSegment(Segment{start, end, ConstructionGreen});
+}
+
+// The circle on the diameter from p to q, as a compass draws it about the middle of pq.
+static void addGreenCircleOnDiameter(Point p, Point q) {
+    const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
+    addCircle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)}, ConstructionGreen);
 }
 
 // The construction of P's image: the ray OP; the points T1 and T2 of k on the chord of contact; then the tangents
@@ -107,12 +113,12 @@ static void addPointConstruction(Point p, bool inside, int steps, float r) {
     if (inside) {
         addGreenLine(p, turned(p));
     } else {
-        addCircle(Circle{scaled(p, 0.5), float(norm(p) * 0.5)}, Green);
+        addCircle(Circle{scaled(p, 0.5), float(norm(p) * 0.5)}, ConstructionGreen);
         addGreenLine(p, towards(p, t[0]));
         addGreenLine(p, towards(p, t[1]));
     }
-    addPoint(t[0], Green);
-    addPoint(t[1], Green);
+    addPoint(t[0], ConstructionGreen);
+    addPoint(t[1], ConstructionGreen);
     if (steps < 3) {
         return;
     }
@@ -136,14 +142,17 @@ void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps
         addPointConstruction(a, figureCase == FigureCase::PointInside, steps, r);
         return;
     case FigureCase::LineMissesCentre: {
+        // The perpendicular from O ends at its foot F; F' lies on the ray OF, and the segment OF' reaches past F
+        // towards it even when F' lies beyond the window. The circle on the diameter OF' is the image it traces.
         const Point foot = footOfPerpendicular(a, b);
-        addGreenLine(Point{}, turned(towards(a, b)));
-        addPoint(foot, Green);
+        addGreenSegment(Point{}, foot);
+        addPoint(foot, ConstructionGreen);
         if (steps >= 2) {
-            addPoint(invertPoint(foot, r), Green);
+            addGreenSegment(Point{}, invertPoint(foot, r));
+            addPoint(invertPoint(foot, r), ConstructionGreen);
         }
         if (steps >= 3) {
-            addGreenSegment(Point{}, invertPoint(foot, r));
+            addGreenCircleOnDiameter(Point{}, invertPoint(foot, r));
         }
         return;
     }
@@ -152,18 +161,23 @@ void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps
         const bool through = figureCase == FigureCase::CircleThroughCentre;
         const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
         addGreenLine(Point{}, a.x == 0.0f && a.y == 0.0f ? Point{1.0f, 0.0f} : a);
-        addPoint(de[0], Green);
+        addPoint(de[0], ConstructionGreen);
         if (!through) {
-            addPoint(de[1], Green);
+            addPoint(de[1], ConstructionGreen);
         }
         if (steps >= 2) {
-            addPoint(invertPoint(de[0], r), Green);
+            addPoint(invertPoint(de[0], r), ConstructionGreen);
             if (!through) {
-                addPoint(invertPoint(de[1], r), Green);
+                addPoint(invertPoint(de[1], r), ConstructionGreen);
             }
         }
+        // The diameter D'E' and the circle on it, or the perpendicular to OC at D', drawn over the image that it is.
         if (steps >= 3 && !through) {
             addGreenSegment(invertPoint(de[0], r), invertPoint(de[1], r));
+            addGreenCircleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r));
+        }
+        if (steps >= 3 && through) {
+            addGreenLine(invertPoint(de[0], r), turned(de[0]));
         }
         return;
     }
@@ -185,14 +199,16 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
     std::vector<Label> labels{{"k", Point{0.0f, r}, Black}, {"O", Point{}, Black}};
     switch (figure.kind) {
     case FigureKind::PointFigure:
-        labels.push_back({"P", a, Blue});
+        // P on k is its own image: one label says so.
+        labels.push_back({figureCase == FigureCase::PointOnCircle ? "P = P'" : "P", a, Blue});
         if (steps >= 2 && stepCount(figureCase) == 4) {
             const std::array<Point, 2> t = contactPoints(a, r);
-            labels.push_back({"T1", t[0], Green});
-            labels.push_back({"T2", t[1], Green});
+            labels.push_back({"T1", t[0], ConstructionGreen});
+            labels.push_back({"T2", t[1], ConstructionGreen});
         }
         // The construction names P' at its last step.
-        if (figureCase != FigureCase::PointAtCentre && (steps == 0 || steps == stepCount(figureCase))) {
+        if (figureCase != FigureCase::PointAtCentre && figureCase != FigureCase::PointOnCircle &&
+            (steps == 0 || steps == stepCount(figureCase))) {
             labels.push_back({"P'", invertPoint(a, r), Red});
         }
         break;
@@ -201,9 +217,9 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
         labels.push_back({"B", b, Blue});
         if (figureCase == FigureCase::LineMissesCentre && steps >= 1) {
             const Point foot = footOfPerpendicular(a, b);
-            labels.push_back({"F", foot, Green});
+            labels.push_back({"F", foot, ConstructionGreen});
             if (steps >= 2) {
-                labels.push_back({"F'", invertPoint(foot, r), Green});
+                labels.push_back({"F'", invertPoint(foot, r), ConstructionGreen});
             }
         }
         break;
@@ -215,14 +231,14 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
         }
         const bool through = figureCase == FigureCase::CircleThroughCentre;
         const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
-        labels.push_back({"D", de[0], Green});
+        labels.push_back({"D", de[0], ConstructionGreen});
         if (!through) {
-            labels.push_back({"E", de[1], Green});
+            labels.push_back({"E", de[1], ConstructionGreen});
         }
         if (steps >= 2) {
-            labels.push_back({"D'", invertPoint(de[0], r), Green});
+            labels.push_back({"D'", invertPoint(de[0], r), ConstructionGreen});
             if (!through) {
-                labels.push_back({"E'", invertPoint(de[1], r), Green});
+                labels.push_back({"E'", invertPoint(de[1], r), ConstructionGreen});
             }
         }
         break;
@@ -239,8 +255,7 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
         }
         break;
     }
-    // Where two named points coincide (P on k is its own image up to rounding, P at O), only the later name is
-    // drawn.
+    // Where two named points coincide (P at O), only the later name is drawn.
     std::vector<Label> shown;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         bool covered = false;
@@ -254,4 +269,16 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
         }
     }
     return shown;
+}
+
+std::vector<Label> placedFigureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r,
+                                      double unitsPerPixel, int height) {
+    std::vector<Label> labels = figureLabels(figure, figureCase, steps, r);
+    std::vector<Point> dots(scenePoints.begin(), scenePoints.end());
+    for (const Segment& segment : sceneSegments) {
+        dots.push_back(segment.start);
+        dots.push_back(segment.end);
+    }
+    placeLabels(labels, dots, unitsPerPixel, labelHeightFor(height));
+    return labels;
 }

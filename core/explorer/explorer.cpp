@@ -32,8 +32,9 @@ void buildExplorerScene(const GivenFigure& figure, float r, int steps, int ring)
     registerCircleOfInversion();
     const FigureCase shown = figureCase(figure, r);
     addGivenFigure(figure);
-    addConstruction(figure, shown, steps, r);
     addFigureImage(figure, shown, r);
+    // The construction comes over the image: its last step traces the image itself.
+    addConstruction(figure, shown, steps, r);
     if (shown == FigureCase::AnglesKept) {
         addAngleArcs(figure, r);
     }

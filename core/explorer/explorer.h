@@ -8,9 +8,9 @@
 
 #include <string>
 
-/// Clears the store and fills it with k and O, the figure and its handles in Blue, the first steps of its
-/// construction in Green, and its image in Red; with ring 0 or more, a Black circle of radius ringRadius around that
-/// handle last.
+/// Clears the store and fills it with k and O, the figure and its handles in Blue, its image in Red and the first
+/// steps of its construction in ConstructionGreen; with ring 0 or more, a Black circle of radius ringRadius around
+/// that handle last.
 void buildExplorerScene(const GivenFigure& figure, float r, int steps = 0, int ring = -1);
 
 /// The radius of the ring around the chosen handle, in scene units: beyond a handle's dot and its label's corner.

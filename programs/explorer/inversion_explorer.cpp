@@ -95,7 +95,8 @@ static double reach() {
 }
 
 static std::vector<Label> labels() {
-    return figureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius);
+    return placedFigureLabels(currentFigure(explorer), explorer.shownCase, explorer.steps, inversionRadius, scale(),
+                              shownWindowSize().height);
 }
 
 #ifndef __EMSCRIPTEN__
@@ -277,6 +278,11 @@ static void special(int key, int, int) {
 /// The page says at each press whether a finger made it, and at what size the canvas is shown.
 extern "C" void explorerPointer(double drawingPerCss) {
     touchDrawingPerCss = drawingPerCss;
+}
+
+/// The construction's points named in the figure's description as they are labelled in the drawing.
+std::vector<Label> pageLabels() {
+    return labels();
 }
 
 /// The panel beside the figure on the explorer's page (web/page_runtime.cpp hands it to the page).

@@ -8,6 +8,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 static const std::string kAndO =
     "Krug k sa centrom O(0, 0) i poluprecnikom 5, u crnoj boji. Centar O(0, 0) kruga k, u crnoj boji. ";
@@ -16,6 +17,7 @@ struct DescribeCase {
     const char* name;
     std::function<void()> build; // adds the objects after k and O
     std::string expected;        // after k and O
+    std::vector<Label> labels = {};
 };
 
 TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
@@ -104,6 +106,16 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
          },
          "Krug sa centrom (0, 0) i poluprecnikom 3, u crnoj boji. Duz od (1, 1) do (2, 3), u zelenoj boji. "
          "Tacka (1, 2), u ljubicastoj boji. Tacka (3, 1), bez sopstvene boje."},
+        // x - 2y = -2 has its foot F(-0.4, 0.8) and F' = F / 0.032; a point without a label keeps no name.
+        {"the construction's points are named by their labels",
+         [] {
+             addPoint(Point{-0.4f, 0.8f}, ConstructionGreen);
+             addPoint(Point{-12.5f, 25.0f}, ConstructionGreen);
+             addPoint(Point{1, 1}, ConstructionGreen);
+         },
+         "Tacka F(-0.40, 0.80), u tamnozelenoj boji. Tacka F'(-12.50, 25), u tamnozelenoj boji. "
+         "Tacka (1, 1), u tamnozelenoj boji.",
+         {{"F", Point{-0.4f, 0.8f}, ConstructionGreen}, {"F'", Point{-12.5f, 25.0f}, ConstructionGreen}}},
     };
     for (const DescribeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,7 +123,7 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
         inversionRadius = circleOfInversionRadius;
         registerCircleOfInversion();
         c.build();
-        EXPECT_EQ(describeScene(), kAndO + c.expected);
+        EXPECT_EQ(describeScene(c.labels), kAndO + c.expected);
     }
 }
 

@@ -109,3 +109,41 @@ TEST(LabelStrokes, SitOnTheFontsGridFromTheOffsetAndAdvance) {
         }
     }
 }
+
+// WCAG asks 3:1 of the lines of a figure against what lies next to them: the construction's green has it on the
+// frame's beige and on white paper. #777777 on white is WCAG's own example, 4.48:1.
+TEST(Palette, TheConstructionGreenStandsOutOnTheBackgroundAndOnPaper) {
+    const Rgb white{1, 1, 1};
+    EXPECT_NEAR(contrastRatio(Rgb{0, 0, 0}, white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(white, Rgb{0x77 / 255.0f, 0x77 / 255.0f, 0x77 / 255.0f}), 4.48, 0.005);
+    EXPECT_GE(contrastRatio(*paletteColour(ConstructionGreen), clearColour), 3.0);
+    EXPECT_GE(contrastRatio(*paletteColour(ConstructionGreen), white), 3.0);
+}
+
+// A crowded figure at 1 unit a pixel: labels whose first places are taken by a label or a dot move on round their
+// points, and in the end no two boxes overlap and none covers a dot; a label with room keeps the place up right.
+TEST(PlaceLabels, NoLabelCoversAnotherOrADot) {
+    std::vector<Label> labels{{"k", {0, 40}},  {"O", {0, 0}},         {"P", {8, 6}},  {"T1", {-16, 38}}, {"D", {30, 0}},
+                              {"D'", {34, 2}}, {"P = P'", {20, -30}}, {"F", {-8, 4}}, {"B", {-6, 12}}};
+    std::vector<Point> dots;
+    for (const Label& label : labels) {
+        dots.push_back(label.at);
+    }
+    placeLabels(labels, dots, 1.0, labelHeightFor(700));
+    EXPECT_EQ(labelHeightFor(400), 14.0);
+    EXPECT_TRUE(labels[0].leftPixels == 6.0 && labels[0].bottomPixels == 6.0);
+    const auto overlap = [](const PixelBox& a, const PixelBox& b) {
+        return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+    };
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const PixelBox box = labelBox(labels[i], 1.0);
+        EXPECT_GE(box.top - box.bottom, 17.5) << labels[i].text; // 2.5 % of 700 pixels
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            EXPECT_FALSE(overlap(box, labelBox(labels[j], 1.0))) << labels[i].text << " and " << labels[j].text;
+        }
+        for (const Point& dot : dots) {
+            EXPECT_FALSE(overlap(box, PixelBox{dot.x - 2.0, dot.y - 2.0, dot.x + 2.0, dot.y + 2.0}))
+                << labels[i].text << " on the dot at " << dot.x << ", " << dot.y;
+        }
+    }
+}

@@ -292,13 +292,18 @@ TEST(ExplorerSnapping, PPrimeDraggedLandsWherePutAndPIsItsImage) {
 // Float rounding of a few steps, relative to the size of what is compared.
 constexpr double constructionTolerance = 1e-5;
 
-static const Circle* redCircle() {
-    for (const Circle& c : sceneCircles) {
-        if (c.colour == Red) {
-            return &c;
+// The first Red record of a list of the store: the image, which the construction is drawn over.
+template <class List> static const typename List::value_type* firstRed(const List& list) {
+    for (const auto& record : list) {
+        if (record.colour == Red) {
+            return &record;
         }
     }
     return nullptr;
+}
+
+static const Circle* redCircle() {
+    return firstRed(sceneCircles);
 }
 
 TEST_F(FreshScene, EachConstructionEndsOnTheImageTheExplorerDraws) {
@@ -315,7 +320,8 @@ TEST_F(FreshScene, EachConstructionEndsOnTheImageTheExplorerDraws) {
                                                    : meeting(t1, {t2.x - t1.x, t2.y - t1.y}, {0, 0}, vec(p));
         EXPECT_LE(apart(met, image), constructionTolerance * std::hypot(image.x, image.y));
         buildExplorerScene(GivenFigure{FigureKind::PointFigure, p, p}, r, 4);
-        EXPECT_LE(apart(vec(scenePoints.back()), image), constructionTolerance * std::hypot(image.x, image.y));
+        ASSERT_NE(firstRed(scenePoints), nullptr);
+        EXPECT_LE(apart(vec(*firstRed(scenePoints)), image), constructionTolerance * std::hypot(image.x, image.y));
     }
     // P on k and P at O: one step, nothing to construct.
     for (Point p : {Point{3, 4}, Point{0, 0}}) {
@@ -364,8 +370,8 @@ TEST_F(FreshScene, EachConstructionEndsOnTheImageTheExplorerDraws) {
         const Vec d = vec(pointsOnLineOC(Circle{{2, 2}, float(std::sqrt(8.0))})[0]);
         EXPECT_LE(apart(d, {4, 4}), constructionTolerance);
         buildExplorerScene(figure, r, 3);
-        const Line& image = sceneLines.back();
-        ASSERT_EQ(image.colour, Red);
+        ASSERT_NE(firstRed(sceneLines), nullptr);
+        const Line& image = *firstRed(sceneLines);
         const Vec dImage = imageOf(d), at = vec(image.point), along = vec(image.direction);
         const double length = std::hypot(along.x, along.y);
         EXPECT_NEAR(((dImage.x - at.x) * along.y - (dImage.y - at.y) * along.x) / length, 0.0, constructionTolerance);
@@ -373,8 +379,8 @@ TEST_F(FreshScene, EachConstructionEndsOnTheImageTheExplorerDraws) {
     }
 }
 
-// A Green record a step of a construction adds: a dot with its name, a line through a along b, a segment from a
-// to b, the ray from a along b (to far beyond the view), or the circle about a of radius b.x.
+// A construction record (dark green, dashed) a step adds: a dot with its name, a line through a along b, a segment from
+// a to b, the ray from a along b (to far beyond the view), or the circle about a of radius b.x.
 struct GreenRecord {
     enum Kind { Dot, Through, Segment, Ray, Ring, kinds } kind;
     int step;
@@ -387,7 +393,8 @@ static bool near(Vec p, Vec q) {
 }
 
 template <class List, class Test> static int greenCount(const List& list, Test test) {
-    return int(std::count_if(list.begin(), list.end(), [&](const auto& x) { return x.colour == Green && test(x); }));
+    return int(std::count_if(list.begin(), list.end(),
+                             [&](const auto& x) { return x.colour == ConstructionGreen && test(x); }));
 }
 
 static bool drawn(const GreenRecord& g, const std::vector<Label>& labels) {
@@ -420,7 +427,8 @@ static bool drawn(const GreenRecord& g, const std::vector<Label>& labels) {
 }
 
 // Each step of each construction against the figure worked out by hand: what its sentence names is drawn at that
-// step, in Green, and stays; nothing Green of a later step is there yet.
+// step, in ConstructionGreen, and stays; nothing of a later step is there yet. Step 3 of the line and the circles
+// traces the image: the circle on the diameter OF' or D'E', or the line at right angles to OC through D'.
 TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
     inversionRadius = r;
     using G = GreenRecord;
@@ -444,16 +452,19 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
           {G::Dot, 2, {0, 5}, {}, "T1"}, {G::Dot, 2, {4.8, 1.4}, {}, "T2"}, {G::Segment, 3, {0, 5}, {4.8, 1.4}}}},
         // x - 2y = -2: F = -2 (1, -2) / 5, |OF|^2 = 0.8, F' = 31.25 F.
         {ab({2, 2}, {0, 1}), FigureCase::LineMissesCentre, 3,
-         {{G::Through, 1, {0, 0}, {1, -2}}, {G::Dot, 1, {-0.4, 0.8}, {}, "F"},
-          {G::Dot, 2, {-12.5, 25}, {}, "F'"}, {G::Segment, 3, {0, 0}, {-12.5, 25}}}},
+         {{G::Segment, 1, {0, 0}, {-0.4, 0.8}}, {G::Dot, 1, {-0.4, 0.8}, {}, "F"},
+          {G::Dot, 2, {-12.5, 25}, {}, "F'"}, {G::Segment, 2, {0, 0}, {-12.5, 25}},
+          {G::Ring, 3, {-6.25, 12.5}, {std::hypot(6.25, 12.5), 0}}}},
         // C(3, 4), radius 2: D 7 from O, E 3 from O; D' = 25/49 D, E' = 25/9 E.
         {cr({3, 4}, {5, 4}), FigureCase::CircleMissesCentre, 3,
          {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {4.2, 5.6}, {}, "D"}, {G::Dot, 1, {1.8, 2.4}, {}, "E"},
           {G::Dot, 2, {15 * seventh, 20 * seventh}, {}, "D'"}, {G::Dot, 2, {5, 20.0 / 3}, {}, "E'"},
-          {G::Segment, 3, {15 * seventh, 20 * seventh}, {5, 20.0 / 3}}}},
+          {G::Segment, 3, {15 * seventh, 20 * seventh}, {5, 20.0 / 3}},
+          {G::Ring, 3, {(15 * seventh + 5) / 2, (20 * seventh + 20.0 / 3) / 2}, {(20.0 / 3 - 20 * seventh) * 0.625, 0}}}},
         // C(3, 4) through O: D = 2 C, D' = D / 4; the image line itself is Red.
         {cr({3, 4}, {6, 8}), FigureCase::CircleThroughCentre, 3,
-         {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {6, 8}, {}, "D"}, {G::Dot, 2, {1.5, 2}, {}, "D'"}}},
+         {{G::Through, 1, {0, 0}, {3, 4}}, {G::Dot, 1, {6, 8}, {}, "D"}, {G::Dot, 2, {1.5, 2}, {}, "D'"},
+          {G::Through, 3, {1.5, 2}, {-4, 3}}}},
         {ab({2, 1}, {-2, -1}), FigureCase::LineThroughCentre, 1, {}},
         // clang-format on
     };

@@ -5,6 +5,7 @@
 #include "fresh_scene.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
@@ -37,10 +38,11 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
         circle(20, 0, 8.5f, -3),  // reaches in from the right, in Red
     };
     sceneLines = {
-        line(0, 0, 1, 0, -1),          // Red too, cut to the view's width
-        line(0, 50, 1, 0, Yellow),     // above the view
-        line(0, 1, 0.01f, 0, Magenta), // drawn from -1 to 1 only: nothing to cut
-        line(0, 20, 1, -1, Cyan),      // cut to where it enters the view's top right corner and leaves it
+        line(0, 0, 1, 0, -1),                 // Red too, cut to the view's width
+        line(0, 50, 1, 0, Yellow),            // above the view
+        line(0, 1, 0.01f, 0, Magenta),        // drawn from -1 to 1 only: nothing to cut
+        line(0, -2, 1, 0, ConstructionGreen), // the explorer's construction, dashed in the files
+        line(0, 20, 1, -1, Cyan),             // cut to where it enters the view's top right corner and leaves it
     };
     sceneSegments = {Segment{{-1, -1}, {2, 2}, 99}};
     scenePoints = {Point{3, 3, 11}, Point{100, 0, Purple}, Point{4, 4, -5}};
@@ -51,6 +53,7 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
         {DrawnItem::Outline, Red, 20, 0, 0, 0, 8.5},
         {DrawnItem::Stroke, Red, halfWidth, 0, -halfWidth, 0, 0},
         {DrawnItem::Stroke, Magenta, 1, 1, -1, 1, 0},
+        {DrawnItem::Stroke, ConstructionGreen, halfWidth, -2, -halfWidth, -2, 0},
         {DrawnItem::Stroke, Cyan, halfWidth, 20 - halfWidth, 20 - halfHeight, halfHeight, 0},
         {DrawnItem::Stroke, Cyan, -1, -1, 2, 2, 0},
         {DrawnItem::Dot, Cyan, -1, -1, 0, 0, 0},
@@ -73,6 +76,24 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
                                              {items[i].radius, e.radius}}) {
             EXPECT_NEAR(actual, wanted, 1e-4);
         }
+    }
+    // Only the construction is dashed, 8 pixels on and 5 off: in SVG in the units of the plane, in TikZ in the
+    // centimetres of a picture 12 cm wide for 1024 pixels, in a dark green of its own.
+    const std::string svg = figureSvg(kAndO, 1024, 700, "", ""), tex = figureTikz(kAndO, 1024, 700);
+    const std::string svgDash = R"x(stroke="rgb(0%,50%,0%)" stroke-dasharray=")x";
+    const std::string texDash = "\\draw[figureConstructionGreen, dash pattern=on ";
+    ASSERT_NE(svg.find(svgDash), std::string::npos) << svg;
+    ASSERT_NE(tex.find(texDash), std::string::npos) << tex;
+    EXPECT_EQ(svg.find("dasharray"), svg.rfind("dasharray"));
+    EXPECT_EQ(tex.find("dash pattern"), tex.rfind("dash pattern"));
+    EXPECT_NE(tex.find("\\definecolor{figureConstructionGreen}{rgb}{0,0.5,0}\n"), std::string::npos);
+    double dash[4] = {};
+    ASSERT_EQ(std::sscanf(svg.c_str() + svg.find(svgDash) + svgDash.size(), "%lf %lf", &dash[0], &dash[1]), 2);
+    ASSERT_EQ(std::sscanf(tex.c_str() + tex.find(texDash) + texDash.size(), "%lfcm off %lfcm", &dash[2], &dash[3]), 2);
+    const double pixel = 2 * halfHeight / 700, cm = 12.0 / 1024;
+    for (const auto& [got, wanted] :
+         {std::pair{dash[0], 8 * pixel}, {dash[1], 5 * pixel}, {dash[2], 8 * cm}, {dash[3], 5 * cm}}) {
+        EXPECT_NEAR(got, wanted, 1e-4);
     }
     resetScene();
 }

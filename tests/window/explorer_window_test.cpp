@@ -71,9 +71,10 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     EXPECT_EQ(readText(guard.child, steps.size()), steps);
     const double h = std::sqrt(17.0 / 2.0);
     const Spot tangent = spotOf(frame, (2 - h + 6.25) / 2, (2 + h + 6.25) / 2);
-    frame = frameWhen(window, [&](const Image& f) { return countNear(f, tangent, 1, greenPixel) > 0; });
-    EXPECT_GT(countNear(frame, tangent, 1, greenPixel), 0) << "no tangent at T1";
-    // P's name, 14 pixels tall, starts 6 pixels up and to the right of it: blue in most rows of that box.
+    // The tangent is dashed: 8 pixels on, 5 off, so a box 9 pixels wide about a point of it holds some of a dash.
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, tangent, 4, constructionPixel) > 0; });
+    EXPECT_GT(countNear(frame, tangent, 4, constructionPixel), 0) << "no tangent at T1";
+    // P's name, 17.5 pixels tall (2.5 % of 700), starts 6 pixels up and to the right of it: blue in most rows there.
     const Spot p = spotOf(frame, 2, 2);
     int labelRows = 0;
     for (int dy = 4; dy <= 22; ++dy) {
@@ -85,8 +86,8 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     typeKey(testDisplay, 'k');
     const std::string last = "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.\n";
     EXPECT_EQ(readText(guard.child, last.size()), last);
-    frame = frameWhen(window, [](const Image& f) { return countColour(f, greenPixel) == 0; });
-    EXPECT_EQ(countColour(frame, greenPixel), 0);
+    frame = frameWhen(window, [](const Image& f) { return countColour(f, constructionPixel) == 0; });
+    EXPECT_EQ(countColour(frame, constructionPixel), 0);
 
     const Shape k = explorerStart.figure.shapes[0];
     const Shape o = explorerStart.figure.shapes[1];
@@ -162,7 +163,7 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
         frame, {-8, -8, 8, 8, {circleShape(0, 0, 5, redPixel), dotShape(0, 0, bluePixel), dotShape(4, -3, bluePixel)}},
         "k itself");
     EXPECT_LT(countColour(frame, bluePixel), 300) << "the blue circle shows beside the red one";
-    EXPECT_EQ(countColour(frame, greenPixel), 0);
+    EXPECT_EQ(countColour(frame, constructionPixel), 0);
 
     // X(1, 2), A dragged to (4, 0): 2x + 3y = 8 goes to the circle on the diameter from O to 25 / 8 (2, 3), x - 2y = -3
     // to the one to 25 / 3 (-1, 2), meeting at X'(5, 10); the cosine of the angle is 4 / sqrt(65): 60.255 degrees.
@@ -213,6 +214,41 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     ASSERT_TRUE(waitChild(guard.child, 20.0, &status)) << "q did not end it";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(readOutput(guard.child, 0.5), "") << "nothing more is printed";
+}
+
+// Every step of the constructions of the line, the circle and the circle through O draws something that the step
+// before did not: each k changes the frame.
+TEST(Explorer, EveryStepOfAConstructionChangesTheFrame) {
+    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true)};
+    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ASSERT_NE(window, 0u);
+    Image frame;
+    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    // The line through A(2, 2) and B(0, 1); the circle about C(2, 2) through R(4, 2); that circle with R dragged
+    // onto O.
+    for (const std::string figure : {"line", "circle", "circle through O"}) {
+        SCOPED_TRACE(figure);
+        movePointer(testDisplay, window, 10, 10);
+        typeKey(testDisplay, figure == "line" ? '2' : '3');
+        typeKey(testDisplay, '0'); // the line's construction widened the view to F'(-12.5, 25): back to the start
+        if (figure == "circle through O") {
+            drag(window, frame, 4, 2, 0, 0);
+        }
+        readOutput(guard.child, 0.5);
+        ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+        movePointer(testDisplay, window, 10, 10);
+        for (int step = 1; step <= 3; ++step) {
+            typeKey(testDisplay, 'k');
+            const Image next = frameWhen(window, [&](const Image& f) { return f.rgb != frame.rgb; });
+            EXPECT_NE(next.rgb, frame.rgb) << "step " << step << " changed no pixel";
+            frame = next;
+        }
+        EXPECT_NE(readOutput(guard.child, 0.5)
+                      .find(figure == "line"     ? "OF'"
+                            : figure == "circle" ? "D'E'"
+                                                 : "normalna"),
+                  std::string::npos);
+    }
 }
 
 // Without dragging: Shift and the right arrow move P(2, 2) a unit, the left arrow a tenth back; a click on P chooses

@@ -14,6 +14,8 @@ const Pixel blackPixel{0, 0, 0};
 const Pixel bluePixel{0, 0, 255};
 const Pixel redPixel{255, 0, 0};
 const Pixel greenPixel{0, 255, 0};
+/// The dark green of the explorer's dashed constructions.
+const Pixel constructionPixel{0, 128, 0};
 
 /// The pixel of a colour code, and the code of a pixel colour (red, green, blue or black).
 Pixel pixelOf(int colour);
