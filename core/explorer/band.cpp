@@ -5,6 +5,8 @@
 #include "console.h"
 #include "describe.h"
 
+#include <algorithm>
+
 const char* const bandKeysText =
     "1-4 figura  k korak  n, strelice  r pocetak  tocak, + i - uvecanje  f sve  0 pogled  t traka  s cuva  h pomoc";
 

@@ -23,6 +23,7 @@ static Camera cameraShowing(double cx, double cy, double height) {
     camera.cx = float(cx);
     camera.cy = float(cy);
     camera.d = float(std::clamp(height, closestViewHeight, farthestViewHeight) / heightPerDistance());
+    // The extents that frameCamera gives a camera at this distance: nothing reads them once d is set.
     camera.extentX = camera.d / 2.0f;
     camera.extentY = camera.d / 2.0f;
     return camera;
