@@ -38,7 +38,7 @@ struct FigureArea {
 
 #ifndef __EMSCRIPTEN__
 // Whether the band with the lesson is shown under the figure (key t); natively only, the page has its panel.
-static bool bandShown = false;
+static bool bandShown = true;
 // The band's font, large enough to be read across a classroom, and its line spacing and margins in pixels.
 static void* const bandFont = GLUT_BITMAP_HELVETICA_18;
 static const int bandLineHeight = 22;

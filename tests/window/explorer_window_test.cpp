@@ -56,6 +56,7 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     EXPECT_EQ((std::vector<int>{place.x, place.y, place.width, place.height}), (std::vector<int>{100, 50, 1024, 700}));
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    ASSERT_TRUE(hideBand(window, &frame));
     expectFigure(frame, explorerStart.figure, "start");
     EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
 
@@ -224,6 +225,7 @@ TEST(Explorer, EveryStepOfAConstructionChangesTheFrame) {
     ASSERT_NE(window, 0u);
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    ASSERT_TRUE(hideBand(window, &frame));
     // The line through A(2, 2) and B(0, 1); the circle about C(2, 2) through R(4, 2); that circle with R dragged
     // onto O.
     for (const std::string figure : {"line", "circle", "circle through O"}) {
@@ -261,8 +263,8 @@ TEST(Explorer, ArrowsAndTwoClicksMovePWithoutADrag) {
     ASSERT_NE(window, 0u) << "no window appeared";
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    ASSERT_TRUE(hideBand(window, &frame));
     EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
-    movePointer(testDisplay, window, 10, 10);
     typeKey(testDisplay, XK_Right, true);
     typeKey(testDisplay, XK_Left);
     const std::string keys = "P(3.00, 2.00)  P'(5.77, 3.85)  |OP| * |OP'| = 25.00\n"
@@ -297,18 +299,15 @@ Image bandOf(const Image& frame) {
     return band;
 }
 
-// t shows the band with the lesson under the figure, and it follows the case; t takes it away. P at (0, 1) has its
-// image (0, 25) above the view, where an arrow at the top edge points; f frames k, P and P' from y = -5 to 25 with a
-// twentieth to spare on each side, and P' comes into sight.
+// The band with the lesson is under the figure from the start, and it follows the case; t takes it away. P at (0, 1)
+// has its image (0, 25) above the view, where an arrow at the top edge points; f frames k, P and P' from y = -5 to 25
+// with a twentieth to spare on each side, and P' comes into sight.
 TEST(Explorer, BandFollowsTheCaseAndTheViewFitsTheImage) {
     ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true)};
     const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
     ASSERT_NE(window, 0u) << "no window appeared";
-    Image frame;
-    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
+    Image frame = frameWhen(window, [](const Image& f) { return bandOf(f).height > 0; });
     movePointer(testDisplay, window, 10, 10);
-    typeKey(testDisplay, 't');
-    frame = frameWhen(window, [](const Image& f) { return bandOf(f).height > 0; });
     const Image pointBand = bandOf(frame);
     ASSERT_GT(pointBand.height, 88) << "no band of five lines";
     EXPECT_GT(countColour(pointBand, blackPixel), 1000) << "no text in the band";

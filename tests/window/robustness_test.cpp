@@ -139,6 +139,7 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
         typeKey(testDisplay, '1');
         typeKey(testDisplay, 'r');
         typeKey(testDisplay, '0');
+        ASSERT_TRUE(hideBand(window, &frame));
     }
     frame = settledFrame(guard.child, window, settled);
     int status = 0;

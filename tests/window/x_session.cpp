@@ -125,3 +125,18 @@ int main(int argc, char** argv) {
     testing::AddGlobalTestEnvironment(new VirtualDisplayEnvironment);
     return RUN_ALL_TESTS();
 }
+
+bool hideBand(Window window, Image* frame) {
+    movePointer(testDisplay, window, 10, 10);
+    typeKey(testDisplay, 't');
+    // The band's white reaches the window's bottom left corner; the figure's background is never white.
+    const double deadline = now() + 30.0;
+    while (now() < deadline) {
+        if (waitForFrame(testDisplay, window, backgroundPixel, 30.0, frame) &&
+            pixelAt(*frame, 0, frame->height - 1).b == backgroundPixel.b) {
+            return true;
+        }
+        pause(0.05);
+    }
+    return false;
+}

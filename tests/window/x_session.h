@@ -45,5 +45,10 @@ Window waitForWindow(Child& child, double timeoutSeconds, int* status = nullptr,
 /// The SVG drawn by librsvg at the given size, as a person's viewer would show it; an empty image when it cannot be.
 Image renderSvg(const std::string& svg, const std::string& png, int width = 1024, int height = 700);
 
+/// Types t in the explorer's window, which takes its band with the lesson away, and waits for the frame without it:
+/// the figure in the whole window, as its page shows it and as the table of programs gives its first frame. False
+/// when no such frame comes.
+bool hideBand(Window window, Image* frame);
+
 /// Resizes the program's window and waits for the frame it draws at the new size; an empty image when none comes.
 Image frameAtSize(Child& child, Window window, int width, int height);
