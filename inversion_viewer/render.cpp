@@ -32,9 +32,12 @@ static void drawDashes(ColourCode colour, const std::vector<Point>& vertices, bo
     backend::strokes(colour, dashPieces(vertices, closed, 1.0 / pixelsPerUnit));
 }
 
-void drawScene(double pixelsPerUnit) {
-    // Dashes are measured in pixels, so only a scene drawn at a known scale has them.
-    const auto dashed = [pixelsPerUnit](ColourCode colour) { return pixelsPerUnit > 0.0 && dashedColour(colour); };
+// The walk of the store. Only the explorer has dashed records: the ten programs' walk has no dashes, so that their
+// web pages carry no dash code. Dashes are measured in pixels, so only a scene drawn at a known scale has them.
+template <bool withDashes> static void walkScene(double pixelsPerUnit) {
+    const auto dashed = [pixelsPerUnit](ColourCode colour) {
+        return withDashes && pixelsPerUnit > 0.0 && dashedColour(colour);
+    };
     backend::beginScene();
     for (const Circle& circle : sceneCircles) {
         const int count = pixelsPerUnit > 0.0 ? outlineVertexCount(circle, pixelsPerUnit) : circleVertexCount;
@@ -69,6 +72,14 @@ void drawScene(double pixelsPerUnit) {
         backend::dot(point.colour, point);
     }
     backend::endScene();
+}
+
+void drawScene(double pixelsPerUnit) {
+    walkScene<false>(pixelsPerUnit);
+}
+
+void drawDashedScene(double pixelsPerUnit) {
+    walkScene<true>(pixelsPerUnit);
 }
 
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel) {

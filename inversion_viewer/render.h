@@ -20,9 +20,12 @@ void drawLine(Line line);
 void drawCircle(Circle circle);
 
 /// Draws circles, lines, segments and points, in this order, so that later records cover earlier ones. Circles
-/// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them; then
-/// the records of a dashed colour are drawn as their dashes (dashPieces).
+/// are drawn with circleVertexCount vertices, or, when pixelsPerUnit is given, with outlineVertexCount of them.
 void drawScene(double pixelsPerUnit = 0.0);
+
+/// Draws the scene as drawScene does, but the records of a dashed colour (the explorer's construction) as their
+/// dashes (dashPieces), when pixelsPerUnit is given.
+void drawDashedScene(double pixelsPerUnit);
 
 /// Draws the labels with lines, each in its colour.
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel);
