@@ -41,6 +41,18 @@ template <class Ready> Image frameWhen(Window window, Ready ready) {
     return frame;
 }
 
+// Starts the explorer, in folder when given (where s saves), and waits for its window; 0 when none appears.
+Window startExplorer(ChildGuard& guard, const std::string& folder = "") {
+    guard.child =
+        startChild(programPath(explorerStart.name), {}, testScreen.name, true, ChildInput::AtEnd, false, folder);
+    return waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+}
+
+// Its starting figure, with the band taken away: false when it does not come.
+bool startingFigure(Window window, Image* frame) {
+    return waitForFrame(testDisplay, window, backgroundPixel, 60.0, frame) && hideBand(window, frame);
+}
+
 // Pixels of the colour anywhere in the frame.
 int countColour(const Image& frame, Pixel colour) {
     return countNear(frame, Spot{frame.width / 2.0, frame.height / 2.0}, std::max(frame.width, frame.height), colour);
@@ -48,15 +60,13 @@ int countColour(const Image& frame, Pixel colour) {
 
 TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     const ScratchDirectory directory;
-    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true, ChildInput::AtEnd, false,
-                                directory.path)};
-    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ChildGuard guard;
+    const Window window = startExplorer(guard, directory.path);
     ASSERT_NE(window, 0u) << "no window appeared";
     const WindowPlace place = windowPlace(testDisplay, window);
     EXPECT_EQ((std::vector<int>{place.x, place.y, place.width, place.height}), (std::vector<int>{100, 50, 1024, 700}));
     Image frame;
-    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
-    ASSERT_TRUE(hideBand(window, &frame));
+    ASSERT_TRUE(startingFigure(window, &frame));
     expectFigure(frame, explorerStart.figure, "start");
     EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
 
@@ -220,12 +230,11 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
 // Every step of the constructions of the line, the circle and the circle through O draws something that the step
 // before did not: each k changes the frame.
 TEST(Explorer, EveryStepOfAConstructionChangesTheFrame) {
-    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true)};
-    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ChildGuard guard;
+    const Window window = startExplorer(guard);
     ASSERT_NE(window, 0u);
     Image frame;
-    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
-    ASSERT_TRUE(hideBand(window, &frame));
+    ASSERT_TRUE(startingFigure(window, &frame));
     // The line through A(2, 2) and B(0, 1); the circle about C(2, 2) through R(4, 2); that circle with R dragged
     // onto O.
     for (const std::string figure : {"line", "circle", "circle through O"}) {
@@ -257,13 +266,11 @@ TEST(Explorer, EveryStepOfAConstructionChangesTheFrame) {
 // it and a click at (2, 4) moves it there, its image to 25 / 20 (2, 4) = (2.5, 5), as releases there would.
 TEST(Explorer, ArrowsAndTwoClicksMovePWithoutADrag) {
     const ScratchDirectory directory;
-    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true, ChildInput::AtEnd, false,
-                                directory.path)};
-    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ChildGuard guard;
+    const Window window = startExplorer(guard, directory.path);
     ASSERT_NE(window, 0u) << "no window appeared";
     Image frame;
-    ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
-    ASSERT_TRUE(hideBand(window, &frame));
+    ASSERT_TRUE(startingFigure(window, &frame));
     EXPECT_EQ(readOutput(guard.child, 0.0), explorerStart.text);
     typeKey(testDisplay, XK_Right, true);
     typeKey(testDisplay, XK_Left);
@@ -303,8 +310,8 @@ Image bandOf(const Image& frame) {
 // has its image (0, 25) above the view, where an arrow at the top edge points; f frames k, P and P' from y = -5 to 25
 // with a twentieth to spare on each side, and P' comes into sight.
 TEST(Explorer, BandFollowsTheCaseAndTheViewFitsTheImage) {
-    ChildGuard guard{startChild(programPath(explorerStart.name), {}, testScreen.name, true)};
-    const Window window = waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    ChildGuard guard;
+    const Window window = startExplorer(guard);
     ASSERT_NE(window, 0u) << "no window appeared";
     Image frame = frameWhen(window, [](const Image& f) { return bandOf(f).height > 0; });
     movePointer(testDisplay, window, 10, 10);
