@@ -51,7 +51,7 @@ wait_until() {
 # running <pid>: the process exists and has not ended (a child that ended stays a zombie until it is waited for).
 running() {
     local state=""
-    read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null && [ "$state" != Z ]
+    { read -r _ _ state _ <"/proc/$1/stat"; } 2>/dev/null && [ "$state" != Z ]
 }
 
 metainfo=share/metainfo/org.example.inversion_demos.metainfo.xml
@@ -131,22 +131,49 @@ zcat "$root/usr/share/doc/inversion-demos/changelog.gz" >"$scratch/changelog"
 # 4. One unpacked program opens its window on a virtual display and prints its explanation first.
 # The test suite's own way of starting Xvfb on a free display (tests/support/virtual_display, built with the tree):
 # it prints the display's name once the display accepts connections.
-"$build/tests/support/virtual_display" 1280x1024 </dev/null >"$scratch/display" 2>"$scratch/display.log" &
-display_pid=$!
-display_ready() {
-    running "$display_pid" || fail "no virtual display: $(cat "$scratch/display.log")"
-    [ -s "$scratch/display" ]
+start_display() {
+    rm -f "$scratch/display"
+    "$build/tests/support/virtual_display" 1280x1024 </dev/null >"$scratch/display" 2>"$scratch/display.log" &
+    display_pid=$!
+    display_ready() {
+        running "$display_pid" || fail "no virtual display: $(cat "$scratch/display.log")"
+        [ -s "$scratch/display" ]
+    }
+    wait_until 60 "display from Xvfb" display_ready
+    display=$(head -n 1 "$scratch/display")
 }
-wait_until 60 "display from Xvfb" display_ready
-display=$(head -n 1 "$scratch/display")
+stop_display() {
+    kill "$display_pid" 2>/dev/null || true
+    wait "$display_pid" 2>/dev/null || true
+    display_pid=""
+}
+# answers: the display takes a connection from here.
+answers() {
+    DISPLAY=$display xwininfo -root >/dev/null 2>&1
+}
 
-DISPLAY=$display "$root/usr/bin/$shown_program" </dev/null >"$scratch/console" 2>"$scratch/program.log" &
-program_pid=$!
-window_shown() {
-    running "$program_pid" || fail "$shown_program ended without a window: $(cat "$scratch/program.log")"
-    DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -qF "\"$window_title\""
-}
-wait_until 120 "window \"$window_title\" of $shown_program" window_shown
+# A program that cannot open a display that itself no longer answers is not at fault: the X server went away
+# under it (this happened once on a loaded machine). It is started again on a new display, twice at most; a
+# program that ends without a window while its display answers fails at once.
+for attempt in 1 2 3; do
+    start_display
+    DISPLAY=$display "$root/usr/bin/$shown_program" </dev/null >"$scratch/console" 2>"$scratch/program.log" &
+    program_pid=$!
+    shown=""
+    window_shown() {
+        if ! running "$program_pid"; then
+            ! answers && [ "$attempt" -lt 3 ] && return 0
+            fail "$shown_program ended without a window: $(cat "$scratch/program.log")"
+        fi
+        DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -qF "\"$window_title\"" && shown=yes
+    }
+    wait_until 120 "window \"$window_title\" of $shown_program" window_shown
+    [ -z "$shown" ] || break
+    echo "display $display stopped answering under $shown_program; starting it again" >&2
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+    stop_display
+done
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
