@@ -41,8 +41,8 @@ const char* const font[] = {
     ".ebacacbbbba",
     "=kbehe bihi",
     " h",
-    "\xb0"
-    "hbmdmelejdibiajalbm", // the degree sign
+    ("\xb0"
+     "hbmdmelejdibiajalbm"), // the degree sign
 };
 
 const char* glyphOf(char c) {

@@ -4,6 +4,7 @@
 #include "describe.h"
 
 #include <GL/glut.h>
+#include <cmath>
 #include <cstdlib>
 #include <emscripten.h>
 #include <string>
@@ -55,14 +56,32 @@ using AnyFunction = void (*)();
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime
 /// functions a program imports; referring here to every function that any of the programs calls gives all of them
 /// the same set, and so the same script. web/share_runtime.cmake checks that the scripts are the same: a program
-/// that calls a runtime function none of the others calls needs it added here.
+/// that calls a runtime function none of the others calls needs it added here. Optimised as a whole at link time,
+/// invert_point_at_centre, which ends before it opens a window, keeps no call to GLUT's window functions.
 extern "C" EMSCRIPTEN_KEEPALIVE const AnyFunction* sharedRuntimeFunctions() {
     static const AnyFunction functions[] = {
-        reinterpret_cast<AnyFunction>(&glutKeyboardFunc), reinterpret_cast<AnyFunction>(&glutMotionFunc),
-        reinterpret_cast<AnyFunction>(&glutMouseFunc),    reinterpret_cast<AnyFunction>(&glutPostRedisplay),
-        reinterpret_cast<AnyFunction>(&glutSpecialFunc),  reinterpret_cast<AnyFunction>(&glutGetModifiers),
-        reinterpret_cast<AnyFunction>(&std::exit),        reinterpret_cast<AnyFunction>(&__wasi_fd_read),
-        reinterpret_cast<AnyFunction>(&__wasi_fd_seek),   reinterpret_cast<AnyFunction>(&__wasi_fd_close),
+        reinterpret_cast<AnyFunction>(&glutKeyboardFunc),
+        reinterpret_cast<AnyFunction>(&glutMotionFunc),
+        reinterpret_cast<AnyFunction>(&glutMouseFunc),
+        reinterpret_cast<AnyFunction>(&glutPostRedisplay),
+        reinterpret_cast<AnyFunction>(&glutSpecialFunc),
+        reinterpret_cast<AnyFunction>(&glutGetModifiers),
+        reinterpret_cast<AnyFunction>(&std::exit),
+        reinterpret_cast<AnyFunction>(&__wasi_fd_read),
+        reinterpret_cast<AnyFunction>(&__wasi_fd_seek),
+        reinterpret_cast<AnyFunction>(&__wasi_fd_close),
+        reinterpret_cast<AnyFunction>(&glutInit),
+        reinterpret_cast<AnyFunction>(&glutInitDisplayMode),
+        reinterpret_cast<AnyFunction>(&glutInitWindowPosition),
+        reinterpret_cast<AnyFunction>(&glutInitWindowSize),
+        reinterpret_cast<AnyFunction>(&glutCreateWindow),
+        reinterpret_cast<AnyFunction>(&glutDisplayFunc),
+        reinterpret_cast<AnyFunction>(&glutReshapeFunc),
+        reinterpret_cast<AnyFunction>(&glutMainLoop),
+        reinterpret_cast<AnyFunction>(&glClearColor),
+        // The pages take these from the browser's Math (-sJS_MATH).
+        reinterpret_cast<AnyFunction>(static_cast<double (*)(double)>(&std::acos)),
+        reinterpret_cast<AnyFunction>(static_cast<float (*)(float)>(&std::round)),
     };
     return functions;
 }
