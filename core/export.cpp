@@ -118,14 +118,17 @@ std::vector<DrawnItem> drawnItems(const Camera& camera, int width, int height) {
             items.push_back(piece);
         }
     }
-    for (const Segment& segment : sceneSegments) {
-        const ColourCode colour = take(segment.colour);
-        DrawnItem piece{DrawnItem::Stroke, segment.start.x, segment.start.y, segment.end.x, segment.end.y, 0.0, colour};
-        if (clipPiece(view, &piece)) {
-            items.push_back(piece);
+    for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
+        const ColourCode colour = take(run.front().colour);
+        for (const Segment& segment : run) {
+            DrawnItem piece{
+                DrawnItem::Stroke, segment.start.x, segment.start.y, segment.end.x, segment.end.y, 0.0, colour};
+            if (clipPiece(view, &piece)) {
+                items.push_back(piece);
+            }
         }
-        addDot(segment.start, colour);
-        addDot(segment.end, colour);
+        addDot(run.front().start, colour);
+        addDot(run.back().end, colour);
     }
     for (const Point& point : scenePoints) {
         addDot(point, take(point.colour));

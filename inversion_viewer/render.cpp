@@ -59,13 +59,23 @@ template <bool withDashes> static void walkScene(double pixelsPerUnit) {
             drawLine(line);
         }
     }
-    for (const Segment& segment : sceneSegments) {
-        if (dashed(segment.colour)) {
-            drawDashes(segment.colour, {segment.start, segment.end}, false, pixelsPerUnit);
-            backend::dot(segment.colour, segment.start);
-            backend::dot(segment.colour, segment.end);
+    for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
+        const Segment& first = run.front();
+        if (dashed(first.colour)) {
+            drawDashes(first.colour, {first.start, first.end}, false, pixelsPerUnit);
+            backend::dot(first.colour, first.start);
+            backend::dot(first.colour, first.end);
+        } else if (run.size() == 1) {
+            backend::segment(first.colour, first.start, first.end);
         } else {
-            backend::segment(segment.colour, segment.start, segment.end);
+            // A broken line: its pieces in one go, a dot at either end and none at its corners.
+            std::vector<std::array<Point, 2>> pieces;
+            for (const Segment& segment : run) {
+                pieces.push_back({segment.start, segment.end});
+            }
+            backend::strokes(first.colour, pieces);
+            backend::dot(first.colour, first.start);
+            backend::dot(first.colour, run.back().end);
         }
     }
     for (const Point& point : scenePoints) {

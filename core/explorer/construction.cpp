@@ -6,6 +6,7 @@
 
 #include "angles.h"
 #include "circle_inversion.h"
+#include "drawing.h"
 #include "inversion.h"
 #include "line_inversion.h"
 #include "point_inversion.h"
@@ -275,9 +276,9 @@ std::vector<Label> placedFigureLabels(const GivenFigure& figure, FigureCase figu
                                       double unitsPerPixel, int height) {
     std::vector<Label> labels = figureLabels(figure, figureCase, steps, r);
     std::vector<Point> dots(scenePoints.begin(), scenePoints.end());
-    for (const Segment& segment : sceneSegments) {
-        dots.push_back(segment.start);
-        dots.push_back(segment.end);
+    for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
+        dots.push_back(run.front().start);
+        dots.push_back(run.back().end);
     }
     placeLabels(labels, dots, unitsPerPixel, labelHeightFor(height));
     return labels;

@@ -44,7 +44,13 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
         line(0, -2, 1, 0, ConstructionGreen), // the explorer's construction, dashed in the files
         line(0, 20, 1, -1, Cyan),             // cut to where it enters the view's top right corner and leaves it
     };
-    sceneSegments = {Segment{{-1, -1}, {2, 2}, 99}};
+    sceneSegments = {
+        Segment{{-1, -1}, {2, 2}, 99},
+        Segment{{2, 2}, {3, 1}, 99},                // carries the run on: no dots at (2, 2)
+        Segment{{3, 1}, {3, 0}, Blue},              // another colour starts its own run
+        Segment{{3, 0}, {4, 0}, ConstructionGreen}, // dashed: a run of its own
+        Segment{{4, 0}, {5, 0}, ConstructionGreen}, // dashed: a run of its own, even where it continues one
+    };
     scenePoints = {Point{3, 3, 11}, Point{100, 0, Purple}, Point{4, 4, -5}};
 
     const Expected expected[] = {
@@ -56,9 +62,19 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
         {DrawnItem::Stroke, ConstructionGreen, halfWidth, -2, -halfWidth, -2, 0},
         {DrawnItem::Stroke, Cyan, halfWidth, 20 - halfWidth, 20 - halfHeight, halfHeight, 0},
         {DrawnItem::Stroke, Cyan, -1, -1, 2, 2, 0},
+        {DrawnItem::Stroke, Cyan, 2, 2, 3, 1, 0},
         {DrawnItem::Dot, Cyan, -1, -1, 0, 0, 0},
-        {DrawnItem::Dot, Cyan, 2, 2, 0, 0, 0},
-        {DrawnItem::Dot, Cyan, 3, 3, 0, 0, 0},
+        {DrawnItem::Dot, Cyan, 3, 1, 0, 0, 0},
+        {DrawnItem::Stroke, Blue, 3, 1, 3, 0, 0},
+        {DrawnItem::Dot, Blue, 3, 1, 0, 0, 0},
+        {DrawnItem::Dot, Blue, 3, 0, 0, 0, 0},
+        {DrawnItem::Stroke, ConstructionGreen, 3, 0, 4, 0, 0},
+        {DrawnItem::Dot, ConstructionGreen, 3, 0, 0, 0, 0},
+        {DrawnItem::Dot, ConstructionGreen, 4, 0, 0, 0, 0},
+        {DrawnItem::Stroke, ConstructionGreen, 4, 0, 5, 0, 0},
+        {DrawnItem::Dot, ConstructionGreen, 4, 0, 0, 0, 0},
+        {DrawnItem::Dot, ConstructionGreen, 5, 0, 0, 0, 0},
+        {DrawnItem::Dot, ConstructionGreen, 3, 3, 0, 0, 0},
         {DrawnItem::Dot, Purple, 4, 4, 0, 0, 0},
     };
     const std::vector<DrawnItem> items = drawnItems(kAndO, 1024, 700);
@@ -84,8 +100,18 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
     const std::string texDash = "\\draw[figureConstructionGreen, dash pattern=on ";
     ASSERT_NE(svg.find(svgDash), std::string::npos) << svg;
     ASSERT_NE(tex.find(texDash), std::string::npos) << tex;
-    EXPECT_EQ(svg.find("dasharray"), svg.rfind("dasharray"));
-    EXPECT_EQ(tex.find("dash pattern"), tex.rfind("dash pattern"));
+    const auto count = [](const std::string& text, const std::string& part) {
+        std::size_t found = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+            ++found;
+        }
+        return found;
+    };
+    // The line and the two segments of the construction.
+    EXPECT_EQ(count(svg, "dasharray"), 3u);
+    EXPECT_EQ(count(svg, svgDash), 3u);
+    EXPECT_EQ(count(tex, "dash pattern"), 3u);
+    EXPECT_EQ(count(tex, texDash), 3u);
     EXPECT_NE(tex.find("\\definecolor{figureConstructionGreen}{rgb}{0,0.5,0}\n"), std::string::npos);
     double dash[4] = {};
     ASSERT_EQ(std::sscanf(svg.c_str() + svg.find(svgDash) + svgDash.size(), "%lf %lf", &dash[0], &dash[1]), 2);
