@@ -6,6 +6,7 @@
 #include "backend.h"
 
 #include <GL/glut.h>
+#include <algorithm>
 
 void drawLine(Line line) {
     const std::array<Point, 2> ends = lineEnds(line);
@@ -28,13 +29,26 @@ void drawCircle(Circle circle) {
 
 // The dashes of a dashed record, as the strokes of one primitive: both back ends draw them as lines, so the pixels
 // agree.
-static void drawDashes(ColourCode colour, const std::vector<Point>& vertices, bool closed, double pixelsPerUnit) {
-    backend::strokes(colour, dashPieces(vertices, closed, 1.0 / pixelsPerUnit));
+// A line of the construction runs 100 units either way: thousands of dashes at a close view, nearly all of them
+// beyond the frame. Only those that can reach it, two pixels to spare, are handed to GL, which would draw nothing of
+// the others.
+static void drawDashes(ColourCode colour, const std::vector<Point>& vertices, bool closed, double pixelsPerUnit,
+                       const VisibleRect& shown) {
+    const double spare = 2.0 / pixelsPerUnit;
+    const VisibleRect reach{shown.left - spare, shown.bottom - spare, shown.right + spare, shown.top + spare};
+    std::vector<std::array<Point, 2>> pieces = dashPieces(vertices, closed, 1.0 / pixelsPerUnit);
+    const auto beyond = [&reach](const std::array<Point, 2>& piece) {
+        const Point a = piece[0], b = piece[1];
+        return (a.x < reach.left && b.x < reach.left) || (a.x > reach.right && b.x > reach.right) ||
+               (a.y < reach.bottom && b.y < reach.bottom) || (a.y > reach.top && b.y > reach.top);
+    };
+    pieces.erase(std::remove_if(pieces.begin(), pieces.end(), beyond), pieces.end());
+    backend::strokes(colour, pieces);
 }
 
 // The walk of the store. Only the explorer has dashed records: the ten programs' walk has no dashes, so that their
 // web pages carry no dash code. Dashes are measured in pixels, so only a scene drawn at a known scale has them.
-template <bool withDashes> static void walkScene(double pixelsPerUnit) {
+template <bool withDashes> static void walkScene(double pixelsPerUnit, const VisibleRect& shown = {}) {
     const auto dashed = [pixelsPerUnit](ColourCode colour) {
         return withDashes && pixelsPerUnit > 0.0 && dashedColour(colour);
     };
@@ -46,7 +60,7 @@ template <bool withDashes> static void walkScene(double pixelsPerUnit) {
             for (int i = 0; i < count; ++i) {
                 vertices[i] = circleVertex(circle, i, count);
             }
-            drawDashes(circle.colour, vertices, true, pixelsPerUnit);
+            drawDashes(circle.colour, vertices, true, pixelsPerUnit, shown);
         } else {
             drawOutline(circle, count);
         }
@@ -54,7 +68,7 @@ template <bool withDashes> static void walkScene(double pixelsPerUnit) {
     for (const Line& line : sceneLines) {
         if (dashed(line.colour)) {
             const std::array<Point, 2> ends = lineEnds(line);
-            drawDashes(line.colour, {ends[0], ends[1]}, false, pixelsPerUnit);
+            drawDashes(line.colour, {ends[0], ends[1]}, false, pixelsPerUnit, shown);
         } else {
             drawLine(line);
         }
@@ -62,7 +76,7 @@ template <bool withDashes> static void walkScene(double pixelsPerUnit) {
     for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
         const Segment& first = run.front();
         if (dashed(first.colour)) {
-            drawDashes(first.colour, {first.start, first.end}, false, pixelsPerUnit);
+            drawDashes(first.colour, {first.start, first.end}, false, pixelsPerUnit, shown);
             backend::dot(first.colour, first.start);
             backend::dot(first.colour, first.end);
         } else if (run.size() == 1) {
@@ -88,8 +102,8 @@ void drawScene(double pixelsPerUnit) {
     walkScene<false>(pixelsPerUnit);
 }
 
-void drawDashedScene(double pixelsPerUnit) {
-    walkScene<true>(pixelsPerUnit);
+void drawDashedScene(double pixelsPerUnit, const VisibleRect& shown) {
+    walkScene<true>(pixelsPerUnit, shown);
 }
 
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "drawing.h"
+#include "export.h"
 #include "labels.h"
 #include "scene.h"
 
@@ -24,8 +25,9 @@ void drawCircle(Circle circle);
 void drawScene(double pixelsPerUnit = 0.0);
 
 /// Draws the scene as drawScene does, but the records of a dashed colour (the explorer's construction) as their
-/// dashes (dashPieces), when pixelsPerUnit is given.
-void drawDashedScene(double pixelsPerUnit);
+/// dashes (dashPieces), when pixelsPerUnit is given; of those, only the dashes that can reach the part of the plane
+/// the frame shows.
+void drawDashedScene(double pixelsPerUnit, const VisibleRect& shown);
 
 /// Draws the labels with lines, each in its colour.
 void drawLabels(const std::vector<Label>& labels, double unitsPerPixel);

@@ -136,7 +136,7 @@ static void display() {
     const FigureArea area = figureArea();
     const double perPixel = unitsPerPixel(view, area.height);
     useCamera(view, area.width, area.height, area.bottom);
-    drawDashedScene(1.0 / perPixel);
+    drawDashedScene(1.0 / perPixel, visibleRect(view, area.width, area.height));
     drawLabels(labels(), perPixel);
     for (const EdgeArrow& arrow : edgeArrows(view, area.width, area.height)) {
         drawStrokes(Red, arrowStrokes(arrow, perPixel));
