@@ -117,7 +117,6 @@ void placeLabels(std::vector<Label>& labels, const std::vector<Point>& dots, dou
         const double y = dot.y / unitsPerPixel;
         taken.push_back({x - dotSize / 2.0, y - dotSize / 2.0, x + dotSize / 2.0, y + dotSize / 2.0});
     }
-    const double gap = labelOffsetPixels;
     for (Label& label : labels) {
         label.heightPixels = heightPixels;
         label.leftPixels = 0.0;
@@ -126,9 +125,16 @@ void placeLabels(std::vector<Label>& labels, const std::vector<Point>& dots, dou
         const PixelBox at = labelBox(label, unitsPerPixel);
         const double width = at.right - at.left - 2.0;
         const double h = heightPixels;
-        const double places[8][2] = {
-            {gap, gap},      {-gap - width, gap},      {gap, -gap - h},     {-gap - width, -gap - h},
-            {gap, -h / 2.0}, {-gap - width, -h / 2.0}, {-width / 2.0, gap}, {-width / 2.0, -gap - h}};
+        // The eight places close round the point, then the same eight a label's height further out (where dots
+        // crowd round the point, as the ends of the arcs round an angle's vertex).
+        double places[16][2];
+        for (int ring = 0; ring < 2; ++ring) {
+            const double gap = labelOffsetPixels + ring * h;
+            const double round[8][2] = {
+                {gap, gap},      {-gap - width, gap},      {gap, -gap - h},     {-gap - width, -gap - h},
+                {gap, -h / 2.0}, {-gap - width, -h / 2.0}, {-width / 2.0, gap}, {-width / 2.0, -gap - h}};
+            std::copy(&round[0][0], &round[0][0] + 16, &places[ring * 8][0]);
+        }
         std::size_t fewest = taken.size() + 1;
         for (const auto& place : places) {
             Label tried = label;

@@ -45,6 +45,7 @@ double labelHeightFor(int height);
 PixelBox labelBox(const Label& label, double unitsPerPixel);
 
 /// Gives each label, in order, heightPixels and the first of eight places around its point (up right, up left, down
-/// right, down left, right, left, up, down) whose box overlaps the box of no label placed before it and no dot (a
-/// square of dotSize pixels); where every place overlaps something, the one that overlaps the fewest.
+/// right, down left, right, left, up, down), then of the same eight a label's height further out, whose box overlaps
+/// the box of no label placed before it and no dot (a square of dotSize pixels); where every place overlaps
+/// something, the first that overlaps the fewest.
 void placeLabels(std::vector<Label>& labels, const std::vector<Point>& dots, double unitsPerPixel, double heightPixels);

@@ -121,13 +121,19 @@ TEST(Palette, TheConstructionGreenStandsOutOnTheBackgroundAndOnPaper) {
 }
 
 // A crowded figure at 1 unit a pixel: labels whose first places are taken by a label or a dot move on round their
-// points, and in the end no two boxes overlap and none covers a dot; a label with room keeps the place up right.
+// points, or further out, and in the end no two boxes overlap and none covers a dot; a label with room keeps the
+// place up right.
 TEST(PlaceLabels, NoLabelCoversAnotherOrADot) {
-    std::vector<Label> labels{{"k", {0, 40}},  {"O", {0, 0}},         {"P", {8, 6}},  {"T1", {-16, 38}}, {"D", {30, 0}},
-                              {"D'", {34, 2}}, {"P = P'", {20, -30}}, {"F", {-8, 4}}, {"B", {-6, 12}}};
+    std::vector<Label> labels{{"k", {0, 40}},  {"O", {0, 0}},    {"P", {8, 6}},         {"T1", {-16, 38}},
+                              {"D", {30, 0}},  {"D'", {34, 2}},  {"P = P'", {20, -30}}, {"F", {-8, 4}},
+                              {"B", {-6, 12}}, {"A", {100, 100}}};
     std::vector<Point> dots;
     for (const Label& label : labels) {
         dots.push_back(label.at);
+    }
+    // Dots all round A, 12 pixels out, cover its eight close places: it moves further out.
+    for (const auto& [x, y] : {std::pair{1, 1}, {1, 0}, {1, -1}, {0, 1}, {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}}) {
+        dots.push_back(Point{100.0f + 12 * x, 100.0f + 12 * y});
     }
     placeLabels(labels, dots, 1.0, labelHeightFor(700));
     EXPECT_EQ(labelHeightFor(400), 14.0);
