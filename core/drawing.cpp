@@ -87,18 +87,9 @@ bool dashedColour(ColourCode code) {
     return code == ConstructionGreen;
 }
 
-std::vector<std::vector<Segment>> segmentRuns(const std::list<Segment>& segments) {
-    std::vector<std::vector<Segment>> runs;
-    for (const Segment& segment : segments) {
-        const Segment* before = runs.empty() ? nullptr : &runs.back().back();
-        if (before && before->colour == segment.colour && !dashedColour(segment.colour) &&
-            before->end.x == segment.start.x && before->end.y == segment.start.y) {
-            runs.back().push_back(segment);
-        } else {
-            runs.push_back({segment});
-        }
-    }
-    return runs;
+bool continuesRun(const Segment& before, const Segment& next) {
+    return before.colour == next.colour && !dashedColour(next.colour) && before.end.x == next.start.x &&
+           before.end.y == next.start.y;
 }
 
 std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel) {

@@ -6,7 +6,6 @@
 #include "scene.h"
 
 #include <array>
-#include <list>
 #include <vector>
 
 /// A line is drawn from point + lineReach * direction to point - lineReach * direction.
@@ -43,10 +42,10 @@ constexpr double dashGapPixels = 5.0;
 /// Whether the records of a code are drawn dashed: only ConstructionGreen's are.
 bool dashedColour(ColourCode code);
 
-/// The segments in the order they are drawn, in runs: a segment that starts exactly where the one before it ends,
-/// in the same colour and not dashed, carries that run on as one broken line (the arcs that mark an angle), drawn
-/// with dots at the run's two ends only. Every other segment is a run of its own, with both its end dots.
-std::vector<std::vector<Segment>> segmentRuns(const std::list<Segment>& segments);
+/// Whether a segment carries on the run of the segment drawn just before it: it starts exactly where that one ends,
+/// in the same colour, and is not dashed. A run is one broken line (the arcs that mark an angle), drawn with a dot at
+/// either end and none at its corners; every other segment is a run of its own, with both its end dots.
+bool continuesRun(const Segment& before, const Segment& next);
 
 /// The dashes of the polyline through the vertices (closed: back to the first one), for a view of unitsPerPixel
 /// scene units per pixel: dashPixels drawn, dashGapPixels left out, the first dash starting at the first vertex and

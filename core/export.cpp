@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 static const char* const colourNames[10] = {"Red",     "Green", "Blue",   "Yellow", "Orange",
                                             "Magenta", "Cyan",  "Purple", "White",  "Black"};
@@ -118,17 +119,22 @@ std::vector<DrawnItem> drawnItems(const Camera& camera, int width, int height) {
             items.push_back(piece);
         }
     }
-    for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
-        const ColourCode colour = take(run.front().colour);
-        for (const Segment& segment : run) {
-            DrawnItem piece{
-                DrawnItem::Stroke, segment.start.x, segment.start.y, segment.end.x, segment.end.y, 0.0, colour};
-            if (clipPiece(view, &piece)) {
-                items.push_back(piece);
-            }
+    Point runStart{};
+    for (auto it = sceneSegments.begin(); it != sceneSegments.end(); ++it) {
+        const Segment& segment = *it;
+        const ColourCode colour = take(segment.colour);
+        if (it == sceneSegments.begin() || !continuesRun(*std::prev(it), segment)) {
+            runStart = segment.start;
         }
-        addDot(run.front().start, colour);
-        addDot(run.back().end, colour);
+        DrawnItem piece{DrawnItem::Stroke, segment.start.x, segment.start.y, segment.end.x, segment.end.y, 0.0, colour};
+        if (clipPiece(view, &piece)) {
+            items.push_back(piece);
+        }
+        const auto next = std::next(it);
+        if (next == sceneSegments.end() || !continuesRun(segment, *next)) {
+            addDot(runStart, colour);
+            addDot(segment.end, colour);
+        }
     }
     for (const Point& point : scenePoints) {
         addDot(point, take(point.colour));

@@ -42,9 +42,9 @@ struct DrawnItem {
 };
 
 /// What a frame of the given size draws from the store, in the renderer's order (circles, lines, segments with
-/// their end dots in runs as segmentRuns gives them, points), leaving out what cannot reach the visible rectangle. A
-/// record whose code lies outside 0..9 takes the colour of the record drawn before it, as OpenGL's current colour
-/// carries over; before any colour that is White.
+/// their end dots, a run (continuesRun) with dots at its two ends only, points), leaving out what cannot reach the
+/// visible rectangle. A record whose code lies outside 0..9 takes the colour of the record drawn before it, as OpenGL's
+/// current colour carries over; before any colour that is White.
 std::vector<DrawnItem> drawnItems(const Camera& camera, int width, int height);
 
 /// The SVG picture of a window of width x height pixels: its viewBox is the visible rectangle (y up in the plane,

@@ -7,6 +7,7 @@
 
 #include <GL/glut.h>
 #include <algorithm>
+#include <iterator>
 
 void drawLine(Line line) {
     const std::array<Point, 2> ends = lineEnds(line);
@@ -73,23 +74,26 @@ template <bool withDashes> static void walkScene(double pixelsPerUnit, const Vis
             drawLine(line);
         }
     }
-    for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
-        const Segment& first = run.front();
-        if (dashed(first.colour)) {
-            drawDashes(first.colour, {first.start, first.end}, false, pixelsPerUnit, shown);
-            backend::dot(first.colour, first.start);
-            backend::dot(first.colour, first.end);
-        } else if (run.size() == 1) {
-            backend::segment(first.colour, first.start, first.end);
+    std::vector<std::array<Point, 2>> run; // the pieces of a broken line under way
+    for (auto it = sceneSegments.begin(); it != sceneSegments.end(); ++it) {
+        const Segment& segment = *it;
+        const auto next = std::next(it);
+        const bool carriedOn = next != sceneSegments.end() && continuesRun(segment, *next);
+        if (dashed(segment.colour)) {
+            drawDashes(segment.colour, {segment.start, segment.end}, false, pixelsPerUnit, shown);
+            backend::dot(segment.colour, segment.start);
+            backend::dot(segment.colour, segment.end);
+        } else if (run.empty() && !carriedOn) {
+            backend::segment(segment.colour, segment.start, segment.end);
         } else {
             // A broken line: its pieces in one go, a dot at either end and none at its corners.
-            std::vector<std::array<Point, 2>> pieces;
-            for (const Segment& segment : run) {
-                pieces.push_back({segment.start, segment.end});
+            run.push_back({segment.start, segment.end});
+            if (!carriedOn) {
+                backend::strokes(segment.colour, run);
+                backend::dot(segment.colour, run.front()[0]);
+                backend::dot(segment.colour, segment.end);
+                run.clear();
             }
-            backend::strokes(first.colour, pieces);
-            backend::dot(first.colour, first.start);
-            backend::dot(first.colour, run.back().end);
         }
     }
     for (const Point& point : scenePoints) {

@@ -12,6 +12,8 @@
 #include "point_inversion.h"
 #include "vec.h"
 
+#include <iterator>
+
 int stepCount(FigureCase figureCase) {
     switch (figureCase) {
     case FigureCase::PointInside:
@@ -276,9 +278,14 @@ std::vector<Label> placedFigureLabels(const GivenFigure& figure, FigureCase figu
                                       double unitsPerPixel, int height) {
     std::vector<Label> labels = figureLabels(figure, figureCase, steps, r);
     std::vector<Point> dots(scenePoints.begin(), scenePoints.end());
-    for (const std::vector<Segment>& run : segmentRuns(sceneSegments)) {
-        dots.push_back(run.front().start);
-        dots.push_back(run.back().end);
+    for (auto it = sceneSegments.begin(); it != sceneSegments.end(); ++it) {
+        if (it == sceneSegments.begin() || !continuesRun(*std::prev(it), *it)) {
+            dots.push_back(it->start);
+        }
+        const auto next = std::next(it);
+        if (next == sceneSegments.end() || !continuesRun(*it, *next)) {
+            dots.push_back(it->end);
+        }
     }
     placeLabels(labels, dots, unitsPerPixel, labelHeightFor(height));
     return labels;
