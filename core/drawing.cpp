@@ -83,6 +83,12 @@ double contrastRatio(const Rgb& a, const Rgb& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// Whether a piece from a to b lies wholly beyond one side of the rectangle, so that none of it can be seen there.
+static bool beyond(const VisibleRect& r, Point a, Point b) {
+    return (a.x < r.left && b.x < r.left) || (a.x > r.right && b.x > r.right) || (a.y < r.bottom && b.y < r.bottom) ||
+           (a.y > r.top && b.y > r.top);
+}
+
 bool dashedColour(ColourCode code) {
     return code == ConstructionGreen;
 }
@@ -92,7 +98,8 @@ bool continuesRun(const Segment& before, const Segment& next) {
            before.end.y == next.start.y;
 }
 
-std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel) {
+std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel,
+                                             const VisibleRect* within) {
     std::vector<std::array<Point, 2>> pieces;
     const double dash = dashPixels * unitsPerPixel;
     const double period = dash + dashGapPixels * unitsPerPixel;
@@ -100,7 +107,7 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
     if (count < 2 || !(period > 0.0)) {
         return pieces;
     }
-    // How far into the pattern the walk along the polyline has come, in scene units.
+    // How far into the pattern the walk along the polyline is at the start of a side, in scene units.
     double phase = 0.0;
     const std::size_t sides = closed ? count : count - 1;
     for (std::size_t i = 0; i < sides; ++i) {
@@ -109,18 +116,36 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
         const double dx = double(b.x) - a.x;
         const double dy = double(b.y) - a.y;
         const double length = std::hypot(dx, dy);
-        const auto at = [&](double s) { return Point{float(a.x + dx * s / length), float(a.y + dy * s / length)}; };
-        for (double s = 0.0; s < length;) {
-            const bool drawn = phase < dash;
-            // What is left of the dash or the gap under way; when it ends on this side, the other begins.
-            const double left = (drawn ? dash : period) - phase;
-            const double end = s + left <= length ? s + left : length;
-            if (drawn && end > s) {
-                pieces.push_back({at(s), at(end)});
-            }
-            phase = end < length || s + left == length ? (drawn ? dash : 0.0) : phase + (end - s);
-            s = end;
+        // The stretch [from, to] of the side that lies in the rectangle: a line of the construction runs 100 units
+        // either way, and only its dashes near the frame are worth computing.
+        double from = 0.0;
+        double to = length;
+        if (within && length > 0.0) {
+            const auto clip = [&](double start, double delta, double low, double high) {
+                if (delta == 0.0) {
+                    if (start < low || start > high) {
+                        to = -1.0;
+                    }
+                    return;
+                }
+                const double t1 = (low - start) / delta * length;
+                const double t2 = (high - start) / delta * length;
+                from = std::max(from, std::min(t1, t2));
+                to = std::min(to, std::max(t1, t2));
+            };
+            clip(a.x, dx, within->left, within->right);
+            clip(a.y, dy, within->bottom, within->top);
         }
+        const auto at = [&](double s) { return Point{float(a.x + dx * s / length), float(a.y + dy * s / length)}; };
+        // Dash k of the side starts k periods on from where the pattern's last period before the side began.
+        for (double k = std::floor((std::max(from, 0.0) + phase) / period); k * period - phase < to; ++k) {
+            const double start = std::max(k * period - phase, 0.0);
+            const double end = std::min(k * period - phase + dash, length);
+            if (end > start && !(within && beyond(*within, at(start), at(end)))) {
+                pieces.push_back({at(start), at(end)});
+            }
+        }
+        phase = std::fmod(phase + length, period);
     }
     return pieces;
 }

@@ -35,6 +35,14 @@ double relativeLuminance(const Rgb& colour);
 /// The contrast ratio of two colours, (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
 double contrastRatio(const Rgb& a, const Rgb& b);
 
+/// The part of the plane that a frame of the given size shows, in scene units.
+struct VisibleRect {
+    double left = 0.0;   ///< smallest x
+    double bottom = 0.0; ///< smallest y
+    double right = 0.0;  ///< largest x
+    double top = 0.0;    ///< largest y
+};
+
 /// Length in pixels of a dash of a dashed record, and of the gap after it.
 constexpr double dashPixels = 8.0;
 constexpr double dashGapPixels = 5.0;
@@ -50,8 +58,10 @@ bool continuesRun(const Segment& before, const Segment& next);
 /// The dashes of the polyline through the vertices (closed: back to the first one), for a view of unitsPerPixel
 /// scene units per pixel: dashPixels drawn, dashGapPixels left out, the first dash starting at the first vertex and
 /// the pattern running on across the corners. A dash is cut at the corners into straight pieces, given as pairs of
-/// end points in scene units.
-std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel);
+/// end points in scene units. Given a rectangle, only the pieces that can reach it are kept (a piece with both ends
+/// beyond one of its sides cannot); the others still take their place in the pattern.
+std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel,
+                                             const VisibleRect* within = nullptr);
 
 /// The two ends of the drawn piece of a line, from parameter +lineReach to -lineReach.
 std::array<Point, 2> lineEnds(const Line& line);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "camera.h"
+#include "drawing.h"
 #include "labels.h"
 #include "scene.h"
 
@@ -12,14 +13,6 @@
 
 /// A printed figure is this many centimetres wide.
 constexpr double tikzWidthCm = 12.0;
-
-/// The part of the plane that a frame of the given size shows, in scene units.
-struct VisibleRect {
-    double left = 0.0;   ///< smallest x
-    double bottom = 0.0; ///< smallest y
-    double right = 0.0;  ///< largest x
-    double top = 0.0;    ///< largest y
-};
 
 /// The rectangle a window of width x height pixels shows under the camera: centred on (cx, cy), d tan(22.5 deg)
 /// above and below the centre (the 45-degree projection at distance d), and the window's aspect times that to

@@ -36,14 +36,7 @@ static void drawDashes(ColourCode colour, const std::vector<Point>& vertices, bo
                        const VisibleRect& shown) {
     const double spare = 2.0 / pixelsPerUnit;
     const VisibleRect reach{shown.left - spare, shown.bottom - spare, shown.right + spare, shown.top + spare};
-    std::vector<std::array<Point, 2>> pieces = dashPieces(vertices, closed, 1.0 / pixelsPerUnit);
-    const auto beyond = [&reach](const std::array<Point, 2>& piece) {
-        const Point a = piece[0], b = piece[1];
-        return (a.x < reach.left && b.x < reach.left) || (a.x > reach.right && b.x > reach.right) ||
-               (a.y < reach.bottom && b.y < reach.bottom) || (a.y > reach.top && b.y > reach.top);
-    };
-    pieces.erase(std::remove_if(pieces.begin(), pieces.end(), beyond), pieces.end());
-    backend::strokes(colour, pieces);
+    backend::strokes(colour, dashPieces(vertices, closed, 1.0 / pixelsPerUnit, &reach));
 }
 
 // The walk of the store. Only the explorer has dashed records: the ten programs' walk has no dashes, so that their
