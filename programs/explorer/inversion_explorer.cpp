@@ -46,12 +46,50 @@ static const int bandMargin = 10;
 // The band keeps room for this many lines, so that the figure does not jump while a drag changes the case.
 static const int bandLeastLines = 5;
 
+// The band is a window of its own inside the figure's, along its bottom edge: its text is drawn when it changes,
+// never again with each of the figure's frames.
+static int figureWindow = 0;
+static int bandWindow = 0;
+
+/// What the band shows: its lines and its height in pixels (0 while it is hidden).
+struct BandLayout {
+    std::vector<std::string> lines;
+    int height = 0;
+};
+static BandLayout band;
+
 static std::vector<std::string> shownBandLines(int width) {
     return bandLines(explorer, width - 2 * bandMargin, [](char c) { return glutBitmapWidth(bandFont, c); });
 }
 
-static int bandHeight(std::size_t lines) {
-    return int(std::max(lines, std::size_t(bandLeastLines))) * bandLineHeight + bandMargin;
+// Lays the band out for the figure as it now is, its text wrapped to the window's width; it never takes more than
+// half the window. When its text or its size changes, or the window's size did (resized), it is drawn anew.
+static void layOutBand(bool resized) {
+    const WindowSize size = shownWindowSize();
+    BandLayout next;
+    if (bandShown) {
+        next.lines = shownBandLines(size.width);
+        const int rows = int(std::max(next.lines.size(), std::size_t(bandLeastLines)));
+        next.height = std::min(rows * bandLineHeight + bandMargin, size.height / 2);
+    }
+    const bool moved = resized || next.height != band.height;
+    if (!moved && next.lines == band.lines) {
+        return;
+    }
+    const int current = glutGetWindow();
+    glutSetWindow(bandWindow);
+    if (next.height == 0) {
+        glutHideWindow();
+    } else {
+        if (moved) {
+            glutPositionWindow(0, size.height - next.height);
+            glutReshapeWindow(size.width, next.height);
+            glutShowWindow();
+        }
+        glutPostRedisplay();
+    }
+    glutSetWindow(current);
+    band = std::move(next);
 }
 #endif
 
@@ -59,11 +97,8 @@ static FigureArea figureArea() {
     const WindowSize size = shownWindowSize();
     FigureArea area{size.width, size.height, 0};
 #ifndef __EMSCRIPTEN__
-    if (bandShown) {
-        // The band never takes more than half the window.
-        area.bottom = std::min(bandHeight(shownBandLines(size.width).size()), size.height / 2);
-        area.height = size.height - area.bottom;
-    }
+    area.bottom = band.height;
+    area.height = size.height - area.bottom;
 #endif
     return area;
 }
@@ -100,38 +135,38 @@ static std::vector<Label> labels() {
 }
 
 #ifndef __EMSCRIPTEN__
-// The band: black text on white (21:1) under a black rule, drawn in the window's pixels. The white is a clear of the
-// band's rows, which costs less than a filled rectangle.
-static void drawBand(const FigureArea& area) {
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(0, 0, area.width, area.bottom);
+// The band's window: black text on white (21:1) under a black rule, in the window's pixels.
+static void displayBand() {
+    const int width = glutGet(GLUT_WINDOW_WIDTH);
+    const int height = glutGet(GLUT_WINDOW_HEIGHT);
     glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(clearColour.red, clearColour.green, clearColour.blue, 0.0f);
-    glDisable(GL_SCISSOR_TEST);
-    glViewport(0, 0, area.width, area.bottom);
+    glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluOrtho2D(0.0, area.width, 0.0, area.bottom);
+    gluOrtho2D(0.0, width, 0.0, height);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glColor3f(0.0f, 0.0f, 0.0f);
     glBegin(GL_LINES);
-    glVertex2f(0.0f, area.bottom - 0.5f);
-    glVertex2f(float(area.width), area.bottom - 0.5f);
+    glVertex2f(0.0f, height - 0.5f);
+    glVertex2f(float(width), height - 0.5f);
     glEnd();
-    const std::vector<std::string> lines = shownBandLines(area.width);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < band.lines.size(); ++i) {
         // The baseline sits a fifth of a line above the line's bottom, room for the descenders.
-        glRasterPos2i(bandMargin, area.bottom - bandMargin / 2 - int(i + 1) * bandLineHeight + bandLineHeight / 5);
-        for (const char c : lines[i]) {
+        glRasterPos2i(bandMargin, height - bandMargin / 2 - int(i + 1) * bandLineHeight + bandLineHeight / 5);
+        for (const char c : band.lines[i]) {
             glutBitmapCharacter(bandFont, c);
         }
     }
+    glutSwapBuffers();
 }
 #endif
 
 static void display() {
+#ifndef __EMSCRIPTEN__
+    layOutBand(false);
+#endif
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const FigureArea area = figureArea();
     const double perPixel = unitsPerPixel(view, area.height);
@@ -141,11 +176,6 @@ static void display() {
     for (const EdgeArrow& arrow : edgeArrows(view, area.width, area.height)) {
         drawStrokes(Red, arrowStrokes(arrow, perPixel));
     }
-#ifndef __EMSCRIPTEN__
-    if (area.bottom > 0) {
-        drawBand(area);
-    }
-#endif
     endFrame();
 }
 
@@ -306,8 +336,37 @@ int main(int argc, char** argv) {
     showFigure(explorer, FigureKind::PointFigure);
 
     openWindow(argc, argv, explorerTitle, view);
-    glutDisplayFunc(display);
+#ifndef __EMSCRIPTEN__
+    // Keys, clicks and drags over the band are the figure's: a drag may pass over it, and a key typed with the
+    // pointer there goes to the band's window.
+    figureWindow = glutGetWindow();
+    bandWindow = glutCreateSubWindow(figureWindow, 0, 0, 1, 1);
+    glutDisplayFunc(displayBand);
+    glutKeyboardFunc([](unsigned char key, int x, int y) {
+        glutSetWindow(figureWindow);
+        keyboard(key, x, y);
+    });
+    glutSpecialFunc([](int key, int x, int y) {
+        glutSetWindow(figureWindow);
+        special(key, x, y);
+    });
+    glutMouseFunc([](int button, int state, int x, int y) {
+        glutSetWindow(figureWindow);
+        mouse(button, state, x, y + figureArea().height);
+    });
+    glutMotionFunc([](int x, int y) {
+        glutSetWindow(figureWindow);
+        motion(x, y + figureArea().height);
+    });
+    glutSetWindow(figureWindow);
+    glutReshapeFunc([](int width, int height) {
+        reshapeViewport(width, height);
+        layOutBand(true);
+    });
+#else
     glutReshapeFunc(reshapeViewport);
+#endif
+    glutDisplayFunc(display);
     glutMouseFunc(mouse);
     glutMotionFunc(motion);
     glutKeyboardFunc(keyboard);
