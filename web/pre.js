@@ -29,8 +29,6 @@
     Module['writeStream'] = function (fd, bytes) {
         if (fd === 1) {
             consoleText.textContent += decoder.decode(bytes, {stream: true});
-            // The explorer's log is a box of fixed height: its end in view.
-            consoleText.scrollTop = consoleText.scrollHeight;
         } else {
             console.warn(new TextDecoder().decode(bytes));
         }

@@ -555,11 +555,19 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
 
 test('the explorer at 390 px: buttons as keys, a figure that holds still, an arrow moves P, q does nothing', async () => {
     const seen = [];
-    // The canvas's place on the page wherever it is scrolled to, the buttons' smaller sides, the panel and the news.
-    const look = (page) => page.evaluate(() => [document.getElementById('canvas').getBoundingClientRect().top +
-        window.scrollY, [...document.querySelectorAll('#controls button')].map((b) => Math.min(b.offsetWidth,
-        b.offsetHeight)), document.getElementById('panel-text').textContent,
-        document.getElementById('announcement').textContent]);
+    // The canvas's place on the page wherever it is scrolled to, whether the log's last line is in its box, the
+    // buttons' smaller sides, the panel and the news.
+    const look = (page) => page.evaluate(() => {
+        const log = document.getElementById('console');
+        const end = document.createRange();
+        end.setStart(log.firstChild, log.firstChild.length - 2);
+        end.setEnd(log.firstChild, log.firstChild.length - 1);
+        const [box, last] = [log.getBoundingClientRect(), end.getBoundingClientRect()];
+        return [document.getElementById('canvas').getBoundingClientRect().top + window.scrollY,
+            last.top >= box.top && last.bottom <= box.bottom,
+            [...document.querySelectorAll('#controls button')].map((b) => Math.min(b.offsetWidth, b.offsetHeight)),
+            document.getElementById('panel-text').textContent, document.getElementById('announcement').textContent];
+    });
     const shown = await openDemo(explorer.name, async (page) => {
         seen.push(await look(page));
         for (const name of [...Array(10).fill(['2 Prava', '1 Tacka']).flat(), '3 Krug', '1 Tacka']) {
@@ -574,8 +582,9 @@ test('the explorer at 390 px: buttons as keys, a figure that holds still, an arr
     }, { width: 390, height: 700, touch: true });
     assert.deepEqual(shown.errors, []);
     assert.equal(seen[1][0], seen[0][0], 'the canvas moved while twenty cases were printed');
-    assert.ok(seen[1][1].length === 8 && seen[1][1].every((size) => size >= 44), `buttons: ${seen[1][1]}`);
-    assert.deepEqual(seen[1].slice(2), [demos[0].text.trimEnd(), 'P(2.1, 2), P\'(6.24, 5.95)']);
+    assert.ok(seen[1][1], 'the log\'s last line is out of sight');
+    assert.ok(seen[1][2].length === 8 && seen[1][2].every((size) => size >= 44), `buttons: ${seen[1][2]}`);
+    assert.deepEqual(seen[1].slice(3), [demos[0].text.trimEnd(), 'P(2.1, 2), P\'(6.24, 5.95)']);
     assert.equal(shown.status, null, 'q or Escape ended the program');
     const moved = 'P(2.10, 2.00)  P\'(6.24, 5.95)  |OP| * |OP\'| = 25.00\n';
     assert.ok(shown.text.endsWith(`${circleOffCentre}\n${demos[0].text}${moved}`), shown.text);
