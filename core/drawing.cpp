@@ -145,7 +145,7 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
                 pieces.push_back({at(start), at(end)});
             }
         }
-        phase = std::fmod(phase + length, period);
+        phase += length - period * std::floor((phase + length) / period);
     }
     return pieces;
 }
