@@ -29,9 +29,9 @@ void drawCircle(Circle circle) {
 }
 
 // The dashes of a dashed record, as the strokes of one primitive: both back ends draw them as lines, so the pixels
-// agree. A line of the construction runs 100 units either way, thousands of dashes at a close view and nearly all of
-// them beyond the frame: only those that can reach it, two pixels to spare, are handed to GL, which would draw
-// nothing of the others.
+// agree. A line of the construction runs 1000 units either way, tens of thousands of dashes at a close view and
+// nearly all of them beyond the frame: only those that can reach it, two pixels to spare, are computed and handed to
+// GL, which would draw nothing of the others.
 static void drawDashes(ColourCode colour, const std::vector<Point>& vertices, bool closed, double pixelsPerUnit,
                        const VisibleRect& shown) {
     const double spare = 2.0 / pixelsPerUnit;
