@@ -116,8 +116,8 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
         const double dx = double(b.x) - a.x;
         const double dy = double(b.y) - a.y;
         const double length = std::hypot(dx, dy);
-        // The stretch [from, to] of the side that lies in the rectangle: a line of the construction runs 100 units
-        // either way, and only its dashes near the frame are worth computing.
+        // The stretch [from, to] of the side that lies in the rectangle (none when from > to): a line of the
+        // construction runs 1000 units either way, and only its dashes near the frame are worth computing.
         double from = 0.0;
         double to = length;
         if (within && length > 0.0) {
@@ -138,7 +138,7 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
         }
         const auto at = [&](double s) { return Point{float(a.x + dx * s / length), float(a.y + dy * s / length)}; };
         // Dash k of the side starts k periods on from where the pattern's last period before the side began.
-        for (double k = std::floor((std::max(from, 0.0) + phase) / period); k * period - phase < to; ++k) {
+        for (double k = std::floor((from + phase) / period); from <= to && k * period - phase < to; ++k) {
             const double start = std::max(k * period - phase, 0.0);
             const double end = std::min(k * period - phase + dash, length);
             if (end > start && !(within && beyond(*within, at(start), at(end)))) {
