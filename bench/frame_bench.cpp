@@ -83,14 +83,17 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Waits until the shim has logged one more frame than before; false after the timeout.
-bool waitForNextFrame(std::ifstream& in, FrameLog& log, std::size_t before, double timeoutSeconds) {
+// Waits until the shim has logged a frame drawn after the program took an event later than sent; false after the
+// timeout. A frame that answers an earlier event (a press that picks a handle up is drawn too) is passed over, so
+// that each event is timed to its own frame and never to the one before it.
+bool waitForFrameAfter(std::ifstream& in, FrameLog& log, double sent, double timeoutSeconds) {
     const double until = now() + timeoutSeconds;
-    while (log.frameShown.size() == before && now() < until) {
+    readNewLines(in, log);
+    while ((log.eventTaken.empty() || log.eventTaken.back() <= sent) && now() < until) {
         pause(0.0002);
         readNewLines(in, log);
     }
-    return log.frameShown.size() > before;
+    return !log.eventTaken.empty() && log.eventTaken.back() > sent;
 }
 
 // Seconds from each of count events, sent one at a time, to the swap of the frame it caused: from the moment it is
@@ -99,10 +102,9 @@ std::vector<double> eventToFrame(std::ifstream& in, FrameLog& log, int count, co
                                  std::vector<double>* received = nullptr) {
     std::vector<double> seconds;
     for (int i = 0; i < count; ++i) {
-        const std::size_t before = log.frameShown.size();
         const double sent = now();
         send(i);
-        if (!waitForNextFrame(in, log, before, 10.0)) {
+        if (!waitForFrameAfter(in, log, sent, 10.0)) {
             break;
         }
         seconds.push_back(log.frameShown.back() - sent);
