@@ -6,7 +6,6 @@
 #include "backend.h"
 
 #include <GL/glut.h>
-#include <algorithm>
 #include <iterator>
 
 void drawLine(Line line) {
