@@ -34,3 +34,14 @@ std::string decimalText(double value, int decimals) {
     const std::string text = digits.substr(0, point) + (decimals > 0 ? "." + digits.substr(point) : "");
     return units < 0 ? "-" + text : text;
 }
+
+std::string trimmedDecimalText(double value, int decimals) {
+    std::string text = decimalText(value, decimals);
+    if (decimals > 0) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}

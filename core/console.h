@@ -14,3 +14,7 @@ const std::string& writtenText();
 /// without a minus sign on a number that shows as zero; written digit by digit, so that no program needs printf's
 /// formatting for it. Beyond 10^12 (far off any figure) the number is held at 10^12.
 std::string decimalText(double value, int decimals);
+
+/// The same number with at most the given decimals and no zeros at their end: 2.5, 1, 3.85 (decimalText with its
+/// trailing zeros, and a point left alone, taken away).
+std::string trimmedDecimalText(double value, int decimals);

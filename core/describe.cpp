@@ -1,9 +1,10 @@
 // describe.cpp
-// The figure in words. The roles are read from the colours the programs give their objects, so one function serves
-// every program without knowing which one it is.
+// The figure in words. Each object says what it is (its role), so one function serves every program without knowing
+// which one it is.
 #include "describe.h"
 
 #include "console.h"
+#include "drawing.h"
 #include "explorer/angles.h"
 #include "scene.h"
 
@@ -21,19 +22,6 @@ static std::string number(double value) {
 
 static std::string at(Point p) {
     return "(" + number(p.x) + ", " + number(p.y) + ")";
-}
-
-// "u plavoj boji": the locative does not change with the noun, so every kind of object takes the same words.
-static std::string colourWords(ColourCode colour) {
-    static const char* const names[] = {"crvenoj", "zelenoj",   "plavoj",      "zutoj", "narandzastoj",
-                                        "magenta", "tirkiznoj", "ljubicastoj", "beloj", "crnoj"};
-    if (colour == ConstructionGreen) { // the explorer's construction, dashed
-        return "u tamnozelenoj boji";
-    }
-    if (colour < Red || colour > Black) {
-        return "bez sopstvene boje";
-    }
-    return std::string("u ") + names[colour] + " boji";
 }
 
 // The line as a x + b y = c. The normal is scaled so that the smaller coefficient is 1 (x - 2y = -2), or the larger
@@ -100,51 +88,78 @@ static std::string capitalised(std::string text) {
     return text;
 }
 
-std::string describeScene(const std::vector<Label>& labels) {
+namespace {
+
+// A record of the picture with its role, in the picture's order.
+template <class Record> struct Cast {
+    Record record;
+    Role role;
+};
+
+} // namespace
+
+std::string describeScene(const Picture& picture) {
     Sentences out;
-    const auto isK = [](const Circle& c) {
-        return c.colour == Black && same(c.centre, inversionCentre) && c.radius == inversionRadius;
-    };
-    const auto isO = [](const Point& p) { return p.colour == Black && same(p, inversionCentre); };
-
-    for (const Circle& c : sceneCircles) {
-        if (isK(c)) {
-            out.add("Krug k sa centrom O" + at(inversionCentre) + " i poluprecnikom " + number(inversionRadius), Black);
+    std::vector<Cast<Circle>> sceneCircles;
+    std::vector<Cast<Line>> sceneLines;
+    std::vector<Cast<Segment>> sceneSegments;
+    std::vector<Cast<Point>> scenePoints;
+    for (const Shape& shape : picture.shapes) {
+        switch (shape.kind) {
+        case ShapeKind::Circle:
+            sceneCircles.push_back({circleOf(shape), shape.role});
+            break;
+        case ShapeKind::Line:
+            sceneLines.push_back({lineOf(shape), shape.role});
+            break;
+        case ShapeKind::Segment:
+            sceneSegments.push_back({segmentOf(shape), shape.role});
+            break;
+        case ShapeKind::Dot:
+            scenePoints.push_back({pointOf(shape), shape.role});
+            break;
         }
     }
-    for (const Point& p : scenePoints) {
-        if (isO(p)) {
-            out.add("Centar O" + at(p) + " kruga k", Black);
+    const std::vector<Label>& labels = picture.labels;
+
+    for (const auto& [c, role] : sceneCircles) {
+        if (role == Role::K) {
+            out.add("Krug k sa centrom O" + at(c.centre) + " i poluprecnikom " + number(c.radius), c.colour);
+        }
+    }
+    for (const auto& [p, role] : scenePoints) {
+        if (role == Role::Centre) {
+            out.add("Centar O" + at(p) + " kruga k", p.colour);
         }
     }
 
-    // The given figure, Blue.
+    // The given figure.
     Given given = Given::Nothing;
     const Circle* givenCircle = nullptr;
     int givenPoints = 0;
-    for (const Circle& c : sceneCircles) {
-        if (c.colour == Blue) {
+    for (const auto& [c, role] : sceneCircles) {
+        if (role == Role::Given) {
             given = Given::Circle;
             givenCircle = givenCircle ? givenCircle : &c;
-            out.add(capitalised(circleWords(c)), Blue);
+            out.add(capitalised(circleWords(c)), c.colour);
         }
     }
-    for (const Line& l : sceneLines) {
-        if (l.colour == Blue) {
+    for (const auto& [l, role] : sceneLines) {
+        if (role == Role::Given) {
             given = given == Given::Line ? Given::Angle : Given::Line;
-            out.add("Prava " + lineEquation(l), Blue);
+            out.add("Prava " + lineEquation(l), l.colour);
         }
     }
-    for (const Point& p : scenePoints) {
-        givenPoints += p.colour == Blue ? 1 : 0;
+    for (const auto& point : scenePoints) {
+        givenPoints += point.role == Role::Given ? 1 : 0;
     }
     if (given == Given::Nothing && givenPoints > 0) {
         given = Given::Points;
     }
     int handle = 0;
     Point angle[3]; // X, A and B of two lines through X
-    for (const Point& p : scenePoints) {
-        if (p.colour != Blue) {
+    for (const auto& [p, role] : scenePoints) {
+        if (role != Role::Given) {
             continue;
         }
         ++handle;
@@ -152,49 +167,49 @@ std::string describeScene(const std::vector<Label>& labels) {
             static const char* const roles[] = {"X", "A", "B"};
             static const char* const of[] = {", presek pravih", " prve prave", " druge prave"};
             angle[handle - 1] = p;
-            out.add(std::string("Tacka ") + roles[handle - 1] + at(p) + of[handle - 1], Blue);
+            out.add(std::string("Tacka ") + roles[handle - 1] + at(p) + of[handle - 1], p.colour);
         } else if (given == Given::Line) {
-            out.add("Tacka " + std::string(1, char('A' + (handle - 1) % 26)) + at(p) + " prave", Blue);
+            out.add("Tacka " + std::string(1, char('A' + (handle - 1) % 26)) + at(p) + " prave", p.colour);
         } else if (given == Given::Circle && same(p, givenCircle->centre)) {
-            out.add("Centar C" + at(p) + " kruga", Blue);
+            out.add("Centar C" + at(p) + " kruga", p.colour);
         } else if (given == Given::Circle) {
-            out.add("Tacka R" + at(p) + " kruga", Blue);
+            out.add("Tacka R" + at(p) + " kruga", p.colour);
         } else {
-            out.add("Tacka P" + (givenPoints > 1 ? std::to_string(handle) : std::string()) + at(p), Blue);
+            out.add("Tacka P" + (givenPoints > 1 ? std::to_string(handle) : std::string()) + at(p), p.colour);
         }
     }
 
-    // Its image, Red.
+    // Its image.
     const bool ofFigure = given == Given::Line || given == Given::Circle || given == Given::Angle;
     const std::string ofGiven = given == Given::Circle ? "Slika kruga je " : "Slika prave je ";
     bool imaged = false;
-    for (const Circle& c : sceneCircles) {
-        if (c.colour == Red) {
+    for (const auto& [c, role] : sceneCircles) {
+        if (role == Role::Image) {
             imaged = true;
-            out.add(ofFigure ? ofGiven + circleWords(c) : capitalised(circleWords(c)), Red);
+            out.add(ofFigure ? ofGiven + circleWords(c) : capitalised(circleWords(c)), c.colour);
         }
     }
-    for (const Line& l : sceneLines) {
-        if (l.colour == Red) {
+    for (const auto& [l, role] : sceneLines) {
+        if (role == Role::Image) {
             imaged = true;
-            out.add((ofFigure ? ofGiven + "prava " : std::string("Prava ")) + lineEquation(l), Red);
+            out.add((ofFigure ? ofGiven + "prava " : std::string("Prava ")) + lineEquation(l), l.colour);
         }
     }
-    for (const Point& p : scenePoints) {
-        if (p.colour != Red) {
+    for (const auto& [p, role] : scenePoints) {
+        if (role != Role::Image) {
             continue;
         }
         imaged = true;
         if (given == Given::Points && givenPoints == 1) {
-            out.add("Slika tacke P je tacka P'" + at(p), Red);
+            out.add("Slika tacke P je tacka P'" + at(p), p.colour);
         } else if (given == Given::Angle) {
-            out.add("Slika tacke X je tacka X'" + at(p), Red);
+            out.add("Slika tacke X je tacka X'" + at(p), p.colour);
         } else if (ofFigure) {
             out.add(std::string("Slika jedne tacke ") + (given == Given::Line ? "prave" : "kruga") + " je tacka " +
                         at(p),
-                    Red);
+                    p.colour);
         } else {
-            out.add("Tacka " + at(p), Red);
+            out.add("Tacka " + at(p), p.colour);
         }
     }
     if (given == Given::Points && givenPoints == 1 && !imaged) {
@@ -202,21 +217,21 @@ std::string describeScene(const std::vector<Label>& labels) {
     }
 
     // Anything else, by kind and colour.
-    for (const Circle& c : sceneCircles) {
-        if (c.colour != Blue && c.colour != Red && !isK(c)) {
+    for (const auto& [c, role] : sceneCircles) {
+        if (role != Role::Given && role != Role::Image && role != Role::K) {
             out.add(capitalised(circleWords(c)), c.colour);
         }
     }
-    for (const Line& l : sceneLines) {
-        if (l.colour != Blue && l.colour != Red) {
+    for (const auto& [l, role] : sceneLines) {
+        if (role != Role::Given && role != Role::Image) {
             out.add("Prava " + lineEquation(l), l.colour);
         }
     }
-    // The segments of two lines through X are the arcs that mark the angle at X (Blue) and at X' (Red).
+    // The arcs that mark the angle at X and at X'.
     bool arcs[2] = {false, false};
-    for (const Segment& s : sceneSegments) {
-        if (given == Given::Angle && (s.colour == Blue || s.colour == Red)) {
-            arcs[s.colour == Blue ? 0 : 1] = true;
+    for (const auto& [s, role] : sceneSegments) {
+        if (role == Role::GivenArc || role == Role::ImageArc) {
+            arcs[role == Role::GivenArc ? 0 : 1] = true;
         } else {
             out.add("Duz od " + at(s.start) + " do " + at(s.end), s.colour);
         }
@@ -228,12 +243,12 @@ std::string describeScene(const std::vector<Label>& labels) {
         for (int i = 0; i < 2; ++i) {
             if (arcs[i]) {
                 out.add(std::string("Luk ugla ") + where[i] + " od " + decimalText(marks[i].degrees, 1) + " stepeni",
-                        i == 0 ? Blue : Red);
+                        roleColour(i == 0 ? Role::GivenArc : Role::ImageArc));
             }
         }
     }
-    for (const Point& p : scenePoints) {
-        if (p.colour != Blue && p.colour != Red && !isO(p)) {
+    for (const auto& [p, role] : scenePoints) {
+        if (role != Role::Given && role != Role::Image && role != Role::Centre) {
             std::string name;
             for (const Label& label : labels) {
                 name = same(label.at, p) ? label.text : name;

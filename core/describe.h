@@ -1,22 +1,20 @@
 // describe.h
-// The figure in words: a text alternative for the drawing, built from the scene store alone.
+// The figure in words: a text alternative for the drawing, built from the picture alone.
 #pragma once
 
-#include "labels.h"
+#include "picture.h"
 
 #include <string>
 #include <vector>
 
-/// The figure in the store as Serbian sentences in ASCII, like the console texts: one sentence per object, with its
-/// role, its colour and its numbers (two decimals where a number is not whole at two decimals). The roles follow the
-/// programs' colours: the Black circle about O of radius inversionRadius is k and the Black point at O is its centre;
-/// Blue objects are the given figure (the point P, a line with its points A and B, a circle with its centre C and its
-/// point R, or two lines through X with their points X, A and B, and the arc that marks their angle); Red objects are
-/// its image (the point P' or X', an image circle or line, images of points of a circle, the arc that marks the
-/// angle of the images). Any other object is named by its kind and colour. Circles come before lines and points
-/// within each role, as drawn. A point of another colour that carries one of the labels (the explorer's T1, F', D
-/// ...) is named by it.
-std::string describeScene(const std::vector<Label>& labels = {});
+/// The figure as Serbian sentences in ASCII, like the console texts: one sentence per object, with its role, its
+/// colour and its numbers (two decimals where a number is not whole at two decimals): k and its centre O; the given
+/// figure (the point P, a line with its points A and B, a circle with its centre C and its point R, or two lines
+/// through X with their points X, A and B); its image (the point P' or X', an image circle or line, images of points
+/// of a circle); the arcs that mark the angles. Any other object is named by its kind and colour. Circles come
+/// before lines and points within each role, as drawn. A point of another role that carries one of the picture's
+/// labels (the explorer's T1, F', D ...) is named by it.
+std::string describeScene(const Picture& picture);
 
 /// The line as a x + b y = c, the smaller coefficient 1 and the first one shown positive: "x - 2y = -2".
 std::string lineEquation(const Line& line);

@@ -89,13 +89,40 @@ static bool beyond(const VisibleRect& r, Point a, Point b) {
            (a.y > r.top && b.y > r.top);
 }
 
-bool dashedColour(ColourCode code) {
-    return code == ConstructionGreen;
+ColourCode roleColour(Role role) {
+    switch (role) {
+    case Role::Given:
+    case Role::GivenArc:
+        return Blue;
+    case Role::Image:
+    case Role::ImageArc:
+        return Red;
+    case Role::Construction:
+        return ConstructionGreen;
+    case Role::K:
+    case Role::Centre:
+    case Role::Ring:
+    case Role::Other:
+        break;
+    }
+    return Black;
 }
 
-bool continuesRun(const Segment& before, const Segment& next) {
-    return before.colour == next.colour && !dashedColour(next.colour) && before.end.x == next.start.x &&
-           before.end.y == next.start.y;
+Role roleOfColour(ColourCode code) {
+    switch (code) {
+    case Blue:
+        return Role::Given;
+    case Red:
+        return Role::Image;
+    case ConstructionGreen:
+        return Role::Construction;
+    default:
+        return Role::Other;
+    }
+}
+
+bool dashedRole(Role role) {
+    return role == Role::Construction;
 }
 
 std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel,
@@ -148,4 +175,22 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
         phase += length - period * std::floor((phase + length) / period);
     }
     return pieces;
+}
+
+std::string colourWords(ColourCode code) {
+    static const char* const names[] = {"crvenoj", "zelenoj",   "plavoj",      "zutoj", "narandzastoj",
+                                        "magenta", "tirkiznoj", "ljubicastoj", "beloj", "crnoj"};
+    if (code == ConstructionGreen) { // the explorer's construction, dashed
+        return "u tamnozelenoj boji";
+    }
+    if (code < Red || code > Black) {
+        return "bez sopstvene boje";
+    }
+    return std::string("u ") + names[code] + " boji";
+}
+
+const char* colourName(ColourCode code) {
+    static const char* const names[10] = {"Red",     "Green", "Blue",   "Yellow", "Orange",
+                                          "Magenta", "Cyan",  "Purple", "White",  "Black"};
+    return code == ConstructionGreen ? "ConstructionGreen" : names[code];
 }

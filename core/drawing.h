@@ -3,9 +3,11 @@
 // outline. The viewer hands these to OpenGL; the exporter writes them into files.
 #pragma once
 
+#include "role.h"
 #include "scene.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 /// A line is drawn from point + lineReach * direction to point - lineReach * direction.
@@ -28,6 +30,24 @@ constexpr Rgb clearColour{0.9f, 0.9f, 0.8f};
 /// The palette entry of a code, or nullptr for a code outside 0..9 other than ConstructionGreen.
 const Rgb* paletteColour(ColourCode code);
 
+/// The colour code of a role: k, O and the ring Black, the given figure and its arc Blue, the image and its arc Red,
+/// the construction ConstructionGreen; Other has none of its own (Black here).
+ColourCode roleColour(Role role);
+
+/// The role of a record of the store by the colour the ten programs give it: Blue the given figure, Red its image,
+/// ConstructionGreen the construction, any other code Other (k and O are told by where they are, not by colour).
+Role roleOfColour(ColourCode code);
+
+/// The colour of a code in the words of the figure's description, "u plavoj boji" (the locative does not change with
+/// the noun, so every kind of object takes the same words); "bez sopstvene boje" for a code without a colour.
+std::string colourWords(ColourCode code);
+
+/// The name of a code with a palette colour, as the code is named: "Red" ... "Black", "ConstructionGreen".
+const char* colourName(ColourCode code);
+
+/// Whether a role is drawn dashed: only the construction is.
+bool dashedRole(Role role);
+
 /// The relative luminance of a colour as WCAG 2 defines it: each sRGB channel made linear, then weighted 0.2126,
 /// 0.7152 and 0.0722.
 double relativeLuminance(const Rgb& colour);
@@ -46,14 +66,6 @@ struct VisibleRect {
 /// Length in pixels of a dash of a dashed record, and of the gap after it.
 constexpr double dashPixels = 8.0;
 constexpr double dashGapPixels = 5.0;
-
-/// Whether the records of a code are drawn dashed: only ConstructionGreen's are.
-bool dashedColour(ColourCode code);
-
-/// Whether a segment carries on the run of the segment drawn just before it: it starts exactly where that one ends,
-/// in the same colour, and is not dashed. A run is one broken line (the arcs that mark an angle), drawn with a dot at
-/// either end and none at its corners; every other segment is a run of its own, with both its end dots.
-bool continuesRun(const Segment& before, const Segment& next);
 
 /// The dashes of the polyline through the vertices (closed: back to the first one), for a view of unitsPerPixel
 /// scene units per pixel: dashPixels drawn, dashGapPixels left out, the first dash starting at the first vertex and

@@ -3,6 +3,7 @@
 // has no fonts) shows the same letters.
 #pragma once
 
+#include "role.h"
 #include "scene.h"
 
 #include <array>
@@ -14,12 +15,12 @@ constexpr double labelHeightPixels = 14.0;
 /// A label starts this many pixels to the right of its point and above it, until placeLabels moves it.
 constexpr double labelOffsetPixels = 6.0;
 
-/// A name drawn next to a point, in the point's colour.
+/// A name drawn next to a point, in the colour of what it names.
 struct Label {
     /// Of the letters O P A B C R T F D E X k, the digits, '.', ' ', '=', the degree sign '\xb0' and the prime '.
     std::string text;
-    Point at; ///< the named point
-    ColourCode colour = Black;
+    Point at;                                ///< the named point
+    Role role = Role::K;                     ///< what the named point is: its colour is the label's
     double heightPixels = labelHeightPixels; ///< height of a capital, in pixels
     double leftPixels = labelOffsetPixels;   ///< the text's lower left corner lies this far right of the point
     double bottomPixels = labelOffsetPixels; ///< and this far above it, in pixels (negative: left of it, below it)

@@ -3,6 +3,7 @@
 #include "line_inversion.h"
 
 #include "inversion.h"
+#include "vec.h"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ LineImage imageOfLine(Point p0, Point d, Point centre, float r) {
     const Line testLine{{0.0f, 0.0f}, {-1.0f, -1.0f}, Black};
     Point meeting;
     const int code = intersectLines(testLine, given, &meeting);
-    if (code == LinesEqual || (code == LinesCross && meeting.x == 0.0f && meeting.y == 0.0f)) {
+    if (code == LinesEqual || (code == LinesCross && atCentre(meeting))) {
         image.throughCentre = true;
         return image;
     }

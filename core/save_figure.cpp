@@ -37,14 +37,14 @@ EM_JS(void, offerDownload, (const char* name, const char* type, const char* text
 });
 // clang-format on
 
-bool saveFigure(const std::string& name, bool numbered, const Camera& camera, int width, int height, const char* title,
-                const char* description, const std::vector<Label>& labels) {
+bool saveFigure(const std::string& name, bool numbered, const std::vector<DrawnItem>& items, const WalkFrame& frame,
+                int width, int height, const char* title, const char* description) {
     // A page keeps no files of its own, so the numbers only have to differ within one visit.
     static std::map<std::string, int> lastNumber;
     const std::string base = numbered ? name + "-" + std::to_string(++lastNumber[name]) : name;
     offerDownload((base + ".svg").c_str(), "image/svg+xml",
-                  figureSvg(camera, width, height, title, description, labels).c_str());
-    offerDownload((base + ".tex").c_str(), "application/x-tex", figureTikz(camera, width, height, labels).c_str());
+                  figureSvg(items, frame, width, height, title, description).c_str());
+    offerDownload((base + ".tex").c_str(), "application/x-tex", figureTikz(items, frame).c_str());
     reportLine("Sacuvano: " + base + ".svg, " + base + ".tex\n");
     return true;
 }
@@ -151,11 +151,10 @@ static bool linkNumbered(PendingFile files[2], const std::string& base, std::str
     }
 }
 
-bool saveFigure(const std::string& name, bool numbered, const Camera& camera, int width, int height, const char* title,
-                const char* description, const std::vector<Label>& labels) {
+bool saveFigure(const std::string& name, bool numbered, const std::vector<DrawnItem>& items, const WalkFrame& frame,
+                int width, int height, const char* title, const char* description) {
     PendingFile files[2] = {{name + ".svg", ""}, {name + ".tex", ""}};
-    const std::string texts[2] = {figureSvg(camera, width, height, title, description, labels),
-                                  figureTikz(camera, width, height, labels)};
+    const std::string texts[2] = {figureSvg(items, frame, width, height, title, description), figureTikz(items, frame)};
     Failure failure;
     std::string stem = name;
     bool saved = writePending(&files[0], texts[0], &failure) && writePending(&files[1], texts[1], &failure);

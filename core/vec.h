@@ -10,6 +10,11 @@
 /// Half the length of a drawn line or ray, in scene units: beyond the edge of any window.
 constexpr double drawnReach = 1000.0;
 
+/// Whether a point is O itself: the one point that has no image.
+inline bool atCentre(Point p) {
+    return p.x == 0.0f && p.y == 0.0f;
+}
+
 /// |p|, the distance from O.
 inline double norm(Point p) {
     return std::hypot(double(p.x), double(p.y));

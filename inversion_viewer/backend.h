@@ -1,12 +1,11 @@
 // backend.h
-// What the renderer hands its primitives to. render.cpp walks the scene store once and calls these, record by record
-// in the order it draws them; two back ends implement them. The native one (backend_gl.cpp) makes today's
+// What the renderer hands its primitives to. render.cpp goes through the list of what a frame draws and calls these,
+// item by item in its order; two back ends implement them. The native one (backend_gl.cpp) makes today's
 // immediate-mode OpenGL calls, one glBegin/glEnd per primitive. The web one (backend_webgl.cpp, emscripten only)
 // gathers a frame's vertices into one buffer and draws them with WebGL when the frame ends, one draw per run of
 // primitives of one kind and colour. A colour code outside 0..9 keeps the colour of the primitive before.
 #pragma once
 
-#include "labels.h"
 #include "scene.h"
 
 #include <array>
@@ -24,13 +23,10 @@ void outline(ColourCode colour, const Point* vertices, int count);
 /// A line from a to b.
 void line(ColourCode colour, Point a, Point b);
 
-/// A segment from a to b with a dot of dotSize pixels at each end.
-void segment(ColourCode colour, Point a, Point b);
-
 /// A dot of dotSize pixels.
 void dot(ColourCode colour, Point at);
 
-/// The strokes of a label, as pairs of end points.
+/// Straight pieces given as pairs of end points: a label's letters, an arrow, dashes.
 void strokes(ColourCode colour, const std::vector<std::array<Point, 2>>& pairs);
 
 #ifdef __EMSCRIPTEN__

@@ -38,19 +38,6 @@ void line(ColourCode colour, Point a, Point b) {
     glEnd();
 }
 
-void segment(ColourCode colour, Point a, Point b) {
-    glPointSize(dotSize);
-    setColour(colour);
-    glBegin(GL_LINES);
-    glVertex2f(a.x, a.y);
-    glVertex2f(b.x, b.y);
-    glEnd();
-    glBegin(GL_POINTS);
-    glVertex2f(a.x, a.y);
-    glVertex2f(b.x, b.y);
-    glEnd();
-}
-
 void dot(ColourCode colour, Point at) {
     setColour(colour);
     glPointSize(dotSize);

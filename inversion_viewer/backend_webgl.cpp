@@ -101,13 +101,6 @@ void line(ColourCode colour, Point a, Point b) {
     vertex(b);
 }
 
-void segment(ColourCode colour, Point a, Point b) {
-    line(colour, a, b);
-    begin(GL_POINTS, colour);
-    vertex(a);
-    vertex(b);
-}
-
 void dot(ColourCode colour, Point at) {
     begin(GL_POINTS, colour);
     vertex(at);

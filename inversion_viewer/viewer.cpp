@@ -1,9 +1,10 @@
 // viewer.cpp
-// The window and the camera.
+// The window and the camera, and the two entries.
 #include "viewer.h"
 
 #include "backend.h"
 #include "console.h"
+#include "describe.h"
 #include "export.h"
 #include "render.h"
 
@@ -16,17 +17,27 @@ static WindowSize shownSize;
 // The ten programs' figure: what the key s saves.
 static Camera programCamera;
 static std::string programName;
+static std::string programTitle;
 static std::string programExplanation;
+// The callbacks of a program that answers the pointer and the keys; none for the ten programs.
+static const Interaction* interaction = nullptr;
 #ifdef __EMSCRIPTEN__
 // The camera of the window: the web back end draws with its matrix (cameraMatrix) for the window's size.
 static Camera windowCamera;
+#else
+// The band: a window of its own inside the figure's, along its bottom edge, drawn when its text changes and never
+// again with each of the figure's frames.
+static int figureWindow = 0;
+static int bandWindow = 0;
+static int bandHeight = 0;
 #endif
 
 WindowSize shownWindowSize() {
     return shownSize;
 }
 
-void openWindow(int argc, char** argv, const char* title, const Camera& camera) {
+// Opens the window with the given title and sets up the camera's projection and view.
+static void openWindow(int argc, char** argv, const char* title, const Camera& camera) {
     int glutArgc = argc;
     glutInit(&glutArgc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -54,30 +65,122 @@ void openWindow(int argc, char** argv, const char* title, const Camera& camera) 
 // s saves the figure as it is shown; every other key is ignored.
 static void saveKey(unsigned char key, int, int) {
     if (key == 's') {
-        saveFigure(programName, false, programCamera, shownSize.width, shownSize.height, windowTitle,
-                   programExplanation.c_str());
+        const WalkFrame frame = fileFrame(programCamera, shownSize.width, shownSize.height);
+        saveFigure(programName, false, drawList(storePicture(), frame), frame, shownSize.width, shownSize.height,
+                   programTitle.c_str(), programExplanation.c_str());
     }
 }
 
-void startViewer(int argc, char** argv) {
-    // Taken before glutInit, which may take its own options out of argv.
-    programName = figureBaseName(argc > 0 ? argv[0] : nullptr);
-    programExplanation = writtenText();
-    programCamera = frameCamera(SceneBounds);
-    openWindow(argc, argv, windowTitle, programCamera);
-    glutDisplayFunc(displayScene);
-    glutReshapeFunc(reshapeViewport);
-    glutKeyboardFunc(saveKey);
-    glutMainLoop();
-}
-
-int runProgram(int argc, char** argv, Task task) {
+int runProgram(int argc, char** argv, const char* title, Task task) {
     if (!buildProgramScene(task)) {
         std::getchar();
         return 1;
     }
-    startViewer(argc, argv);
+    // Taken before glutInit, which may take its own options out of argv.
+    programName = figureBaseName(argc > 0 ? argv[0] : nullptr);
+    programTitle = title;
+    programExplanation = writtenText();
+    programCamera = frameCamera(SceneBounds);
+    openWindow(argc, argv, title, programCamera);
+    glutDisplayFunc(displayScene);
+    glutReshapeFunc(reshapeViewport);
+    glutKeyboardFunc(saveKey);
+    glutMainLoop();
     return 0;
+}
+
+static void keyboard(unsigned char key, int, int) {
+    interaction->keyboard(key);
+}
+
+static void special(int key, int, int) {
+    interaction->special(key, (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0);
+}
+
+static void reshape(int width, int height) {
+    reshapeViewport(width, height);
+    interaction->reshape(width, height);
+}
+
+int runProgram(int argc, char** argv, const char* title, const Interaction& program) {
+    interaction = &program;
+    inversionRadius = circleOfInversionRadius;
+    if (program.start) {
+        program.start();
+    }
+    openWindow(argc, argv, title, program.view);
+#ifndef __EMSCRIPTEN__
+    if (program.displayBand) {
+        // Keys, clicks and drags over the band are the figure's: a drag may pass over it, and a key typed with the
+        // pointer there goes to the band's window.
+        figureWindow = glutGetWindow();
+        bandWindow = glutCreateSubWindow(figureWindow, 0, 0, 1, 1);
+        glutDisplayFunc(program.displayBand);
+        glutKeyboardFunc([](unsigned char key, int x, int y) {
+            glutSetWindow(figureWindow);
+            keyboard(key, x, y);
+        });
+        glutSpecialFunc([](int key, int x, int y) {
+            glutSetWindow(figureWindow);
+            special(key, x, y);
+        });
+        glutMouseFunc([](int button, int state, int x, int y) {
+            glutSetWindow(figureWindow);
+            interaction->mouse(button, state, x, y + shownSize.height - bandHeight);
+        });
+        glutMotionFunc([](int x, int y) {
+            glutSetWindow(figureWindow);
+            interaction->motion(x, y + shownSize.height - bandHeight);
+        });
+        glutSetWindow(figureWindow);
+    }
+#endif
+    glutDisplayFunc(program.display);
+    glutReshapeFunc(reshape);
+    glutMouseFunc(program.mouse);
+    glutMotionFunc(program.motion);
+    glutKeyboardFunc(keyboard);
+    glutSpecialFunc(special);
+    glutMainLoop();
+    return 0;
+}
+
+void showBand(int height, bool resized) {
+#ifndef __EMSCRIPTEN__
+    if (bandWindow == 0) {
+        return;
+    }
+    const int current = glutGetWindow();
+    glutSetWindow(bandWindow);
+    if (height == 0) {
+        glutHideWindow();
+    } else {
+        if (resized || height != bandHeight) {
+            glutPositionWindow(0, shownSize.height - height);
+            glutReshapeWindow(shownSize.width, height);
+            glutShowWindow();
+        }
+        glutPostRedisplay();
+    }
+    glutSetWindow(current);
+    bandHeight = height;
+#else
+    (void)height;
+    (void)resized;
+#endif
+}
+
+PageState pageState() {
+    if (interaction && interaction->pageState) {
+        return interaction->pageState();
+    }
+    return PageState{describeScene(storePicture()), "", ""};
+}
+
+void pagePointer(double drawingPerCss, bool finger) {
+    if (interaction && interaction->pagePointer) {
+        interaction->pagePointer(drawingPerCss, finger);
+    }
 }
 
 void useCamera(const Camera& camera, int width, int height, int bottom) {

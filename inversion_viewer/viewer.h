@@ -1,27 +1,61 @@
 // viewer.h
 // The window, its camera set up in OpenGL (in the browser handed to the WebGL back end as a matrix), and the entry that
-// every program shares.
+// every program shares: one for a program that shows a fixed figure, one for a program that answers the pointer and
+// the keys.
 #pragma once
 
 #include "camera.h"
 #include "task.h"
 
-/// Title of the window of every program.
-constexpr const char* windowTitle = "Geometrija - prikaz zadatka";
+#include <string>
+
 constexpr int windowX = 100;
 constexpr int windowY = 50;
 
-/// Opens the window with the given title, sets up the camera's projection and view, and returns; the caller
-/// registers its callbacks and runs the GLUT main loop.
-void openWindow(int argc, char** argv, const char* title, const Camera& camera);
+/// The entry of a program that shows one fixed figure: builds its scene (buildProgramScene), opens the window with
+/// the title and runs the GLUT main loop. The camera is framed once on SceneBounds; the key s saves the figure as
+/// shown, named after the program (argv[0]), into the current directory (saveFigure); no other key does anything. A
+/// task that refuses its input opens no window: the program waits for one character on standard input and returns 1.
+int runProgram(int argc, char** argv, const char* title, Task task);
 
-/// Opens the window, frames the camera on SceneBounds and runs the GLUT main loop. The key s saves the figure as
-/// shown, named after the program (argv[0]), into the current directory (saveFigure); no other key does anything.
-void startViewer(int argc, char** argv);
+/// What a program's page shows beside and for its figure.
+struct PageState {
+    std::string description;  ///< the figure in words, read on demand
+    std::string panel;        ///< the text of the panel beside the figure
+    std::string announcement; ///< what changed with the last input, said once
+};
 
-/// The entry of a program that shows one fixed figure: builds its scene (buildProgramScene) and shows it. A task
-/// that refuses its input opens no window: the program waits for one character on standard input and returns 1.
-int runProgram(int argc, char** argv, Task task);
+/// The callbacks of a program that answers the pointer and the keys. Pointer positions are in the pixels of the
+/// window from its top-left corner, over the band too.
+struct Interaction {
+    Camera view;                 ///< the first view, set up before the first reshape
+    void (*start)() = nullptr;   ///< once k's radius is set, before the window opens
+    void (*display)() = nullptr; ///< draws a frame of the figure
+    void (*reshape)(int width, int height) = nullptr;
+    void (*mouse)(int button, int state, int x, int y) = nullptr;
+    void (*motion)(int x, int y) = nullptr;
+    void (*keyboard)(unsigned char key) = nullptr;
+    void (*special)(int key, bool shift) = nullptr;
+    void (*displayBand)() = nullptr;    ///< natively: draws the band along the window's bottom
+    PageState (*pageState)() = nullptr; ///< on the page: what it shows beside the figure
+    void (*pagePointer)(double drawingPerCss, bool finger) = nullptr; ///< on the page: said at each press
+};
+
+/// The entry of a program that answers the pointer and the keys: sets k's radius, starts the program, opens the window
+/// with the title and the view, registers the callbacks (natively with a band window along the bottom, whose pointer
+/// and keys are the figure's) and runs the GLUT main loop.
+int runProgram(int argc, char** argv, const char* title, const Interaction& interaction);
+
+/// Natively: the band along the window's bottom, height pixels tall (0 hides it), placed anew when resized, and drawn
+/// anew. Nothing on the page, which has no band.
+void showBand(int height, bool resized);
+
+/// On the page: what the program's page shows (the ten programs: their figure in words).
+PageState pageState();
+
+/// On the page: the press that is about to come, by a finger or not, on a canvas of drawingPerCss drawing pixels per
+/// CSS pixel.
+void pagePointer(double drawingPerCss, bool finger);
 
 /// The reshape callback: the viewport fills the window under a 45-degree projection of the window's
 /// aspect. A height of 0 is taken as 1. It records the size for shownWindowSize.

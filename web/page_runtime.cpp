@@ -1,54 +1,49 @@
 // page_runtime.cpp
-// What a program's page needs from its WebAssembly beside the program: the figure in words, and the same runtime
-// imports as every other program.
-#include "describe.h"
+// What a program's page needs from its WebAssembly beside the program: its state (the figure in words, the panel, the
+// announcement) through one exported function, and the same runtime imports as every other program.
+#include "viewer.h"
 
 #include <GL/glut.h>
 #include <cmath>
 #include <cstdlib>
 #include <emscripten.h>
 #include <string>
-#include <vector>
 #include <wasi/api.h>
 
-/// The names drawn beside the points: the explorer's program defines it, the other programs draw none.
-__attribute__((weak)) std::vector<Label> pageLabels() {
-    return {};
+// A text as a JSON string.
+static std::string jsonText(const std::string& text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (c == '\n') {
+            json += "\\n";
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static const char digits[] = "0123456789abcdef";
+            json += "\\u00";
+            json += digits[(c >> 4) & 0xf];
+            json += digits[c & 0xf];
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
 }
 
-/// The figure in words; pre.js makes it the canvas's accessible description after each change of the figure.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* sceneDescription() {
+/// What the page shows for its program, as JSON: the figure in words (the canvas's accessible description), the
+/// panel beside the figure and the announcement of what changed, which pre.js reads after each change.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pageStateJson() {
     static std::string text;
-    text = describeScene(pageLabels());
+    const PageState state = pageState();
+    text = "{\"description\":" + jsonText(state.description) + ",\"panel\":" + jsonText(state.panel) +
+           ",\"announcement\":" + jsonText(state.announcement) + "}";
     return text.c_str();
 }
 
-/// The explorer's panel, which its program defines; the other programs show none.
-extern "C" __attribute__((weak)) const char* explorerPanelText() {
-    return "";
-}
-
-/// The text of the panel beside the figure; every page exports it, so that all share one runtime script.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* pagePanel() {
-    return explorerPanelText();
-}
-
-/// The explorer's announcement for a screen reader, which its program defines; the other programs announce nothing.
-extern "C" __attribute__((weak)) const char* explorerAnnouncementText() {
-    return "";
-}
-
-/// What changed with the last move, key or step; pre.js puts it in a polite live region.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* pageAnnouncement() {
-    return explorerAnnouncementText();
-}
-
-/// The explorer takes what kind of pointer pressed; the other programs ignore it.
-extern "C" __attribute__((weak)) void explorerPointer(double) {}
-
-/// Called by pre.js at each press on the canvas: the drawing pixels per CSS pixel for a finger, 0 for the mouse.
-extern "C" EMSCRIPTEN_KEEPALIVE void pagePointer(double drawingPerCss) {
-    explorerPointer(drawingPerCss);
+/// Called by pre.js at each press on the canvas: the drawing pixels per CSS pixel, and whether a finger pressed.
+extern "C" EMSCRIPTEN_KEEPALIVE void pagePress(double drawingPerCss, int finger) {
+    pagePointer(drawingPerCss, finger != 0);
 }
 
 using AnyFunction = void (*)();

@@ -59,31 +59,30 @@
     window.addEventListener('keyup', keepForPage, true);
 
     // A finger takes a handle from farther than the mouse, and the snapping zones grow with it, whatever the size at
-    // which the canvas is shown: the program is told at each press (before GLUT's own listener, registered later)
-    // whether a finger made it and how many drawing pixels a CSS pixel holds. GLUT's mouse events made from a touch
-    // are not trusted and are left alone.
+    // which the canvas is shown; a click is told from a drag in CSS pixels. The program is told at each press (before
+    // GLUT's own listener, registered later) whether a finger made it and how many drawing pixels a CSS pixel holds.
+    // GLUT's mouse events made from a touch are not trusted and are left alone.
     function tellPointer(event) {
-        if (event.target === canvas && Module['_pagePointer'] && (event.type === 'touchstart' || event.isTrusted)) {
+        if (event.target === canvas && Module['_pagePress'] && (event.type === 'touchstart' || event.isTrusted)) {
             var shown = canvas.getBoundingClientRect().width;
-            Module['_pagePointer'](event.type === 'touchstart' && shown > 0 ? canvas.width / shown : 0);
+            Module['_pagePress'](shown > 0 ? canvas.width / shown : 1, event.type === 'touchstart' ? 1 : 0);
         }
     }
     window.addEventListener('touchstart', tellPointer, true);
     window.addEventListener('mousedown', tellPointer, true);
 
-    // The canvas's accessible description: the figure in words, read from the program's scene store. A polite live
-    // region, so a screen reader follows a figure that changes.
+    // The canvas's accessible description: the figure in words, as the program tells it with its state. A polite
+    // live region, so a screen reader follows a figure that changes.
     function describe() {
-        var text = Module['UTF8ToString'](Module['_sceneDescription']());
-        if (description.textContent !== text) {
-            description.textContent = text;
+        var state = JSON.parse(Module['UTF8ToString'](Module['_pageStateJson']()));
+        if (description.textContent !== state.description) {
+            description.textContent = state.description;
         }
         // The explorer's panel: the latest case and the step shown.
         if (panel) {
-            panel.textContent = Module['UTF8ToString'](Module['_pagePanel']());
-            var news = Module['UTF8ToString'](Module['_pageAnnouncement']());
-            if (news) {
-                announcement.textContent = news;
+            panel.textContent = state.panel;
+            if (state.announcement) {
+                announcement.textContent = state.announcement;
             }
         }
     }

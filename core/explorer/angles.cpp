@@ -97,7 +97,7 @@ static Point onArc(const AngleMark& mark, double share) {
     return Point{float(mark.vertex.x + mark.radius * std::cos(a)), float(mark.vertex.y + mark.radius * std::sin(a))};
 }
 
-void addAngleArcs(const GivenFigure& figure, float r) {
+void addAngleArcs(Picture& picture, const GivenFigure& figure, float r) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, r);
     for (int i = 0; i < 2; ++i) {
         const AngleMark& mark = marks[i];
@@ -108,7 +108,7 @@ void addAngleArcs(const GivenFigure& figure, float r) {
         Point last = onArc(mark, 0.0);
         for (int piece = 1; piece <= pieces; ++piece) {
             const Point next = onArc(mark, double(piece) / pieces);
-            addSegment(Segment{last, next, i == 0 ? Blue : Red});
+            picture.shapes.push_back(segmentShape(last, next, i == 0 ? Role::GivenArc : Role::ImageArc));
             last = next;
         }
     }
@@ -116,6 +116,6 @@ void addAngleArcs(const GivenFigure& figure, float r) {
 
 std::vector<Label> angleLabels(const GivenFigure& figure, float r) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, r);
-    return {{degreesText(marks[0].degrees), onArc(marks[0], 0.5), Blue},
-            {degreesText(marks[1].degrees), onArc(marks[1], 0.5), Red}};
+    return {{degreesText(marks[0].degrees), onArc(marks[0], 0.5), Role::GivenArc},
+            {degreesText(marks[1].degrees), onArc(marks[1], 0.5), Role::ImageArc}};
 }

@@ -30,9 +30,9 @@ std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r);
 /// The size of an angle as its label shows it: one decimal and the degree sign.
 std::string degreesText(double degrees);
 
-/// Adds the two arcs as chains of short Segments: the one at X in Blue, the one at X' in Red. An angle of 0 has no
-/// arc.
-void addAngleArcs(const GivenFigure& figure, float r);
+/// Adds the two arcs as chains of short segments: the one at X (GivenArc), the one at X' (ImageArc). An angle of 0
+/// has no arc.
+void addAngleArcs(Picture& picture, const GivenFigure& figure, float r);
 
-/// The labels of the two angles' sizes, beside the middles of their arcs, in the arcs' colours.
+/// The labels of the two angles' sizes, beside the middles of their arcs, in the arcs' roles.
 std::vector<Label> angleLabels(const GivenFigure& figure, float r);

@@ -4,6 +4,7 @@
 
 #include "console.h"
 #include "describe.h"
+#include "vec.h"
 
 #include <algorithm>
 
@@ -41,16 +42,16 @@ std::vector<std::string> wrapText(const std::string& text, int width, const Char
     return lines;
 }
 
-// The image as drawn: its first Red circle, or its Red line.
-static std::string imageWords() {
-    for (const Circle& circle : sceneCircles) {
-        if (circle.colour == Red) {
-            return circleWords(circle);
+// The image as drawn: its first circle, or its line.
+static std::string imageWords(const Picture& picture) {
+    for (const Shape& shape : picture.shapes) {
+        if (shape.role == Role::Image && shape.kind == ShapeKind::Circle) {
+            return circleWords(circleOf(shape));
         }
     }
-    for (const Line& line : sceneLines) {
-        if (line.colour == Red) {
-            return "prava " + lineEquation(line);
+    for (const Shape& shape : picture.shapes) {
+        if (shape.role == Role::Image && shape.kind == ShapeKind::Line) {
+            return "prava " + lineEquation(lineOf(shape));
         }
     }
     return "nema je";
@@ -64,14 +65,10 @@ std::string figureNumbersText(const Explorer& explorer) {
                    ? "P(" + decimalText(figure.first.x, 2) + ", " + decimalText(figure.first.y, 2) + ")"
                    : measurementText(figure.first);
     case FigureKind::LineFigure:
-        for (const Line& line : sceneLines) {
-            if (line.colour == Blue) {
-                return "Prava " + lineEquation(line) + ", slika: " + imageWords();
-            }
-        }
-        return "";
+        return "Prava " + lineEquation(spanView(Line{figure.first, towards(figure.first, figure.second)})) +
+               ", slika: " + imageWords(explorerPicture(explorer));
     case FigureKind::CircleFigure:
-        return "Dati " + circleWords(givenCircle(figure)) + ", slika: " + imageWords();
+        return "Dati " + circleWords(givenCircle(figure)) + ", slika: " + imageWords(explorerPicture(explorer));
     case FigureKind::AngleFigure:
         return explorer.shownCase == FigureCase::AnglesKept ? anglesText(figure) : "";
     }

@@ -18,7 +18,7 @@ using CharacterWidth = std::function<int(char)>;
 std::vector<std::string> wrapText(const std::string& text, int width, const CharacterWidth& advance);
 
 /// The figure's numbers on one line: P, P' and |OP| * |OP'| (P alone at O); the line's equation and its image; the
-/// circle's centre and radius and its image's; the angles at X and at X'. The image is read from the store as drawn.
+/// circle's centre and radius and its image's; the angles at X and at X'. The image is read from the picture.
 std::string figureNumbersText(const Explorer& explorer);
 
 /// The keys, in short.

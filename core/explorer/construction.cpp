@@ -11,8 +11,7 @@
 #include "line_inversion.h"
 #include "point_inversion.h"
 #include "vec.h"
-
-#include <iterator>
+#include "walk.h"
 
 int stepCount(FigureCase figureCase) {
     switch (figureCase) {
@@ -91,98 +90,91 @@ const char* stepText(FigureCase figureCase, int step) {
     return caseText(figureCase);
 }
 
-static void addGreenLine(Point at, Point direction) {
-    addLine(spanView(Line{at, direction, ConstructionGreen}));
-}
+namespace {
 
-static void addGreenSegment(Point start, Point end) {
-    addSegment(Segment{start, end, ConstructionGreen});
-}
+// A step under construction: what it draws is the construction's, dashed.
+struct Drawing {
+    ConstructionStep step;
 
-// The circle on the diameter from p to q, as a compass draws it about the middle of pq.
-static void addGreenCircleOnDiameter(Point p, Point q) {
-    const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
-    addCircle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)}, ConstructionGreen);
-}
+    void line(Point at, Point direction) {
+        step.shapes.push_back(lineShape(spanView(Line{at, direction}), Role::Construction));
+    }
+    void segment(Point start, Point end) { step.shapes.push_back(segmentShape(start, end, Role::Construction)); }
+    void circle(const Circle& c) { step.shapes.push_back(circleShape(c, Role::Construction)); }
+    // The circle on the diameter from p to q, as a compass draws it about the middle of pq.
+    void circleOnDiameter(Point p, Point q) {
+        const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
+        circle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)});
+    }
+    void point(Point p, const char* name = nullptr) {
+        step.shapes.push_back(dotShape(p, Role::Construction));
+        if (name) {
+            step.labels.push_back({name, p, Role::Construction});
+        }
+    }
+};
 
-// The construction of P's image: the ray OP; the points T1 and T2 of k on the chord of contact; then the tangents
-// at them (P inside) or the chord itself (P outside).
-static void addPointConstruction(Point p, bool inside, int steps, float r) {
-    addGreenSegment(Point{}, scaled(p, drawnReach / norm(p)));
-    if (steps < 2) {
-        return;
-    }
-    const std::array<Point, 2> t = contactPoints(p, r);
-    if (inside) {
-        addGreenLine(p, turned(p));
-    } else {
-        addCircle(Circle{scaled(p, 0.5), float(norm(p) * 0.5)}, ConstructionGreen);
-        addGreenLine(p, towards(p, t[0]));
-        addGreenLine(p, towards(p, t[1]));
-    }
-    addPoint(t[0], ConstructionGreen);
-    addPoint(t[1], ConstructionGreen);
-    if (steps < 3) {
-        return;
-    }
-    if (inside) {
-        addGreenLine(t[0], turned(t[0]));
-        addGreenLine(t[1], turned(t[1]));
-    } else {
-        addGreenSegment(t[0], t[1]);
-    }
-}
+} // namespace
 
-void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps, float r) {
-    if (steps < 1) {
-        return;
-    }
+std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, FigureCase figureCase, float r) {
     const Point a = figure.first;
     const Point b = figure.second;
+    std::vector<Drawing> steps(std::size_t(stepCount(figureCase)));
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        steps[i].step.sentence = stepText(figureCase, int(i) + 1);
+    }
     switch (figureCase) {
     case FigureCase::PointInside:
-    case FigureCase::PointOutside:
-        addPointConstruction(a, figureCase == FigureCase::PointInside, steps, r);
-        return;
+    case FigureCase::PointOutside: {
+        // The ray OP; the points T1 and T2 of k on the chord of contact; then the tangents at them (P inside) or the
+        // chord itself (P outside).
+        const bool inside = figureCase == FigureCase::PointInside;
+        steps[0].segment(Point{}, scaled(a, drawnReach / norm(a)));
+        const std::array<Point, 2> t = contactPoints(a, r);
+        if (inside) {
+            steps[1].line(a, turned(a));
+            steps[2].line(t[0], turned(t[0]));
+            steps[2].line(t[1], turned(t[1]));
+        } else {
+            steps[1].circle(Circle{scaled(a, 0.5), float(norm(a) * 0.5)});
+            steps[1].line(a, towards(a, t[0]));
+            steps[1].line(a, towards(a, t[1]));
+            steps[2].segment(t[0], t[1]);
+        }
+        steps[1].point(t[0], "T1");
+        steps[1].point(t[1], "T2");
+        break;
+    }
     case FigureCase::LineMissesCentre: {
         // The perpendicular from O ends at its foot F; F' lies on the ray OF, and the segment OF' reaches past F
         // towards it even when F' lies beyond the window. The circle on the diameter OF' is the image it traces.
         const Point foot = footOfPerpendicular(a, b);
-        addGreenSegment(Point{}, foot);
-        addPoint(foot, ConstructionGreen);
-        if (steps >= 2) {
-            addGreenSegment(Point{}, invertPoint(foot, r));
-            addPoint(invertPoint(foot, r), ConstructionGreen);
-        }
-        if (steps >= 3) {
-            addGreenCircleOnDiameter(Point{}, invertPoint(foot, r));
-        }
-        return;
+        const Point image = invertPoint(foot, r);
+        steps[0].segment(Point{}, foot);
+        steps[0].point(foot, "F");
+        steps[1].segment(Point{}, image);
+        steps[1].point(image, "F'");
+        steps[2].circleOnDiameter(Point{}, image);
+        break;
     }
     case FigureCase::CircleMissesCentre:
     case FigureCase::CircleThroughCentre: {
         const bool through = figureCase == FigureCase::CircleThroughCentre;
         const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
-        addGreenLine(Point{}, a.x == 0.0f && a.y == 0.0f ? Point{1.0f, 0.0f} : a);
-        addPoint(de[0], ConstructionGreen);
-        if (!through) {
-            addPoint(de[1], ConstructionGreen);
+        steps[0].line(Point{}, atCentre(a) ? Point{1.0f, 0.0f} : a);
+        steps[0].point(de[0], "D");
+        steps[1].point(invertPoint(de[0], r), "D'");
+        if (through) {
+            // The perpendicular to OC at D', drawn over the image that it is.
+            steps[2].line(invertPoint(de[0], r), turned(de[0]));
+            break;
         }
-        if (steps >= 2) {
-            addPoint(invertPoint(de[0], r), ConstructionGreen);
-            if (!through) {
-                addPoint(invertPoint(de[1], r), ConstructionGreen);
-            }
-        }
-        // The diameter D'E' and the circle on it, or the perpendicular to OC at D', drawn over the image that it is.
-        if (steps >= 3 && !through) {
-            addGreenSegment(invertPoint(de[0], r), invertPoint(de[1], r));
-            addGreenCircleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r));
-        }
-        if (steps >= 3 && through) {
-            addGreenLine(invertPoint(de[0], r), turned(de[0]));
-        }
-        return;
+        steps[0].point(de[1], "E");
+        steps[1].point(invertPoint(de[1], r), "E'");
+        // The diameter D'E' and the circle on it, drawn over the image that it is.
+        steps[2].segment(invertPoint(de[0], r), invertPoint(de[1], r));
+        steps[2].circleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r));
+        break;
     }
     case FigureCase::PointOnCircle:
     case FigureCase::PointAtCentre:
@@ -194,72 +186,54 @@ void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps
     case FigureCase::AngleAtCentre:
         break;
     }
+    std::vector<ConstructionStep> made;
+    for (Drawing& drawing : steps) {
+        made.push_back(std::move(drawing.step));
+    }
+    return made;
 }
 
-std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r) {
+std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase,
+                                const std::vector<ConstructionStep>& steps, int shown, float r) {
     const Point a = figure.first;
     const Point b = figure.second;
-    std::vector<Label> labels{{"k", Point{0.0f, r}, Black}, {"O", Point{}, Black}};
+    std::vector<Label> labels{{"k", Point{0.0f, r}, Role::K}, {"O", Point{}, Role::Centre}};
+    const auto given = [&](const char* name, Point p) { labels.push_back({name, p, Role::Given}); };
     switch (figure.kind) {
     case FigureKind::PointFigure:
         // P on k is its own image: one label says so.
-        labels.push_back({figureCase == FigureCase::PointOnCircle ? "P = P'" : "P", a, Blue});
-        if (steps >= 2 && stepCount(figureCase) == 4) {
-            const std::array<Point, 2> t = contactPoints(a, r);
-            labels.push_back({"T1", t[0], ConstructionGreen});
-            labels.push_back({"T2", t[1], ConstructionGreen});
-        }
-        // The construction names P' at its last step.
-        if (figureCase != FigureCase::PointAtCentre && figureCase != FigureCase::PointOnCircle &&
-            (steps == 0 || steps == stepCount(figureCase))) {
-            labels.push_back({"P'", invertPoint(a, r), Red});
-        }
+        given(figureCase == FigureCase::PointOnCircle ? "P = P'" : "P", a);
         break;
     case FigureKind::LineFigure:
-        labels.push_back({"A", a, Blue});
-        labels.push_back({"B", b, Blue});
-        if (figureCase == FigureCase::LineMissesCentre && steps >= 1) {
-            const Point foot = footOfPerpendicular(a, b);
-            labels.push_back({"F", foot, ConstructionGreen});
-            if (steps >= 2) {
-                labels.push_back({"F'", invertPoint(foot, r), ConstructionGreen});
-            }
-        }
+        given("A", a);
+        given("B", b);
         break;
-    case FigureKind::CircleFigure: {
-        labels.push_back({"C", a, Blue});
-        labels.push_back({"R", b, Blue});
-        if (steps < 1) {
-            break;
-        }
-        const bool through = figureCase == FigureCase::CircleThroughCentre;
-        const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
-        labels.push_back({"D", de[0], ConstructionGreen});
-        if (!through) {
-            labels.push_back({"E", de[1], ConstructionGreen});
-        }
-        if (steps >= 2) {
-            labels.push_back({"D'", invertPoint(de[0], r), ConstructionGreen});
-            if (!through) {
-                labels.push_back({"E'", invertPoint(de[1], r), ConstructionGreen});
-            }
-        }
+    case FigureKind::CircleFigure:
+        given("C", a);
+        given("R", b);
+        break;
+    case FigureKind::AngleFigure:
+        given("X", a);
+        given("A", b);
+        given("B", figure.third);
         break;
     }
-    case FigureKind::AngleFigure:
-        labels.push_back({"X", a, Blue});
-        labels.push_back({"A", b, Blue});
-        labels.push_back({"B", figure.third, Blue});
-        if (figureCase == FigureCase::AnglesKept) {
-            labels.push_back({"X'", invertPoint(a, r), Red});
-            for (const Label& size : angleLabels(figure, r)) {
-                labels.push_back(size);
-            }
+    for (int i = 0; i < shown && i < int(steps.size()); ++i) {
+        labels.insert(labels.end(), steps[std::size_t(i)].labels.begin(), steps[std::size_t(i)].labels.end());
+    }
+    // The construction names P' at its last step.
+    const bool hasImage = figureCase == FigureCase::PointInside || figureCase == FigureCase::PointOutside;
+    if (hasImage && (shown == 0 || shown == stepCount(figureCase))) {
+        labels.push_back({"P'", invertPoint(a, r), Role::Image});
+    }
+    if (figureCase == FigureCase::AnglesKept) {
+        labels.push_back({"X'", invertPoint(a, r), Role::Image});
+        for (const Label& size : angleLabels(figure, r)) {
+            labels.push_back(size);
         }
-        break;
     }
     // Where two named points coincide (P at O), only the later name is drawn.
-    std::vector<Label> shown;
+    std::vector<Label> kept;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         bool covered = false;
         for (std::size_t j = i + 1; j < labels.size(); ++j) {
@@ -268,25 +242,19 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
             covered = covered || apart <= 1e-5 * (1.0 + norm(labels[i].at));
         }
         if (!covered) {
-            shown.push_back(labels[i]);
+            kept.push_back(labels[i]);
         }
     }
-    return shown;
+    return kept;
 }
 
-std::vector<Label> placedFigureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r,
-                                      double unitsPerPixel, int height) {
-    std::vector<Label> labels = figureLabels(figure, figureCase, steps, r);
-    std::vector<Point> dots(scenePoints.begin(), scenePoints.end());
-    for (auto it = sceneSegments.begin(); it != sceneSegments.end(); ++it) {
-        if (it == sceneSegments.begin() || !continuesRun(*std::prev(it), *it)) {
-            dots.push_back(it->start);
-        }
-        const auto next = std::next(it);
-        if (next == sceneSegments.end() || !continuesRun(*it, *next)) {
-            dots.push_back(it->end);
+void placePictureLabels(Picture& picture, double unitsPerPixel, int height) {
+    // The dots a frame draws: the points, and the two ends of each run of segments.
+    std::vector<Point> dots;
+    for (const DrawnItem& item : drawList(Picture{picture.shapes, {}}, WalkFrame{})) {
+        if (item.kind == DrawnItem::Dot) {
+            dots.push_back(Point{float(item.x), float(item.y)});
         }
     }
-    placeLabels(labels, dots, unitsPerPixel, labelHeightFor(height));
-    return labels;
+    placeLabels(picture.labels, dots, unitsPerPixel, labelHeightFor(height));
 }

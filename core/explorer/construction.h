@@ -15,14 +15,21 @@ int stepCount(FigureCase figureCase);
 /// The sentence of a step (1 to stepCount), without the line break it is printed with.
 const char* stepText(FigureCase figureCase, int step);
 
-/// Adds the ConstructionGreen records of the first steps of the construction to the store.
-void addConstruction(const GivenFigure& figure, FigureCase figureCase, int steps, float r);
+/// One step of a construction: its sentence, what it draws (in the role Construction) and the points it names.
+struct ConstructionStep {
+    const char* sentence = "";
+    std::vector<Shape> shapes;
+    std::vector<Label> labels;
+};
 
-/// The labels of the figure's named points, of k, of the points that the first steps of the construction name, and
-/// the sizes of the angles at X and X'.
-std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r);
+/// The steps of the construction of the figure in its case, each computed once: stepCount(figureCase) of them.
+std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, FigureCase figureCase, float r);
 
-/// figureLabels as a window height pixels tall at unitsPerPixel shows them: placed (placeLabels) clear of each other
-/// and of the dots of the store, its points and the ends of its segments, as buildExplorerScene filled it.
-std::vector<Label> placedFigureLabels(const GivenFigure& figure, FigureCase figureCase, int steps, float r,
-                                      double unitsPerPixel, int height);
+/// The labels of the figure's named points, of k, of the points that the first steps of the construction name
+/// (given as steps), and the sizes of the angles at X and X'.
+std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase,
+                                const std::vector<ConstructionStep>& steps, int shown, float r);
+
+/// The picture's labels as a window height pixels tall at unitsPerPixel shows them: placed (placeLabels) clear of
+/// each other and of the picture's dots, its points and the ends of its segments' runs.
+void placePictureLabels(Picture& picture, double unitsPerPixel, int height);

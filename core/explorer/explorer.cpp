@@ -1,16 +1,18 @@
 // explorer.cpp
-// Dragging a figure and watching its image: what each press, move, release and key does, and what is printed.
+// Dragging a figure and watching its image: what each press, move, release and key does, and what it prints.
 #include "explorer.h"
 
 #include "angles.h"
 #include "console.h"
 #include "construction.h"
+#include "drawing.h"
 #include "inversion.h"
 #include "snapping.h"
-#include "task.h"
 #include "vec.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -27,133 +29,9 @@ const char* const explorerHelpText =
     "f prikazuje figuru, njenu sliku i konstrukciju, 0 vraca pocetni pogled, t skriva i prikazuje traku sa\n"
     "objasnjenjem na dnu prozora.\n";
 
-void buildExplorerScene(const GivenFigure& figure, float r, int steps, int ring) {
-    clearScene();
-    registerCircleOfInversion();
-    const FigureCase shown = figureCase(figure, r);
-    addGivenFigure(figure);
-    addFigureImage(figure, shown, r);
-    // The construction comes over the image: its last step traces the image itself.
-    addConstruction(figure, shown, steps, r);
-    if (shown == FigureCase::AnglesKept) {
-        addAngleArcs(figure, r);
-    }
-    if (ring >= 0) {
-        addCircle(Circle{handleAt(figure, ring, r), ringRadius}, Black);
-    }
-}
-
-const GivenFigure& currentFigure(const Explorer& explorer) {
-    return explorer.figures[int(explorer.current)];
-}
-
-// Prints a text as one line: a line break is added unless it ends with one.
-static void printLine(const char* text) {
-    writeText(text);
-    if (text[0] == '\0' || text[std::strlen(text) - 1] != '\n') {
-        writeText("\n");
-    }
-}
-
-// The scene of what the explorer shows; the chosen handle goes back to the first when it is no longer a handle (P'
-// of P on k or at O).
-static void rebuild(Explorer& explorer) {
-    const GivenFigure& figure = currentFigure(explorer);
-    if (explorer.chosen >= handleCount(figure, inversionRadius)) {
-        explorer.chosen = 0;
-    }
-    buildExplorerScene(figure, inversionRadius, explorer.steps, explorer.ring ? explorer.chosen : -1);
-}
-
-static void printCase(Explorer& explorer) {
-    explorer.shownCase = figureCase(currentFigure(explorer), inversionRadius);
-    printLine(caseText(explorer.shownCase));
-}
-
-void showFigure(Explorer& explorer, FigureKind kind) {
-    explorer.current = kind;
-    explorer.dragged = -1;
-    explorer.steps = 0;
-    explorer.chosen = 0;
-    explorer.ring = false;
-    rebuild(explorer);
-    printCase(explorer);
-    explorer.announcement = caseText(explorer.shownCase);
-}
-
-void nextStep(Explorer& explorer) {
-    const FigureCase shown = figureCase(currentFigure(explorer), inversionRadius);
-    if (stepCount(shown) == 0) {
-        return;
-    }
-    if (explorer.steps == stepCount(shown)) {
-        explorer.steps = 0;
-        explorer.announcement = "Konstrukcija je obrisana.";
-    } else {
-        printLine(stepText(shown, ++explorer.steps));
-        explorer.announcement = stepText(shown, explorer.steps);
-    }
-    rebuild(explorer);
-}
-
-void resetFigure(Explorer& explorer) {
-    explorer.figures[int(explorer.current)] = startFigure(explorer.current);
-    showFigure(explorer, explorer.current);
-}
-
-bool pressAt(Explorer& explorer, Point q, double unitsPerPixel) {
-    explorer.dragged = nearestHandle(currentFigure(explorer), q, unitsPerPixel, inversionRadius);
-    explorer.pressedAt = q;
-    explorer.caseBefore = explorer.shownCase;
-    explorer.moved = false;
-    explorer.jumped = explorer.dragged < 0 && explorer.ring;
-    if (explorer.jumped) {
-        explorer.dragged = explorer.chosen;
-        dragTo(explorer, q, unitsPerPixel);
-    }
-    return explorer.dragged >= 0;
-}
-
-// The taken handle moved to q, snapped onto whole coordinates where toGrid.
-static bool moveTaken(Explorer& explorer, Point q, double unitsPerPixel, bool toGrid) {
-    // A click on a handle leaves it where it is, though the pointer is a little off it.
-    const bool stays =
-        !explorer.moved && !explorer.jumped && q.x == explorer.pressedAt.x && q.y == explorer.pressedAt.y;
-    if (explorer.dragged < 0 || stays) {
-        return false;
-    }
-    GivenFigure& figure = explorer.figures[int(explorer.current)];
-    const GivenFigure moved = moveHandle(figure, explorer.dragged, q, inversionRadius, unitsPerPixel, toGrid);
-    const auto same = [](Point a, Point b) { return a.x == b.x && a.y == b.y; };
-    if (same(moved.first, figure.first) && same(moved.second, figure.second) && same(moved.third, figure.third)) {
-        return false;
-    }
-    figure = moved;
-    explorer.moved = true;
-    // A drag within the case keeps the steps shown, drawn anew for the new position; another case starts afresh.
-    const bool caseChanged = figureCase(figure, inversionRadius) != explorer.shownCase;
-    if (caseChanged) {
-        explorer.steps = 0;
-    }
-    rebuild(explorer);
-    if (caseChanged) {
-        printCase(explorer);
-    }
-    return true;
-}
-
-bool dragTo(Explorer& explorer, Point q, double unitsPerPixel) {
-    return moveTaken(explorer, q, unitsPerPixel, true);
-}
-
 // A number as the description writes it, to two decimals, without the zeros at the end: 2.5, 1, 3.85.
 static std::string spoken(double value) {
-    std::string text = decimalText(value, 2);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    return text == "-0" ? "0" : text;
+    return trimmedDecimalText(value, 2);
 }
 
 static std::string pointWords(const char* name, Point p) {
@@ -165,7 +43,7 @@ static std::string handleWords(const GivenFigure& figure, int handle) {
     static const char* const names[4][3] = {{"P", "P'", ""}, {"A", "B", ""}, {"C", "R", ""}, {"X", "A", "B"}};
     const int kind = int(figure.kind);
     const Point p = figure.first;
-    const bool atO = p.x == 0.0f && p.y == 0.0f;
+    const bool atO = atCentre(p);
     if (figure.kind == FigureKind::PointFigure) {
         return atO ? pointWords("P", p) : pointWords("P", p) + ", " + pointWords("P'", invertPoint(p, inversionRadius));
     }
@@ -187,66 +65,338 @@ std::string anglesText(const GivenFigure& figure) {
            " stepeni, ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni";
 }
 
-// The end of a drag at q: the last move, the ring, and what a release prints.
-static bool endDrag(Explorer& explorer, Point q, double unitsPerPixel, bool toGrid) {
-    bool changed = moveTaken(explorer, q, unitsPerPixel, toGrid);
-    const bool dragging = explorer.dragged >= 0;
-    const bool ring = !explorer.moved || explorer.jumped;
-    if (dragging && ring != explorer.ring) {
-        explorer.ring = ring;
-        changed = true;
-    }
-    if (dragging && explorer.ring) {
-        explorer.chosen = explorer.dragged;
-    }
-    if (changed) {
-        rebuild(explorer);
-    }
-    if (dragging) {
-        explorer.announcement = handleWords(currentFigure(explorer), explorer.dragged);
-        if (explorer.shownCase != explorer.caseBefore) {
-            explorer.announcement += std::string(". ") + caseText(explorer.shownCase);
-        }
-    }
-    explorer.dragged = -1;
+Picture explorerPicture(const Explorer& explorer) {
     const GivenFigure& figure = currentFigure(explorer);
-    if (dragging && explorer.shownCase == FigureCase::AnglesKept) {
-        printLine(anglesText(figure).c_str());
+    const float r = inversionRadius;
+    const FigureCase shown = figureCase(figure, r);
+    Picture picture;
+    picture.shapes.push_back(circleShape(Circle{inversionCentre, r}, Role::K));
+    picture.shapes.push_back(dotShape(inversionCentre, Role::Centre));
+    addGivenFigure(picture, figure);
+    addFigureImage(picture, figure, shown, r);
+    // The construction comes over the image: its last step traces the image itself.
+    const std::vector<ConstructionStep> steps = constructionSteps(figure, shown, r);
+    for (int i = 0; i < explorer.steps && i < int(steps.size()); ++i) {
+        const std::vector<Shape>& drawn = steps[std::size_t(i)].shapes;
+        picture.shapes.insert(picture.shapes.end(), drawn.begin(), drawn.end());
     }
-    if (!dragging || figure.kind != FigureKind::PointFigure || explorer.shownCase == FigureCase::PointAtCentre) {
-        return changed;
+    if (shown == FigureCase::AnglesKept) {
+        addAngleArcs(picture, figure, r);
     }
-    printLine(measurementText(figure.first).c_str());
-    return changed;
+    if (explorer.ring && explorer.chosen < handleCount(figure, r)) {
+        picture.shapes.push_back(circleShape(Circle{handleAt(figure, explorer.chosen, r), ringRadius}, Role::Ring));
+    }
+    picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);
+    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height), explorer.area.height);
+    return picture;
 }
 
-bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel) {
-    return endDrag(explorer, q, unitsPerPixel, true);
+std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile) {
+    const FigureArea& area = explorer.area;
+    const WalkFrame frame = forFile ? fileFrame(explorer.view, area.width, area.height)
+                                    : windowFrame(explorer.view, area.width, area.height);
+    const Picture picture = explorerPicture(explorer);
+    return drawList(picture, frame, arrowItems(picture, explorer.view, area.width, area.height));
 }
 
-void chooseNextHandle(Explorer& explorer) {
+const GivenFigure& currentFigure(const Explorer& explorer) {
+    return explorer.figures[int(explorer.current)];
+}
+
+namespace {
+
+// Adds a text as one line: a line break is added unless it ends with one.
+void print(Effects& effects, const std::string& text) {
+    effects.printed += text;
+    if (text.empty() || text.back() != '\n') {
+        effects.printed += "\n";
+    }
+}
+
+void announce(Explorer& explorer, Effects& effects, const std::string& text) {
+    effects.announcement = text;
+    explorer.announcement = text;
+}
+
+GivenFigure& figureOf(Explorer& explorer) {
+    return explorer.figures[int(explorer.current)];
+}
+
+// The chosen handle goes back to the first when it is no longer a handle (P' of P on k or at O).
+void keepChosen(Explorer& explorer) {
+    if (explorer.chosen >= handleCount(currentFigure(explorer), inversionRadius)) {
+        explorer.chosen = 0;
+    }
+}
+
+void printCase(Explorer& explorer, Effects& effects) {
+    explorer.shownCase = figureCase(currentFigure(explorer), inversionRadius);
+    print(effects, caseText(explorer.shownCase));
+}
+
+void showFigure(Explorer& explorer, Effects& effects, FigureKind kind) {
+    explorer.current = kind;
+    explorer.gesture = Gesture::Idle;
+    explorer.taken = -1;
+    explorer.steps = 0;
+    explorer.chosen = 0;
+    explorer.ring = false;
+    printCase(explorer, effects);
+    announce(explorer, effects, caseText(explorer.shownCase));
+    effects.redraw = true;
+}
+
+// Scene units per pixel of the figure, and the reach of the pointer: a finger's zones are wider.
+double scale(const Explorer& explorer) {
+    return unitsPerPixel(explorer.view, explorer.area.height);
+}
+
+double reach(const Explorer& explorer) {
+    return explorer.finger ? touchUnitsPerPixel(scale(explorer), explorer.cssScale) : scale(explorer);
+}
+
+// The scene point under the pixel (x, y) of the figure, wherever it is.
+Point scenePoint(const Explorer& explorer, int x, int y) {
+    return sceneOfPixel(explorer.view, explorer.area.width, explorer.area.height, x, y);
+}
+
+// The scene point under the pointer, kept inside the figure so that a handle dragged out stays in reach.
+Point pointer(const Explorer& explorer, int x, int y) {
+    const FigureArea& area = explorer.area;
+    return scenePoint(explorer, std::clamp(x, 0, std::max(area.width - 1, 0)),
+                      std::clamp(y, 0, std::max(area.height - 1, 0)));
+}
+
+// The handle moved to q, snapped onto whole coordinates where toGrid; the case printed when it changes. Returns
+// whether the figure changed.
+bool moveTo(Explorer& explorer, Effects& effects, int handle, Point q, double unitsPerPixel, bool toGrid) {
+    GivenFigure& figure = figureOf(explorer);
+    const GivenFigure moved = moveHandle(figure, handle, q, inversionRadius, unitsPerPixel, toGrid);
+    const auto same = [](Point a, Point b) { return a.x == b.x && a.y == b.y; };
+    if (same(moved.first, figure.first) && same(moved.second, figure.second) && same(moved.third, figure.third)) {
+        return false;
+    }
+    figure = moved;
+    // A move within the case keeps the steps shown, drawn anew for the new position; another case starts afresh.
+    if (figureCase(figure, inversionRadius) != explorer.shownCase) {
+        explorer.steps = 0;
+        printCase(explorer, effects);
+    }
+    keepChosen(explorer);
+    effects.redraw = true;
+    return true;
+}
+
+// What the end of a move of the handle says and prints: the handle and its image, the case if it changed, and for
+// P other than O its measurement, for the two lines through X their angles.
+void endMove(Explorer& explorer, Effects& effects, int handle) {
+    const GivenFigure& figure = currentFigure(explorer);
+    std::string words = handleWords(figure, handle);
+    if (explorer.shownCase != explorer.caseBefore) {
+        words += std::string(". ") + caseText(explorer.shownCase);
+    }
+    announce(explorer, effects, words);
+    if (explorer.shownCase == FigureCase::AnglesKept) {
+        print(effects, anglesText(figure));
+    }
+    if (figure.kind == FigureKind::PointFigure && explorer.shownCase != FigureCase::PointAtCentre) {
+        print(effects, measurementText(figure.first));
+    }
+}
+
+void setRing(Explorer& explorer, Effects& effects, bool ring) {
+    effects.redraw = effects.redraw || ring != explorer.ring;
+    explorer.ring = ring;
+}
+
+void press(Explorer& explorer, const InputEvent& event) {
+    explorer.gesture = Gesture::Pressed;
+    explorer.pressX = event.x;
+    explorer.pressY = event.y;
+    explorer.caseBefore = explorer.shownCase;
+    explorer.taken =
+        nearestHandle(currentFigure(explorer), pointer(explorer, event.x, event.y), reach(explorer), inversionRadius);
+    explorer.panFrom = scenePoint(explorer, event.x, event.y);
+    explorer.moved = false;
+}
+
+// Whether the pointer has left the place of the press by more than a click allows.
+bool leftThePress(const Explorer& explorer, const InputEvent& event) {
+    const double apart = std::hypot(double(event.x) - explorer.pressX, double(event.y) - explorer.pressY);
+    return apart > clickPixels * explorer.cssScale;
+}
+
+void move(Explorer& explorer, Effects& effects, const InputEvent& event) {
+    if (explorer.gesture == Gesture::Pressed && leftThePress(explorer, event)) {
+        explorer.gesture = explorer.taken >= 0 ? Gesture::Dragging : Gesture::Panning;
+    }
+    if (explorer.gesture == Gesture::Panning) {
+        explorer.view = panned(explorer.view, explorer.panFrom, scenePoint(explorer, event.x, event.y));
+        effects.redraw = true;
+    } else if (explorer.gesture == Gesture::Dragging) {
+        explorer.moved =
+            moveTo(explorer, effects, explorer.taken, pointer(explorer, event.x, event.y), reach(explorer), true) ||
+            explorer.moved;
+    }
+}
+
+void release(Explorer& explorer, Effects& effects, const InputEvent& event) {
+    const Gesture gesture = explorer.gesture;
+    explorer.gesture = Gesture::Idle;
+    if (gesture == Gesture::Pressed && explorer.taken < 0 && !leftThePress(explorer, event) && explorer.ring) {
+        // A click away from the handles moves the chosen one there, as a drag ending there would, and keeps it chosen.
+        moveTo(explorer, effects, explorer.chosen, pointer(explorer, event.x, event.y), reach(explorer), true);
+        endMove(explorer, effects, explorer.chosen);
+    } else if (gesture == Gesture::Pressed && explorer.taken >= 0) {
+        // A click on a handle chooses it, with its ring.
+        explorer.chosen = explorer.taken;
+        setRing(explorer, effects, true);
+        endMove(explorer, effects, explorer.taken);
+    } else if (gesture == Gesture::Dragging) {
+        // The last move; a drag that moved its handle takes the ring away, one that could not move it chooses it.
+        explorer.moved =
+            moveTo(explorer, effects, explorer.taken, pointer(explorer, event.x, event.y), reach(explorer), true) ||
+            explorer.moved;
+        setRing(explorer, effects, !explorer.moved);
+        if (!explorer.moved) {
+            explorer.chosen = explorer.taken;
+        }
+        endMove(explorer, effects, explorer.taken);
+    }
+    explorer.taken = -1;
+}
+
+// An arrow: the chosen handle, its coordinates rounded to the nearest tenth, moves by whole tenths (ten steps of a
+// tenth make a whole unit exactly), snapping onto O, onto k and through O but not onto whole coordinates, whose zone
+// is wider than a step; then all is as after a drag that ended there, the ring kept.
+void arrow(Explorer& explorer, Effects& effects, const InputEvent& event) {
+    keepChosen(explorer);
+    const int step = event.shift ? 10 : 1;
+    const Point at = handleAt(currentFigure(explorer), explorer.chosen, inversionRadius);
+    const Point to{float((std::round(at.x * 10.0) + event.dx * step) / 10.0),
+                   float((std::round(at.y * 10.0) + event.dy * step) / 10.0)};
+    explorer.caseBefore = explorer.shownCase;
+    moveTo(explorer, effects, explorer.chosen, to, scale(explorer), false);
+    setRing(explorer, effects, true);
+    endMove(explorer, effects, explorer.chosen);
+}
+
+void nextStep(Explorer& explorer, Effects& effects) {
+    const FigureCase shown = figureCase(currentFigure(explorer), inversionRadius);
+    if (stepCount(shown) == 0) {
+        return;
+    }
+    effects.redraw = true;
+    if (explorer.steps == stepCount(shown)) {
+        explorer.steps = 0;
+        announce(explorer, effects, "Konstrukcija je obrisana.");
+        return;
+    }
+    ++explorer.steps;
+    print(effects, stepText(shown, explorer.steps));
+    announce(explorer, effects, stepText(shown, explorer.steps));
+    // The step's new points come into sight.
+    explorer.view = widenToInclude(explorer.view, sceneBox(explorerPicture(explorer), true), explorer.area.width,
+                                   explorer.area.height);
+}
+
+void chooseNextHandle(Explorer& explorer, Effects& effects) {
     const GivenFigure& figure = currentFigure(explorer);
     // The given figure's handles: P' is not among them.
     const int count = figure.kind == FigureKind::PointFigure ? 1 : handleCount(figure, inversionRadius);
     explorer.chosen = (explorer.chosen + 1) % count;
     explorer.ring = true;
-    rebuild(explorer);
-    explorer.announcement = "Izabrana je tacka " + handleWords(figure, explorer.chosen);
+    effects.redraw = true;
+    announce(explorer, effects, "Izabrana je tacka " + handleWords(figure, explorer.chosen));
 }
 
-bool moveChosen(Explorer& explorer, int dx, int dy, double unitsPerPixel) {
-    const GivenFigure& figure = currentFigure(explorer);
-    if (explorer.chosen >= handleCount(figure, inversionRadius)) {
-        explorer.chosen = 0;
+void key(Explorer& explorer, Effects& effects, char key) {
+    const Point middle{explorer.view.cx, explorer.view.cy};
+    switch (key) {
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+        showFigure(explorer, effects, FigureKind(key - '1'));
+        return;
+    case 'r':
+        figureOf(explorer) = startFigure(explorer.current);
+        showFigure(explorer, effects, explorer.current);
+        return;
+    case 'k':
+        nextStep(explorer, effects);
+        return;
+    case '+':
+    case '=':
+        explorer.view = zoomAbout(explorer.view, middle, zoomStep);
+        break;
+    case '-':
+        explorer.view = zoomAbout(explorer.view, middle, 1.0 / zoomStep);
+        break;
+    case 'f':
+        explorer.view = fitView(sceneBox(explorerPicture(explorer)), explorer.area.width, explorer.area.height);
+        break;
+    case '0':
+        explorer.view = startView();
+        break;
+    case 't':
+        explorer.bandShown = !explorer.bandShown;
+        break;
+    case 'n':
+        chooseNextHandle(explorer, effects);
+        return;
+    case 'h':
+        print(effects, explorerHelpText);
+        return;
+    case 's':
+        effects.save = true;
+        return;
+    case 'q':
+    case 27: // Escape
+        effects.quit = true;
+        return;
+    default:
+        return;
     }
-    const Point at = handleAt(figure, explorer.chosen, inversionRadius);
-    // Whole tenths: ten steps of a tenth make a whole unit exactly.
-    const Point to{float((std::round(at.x * 10.0) + dx) / 10.0), float((std::round(at.y * 10.0) + dy) / 10.0)};
-    explorer.dragged = explorer.chosen;
-    explorer.caseBefore = explorer.shownCase;
-    explorer.moved = false;
-    explorer.jumped = true; // the ring stays
-    return endDrag(explorer, to, unitsPerPixel, false);
+    effects.redraw = true;
+}
+
+} // namespace
+
+Effects startExplorer(Explorer& explorer) {
+    Effects effects;
+    showFigure(explorer, effects, explorer.current);
+    return effects;
+}
+
+Effects handleEvent(Explorer& explorer, const InputEvent& event) {
+    Effects effects;
+    switch (event.kind) {
+    case InputEvent::Press:
+        press(explorer, event);
+        break;
+    case InputEvent::Move:
+        move(explorer, effects, event);
+        break;
+    case InputEvent::Release:
+        release(explorer, effects, event);
+        break;
+    case InputEvent::Wheel:
+        // Up zooms in about the pointer.
+        for (int notch = 0; notch < std::abs(event.notches); ++notch) {
+            explorer.view = zoomAbout(explorer.view, pointer(explorer, event.x, event.y),
+                                      event.notches > 0 ? zoomStep : 1.0 / zoomStep);
+            effects.redraw = true;
+        }
+        break;
+    case InputEvent::Key:
+        key(explorer, effects, event.key);
+        break;
+    case InputEvent::Arrow:
+        arrow(explorer, effects, event);
+        break;
+    }
+    return effects;
 }
 
 std::string panelText(const Explorer& explorer) {

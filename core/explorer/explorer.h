@@ -1,73 +1,95 @@
 // explorer.h
-// The explorer's state and its answers to the pointer and the keys: which figure is shown, which handle is dragged,
-// which case was last printed and how many steps of the construction are shown. No OpenGL: the program's GLUT
-// callbacks call in.
+// The explorer's state and its answers to input: one record holds what is shown and what the pointer is doing, one
+// event enters one function, and what happened comes back as effects (lines to print, what to announce, whether to
+// draw again) for the program to carry out. No OpenGL, no printing.
 #pragma once
 
 #include "figure.h"
+#include "view.h"
 
 #include <string>
 
-/// Clears the store and fills it with k and O, the figure and its handles in Blue, its image in Red and the first
-/// steps of its construction in ConstructionGreen; with ring 0 or more, a Black circle of radius ringRadius around
-/// that handle last.
-void buildExplorerScene(const GivenFigure& figure, float r, int steps = 0, int ring = -1);
-
 /// The radius of the ring around the chosen handle, in scene units: beyond a handle's dot and its label's corner.
 constexpr float ringRadius = 0.3f;
+
+/// A press and its release at most this many pixels apart (CSS pixels on the page) are a click, not a drag: a finger
+/// that jitters does not move what it taps.
+constexpr double clickPixels = 3.0;
+
+/// Each notch of the wheel and each key + or - magnifies the view by this much.
+constexpr double zoomStep = 1.25;
+
+/// What the pointer is doing: nothing; pressed and not yet moved beyond a click (on a handle or away from the
+/// handles); dragging a handle; holding the plane and moving the view.
+enum class Gesture { Idle, Pressed, Dragging, Panning };
+
+/// The part of the window the figure is drawn in, in pixels: all of it but the band along its bottom.
+struct FigureArea {
+    int width = windowWidth;
+    int height = windowHeight;
+};
 
 /// What the explorer shows and what it is doing.
 struct Explorer {
     GivenFigure figures[4] = {startFigure(FigureKind::PointFigure), startFigure(FigureKind::LineFigure),
                               startFigure(FigureKind::CircleFigure), startFigure(FigureKind::AngleFigure)};
     FigureKind current = FigureKind::PointFigure;
-    int dragged = -1;                               ///< the handle being dragged, or -1
     FigureCase shownCase = FigureCase::PointInside; ///< the case last printed
     int steps = 0;                                  ///< steps of the construction shown
-    int chosen = 0;     ///< the handle that the arrows and a click elsewhere move: the first when a figure is shown
-    bool ring = false;  ///< whether the chosen handle has its ring: once the keys n or arrows or a click chose it
-    Point pressedAt;    ///< where the drag under way began: a handle moves once the pointer leaves it
-    bool moved = false; ///< whether the drag under way has moved its handle
-    FigureCase caseBefore = FigureCase::PointInside; ///< the case when the drag under way began
-    std::string announcement; ///< what changed with the last move, key or step, for a screen reader to say once
-    bool jumped = false; ///< whether the drag under way began by a press away from the handles, moving the chosen one
+    int chosen = 0;    ///< the handle that the arrows and a click elsewhere move: the first when a figure is shown
+    bool ring = false; ///< whether the chosen handle has its ring: once the keys n or arrows or a click chose it
+    Gesture gesture = Gesture::Idle;
+    int taken = -1; ///< the handle a press took, or -1 for a press away from the handles
+    int pressX = 0; ///< where the press was, in the figure's pixels
+    int pressY = 0;
+    bool moved = false;                              ///< whether the drag under way has moved its handle
+    Point panFrom;                                   ///< while panning, the scene point held under the pointer
+    FigureCase caseBefore = FigureCase::PointInside; ///< the case when the gesture under way began
+    Camera view = startView();                       ///< what part of the plane the figure shows
+    FigureArea area;                                 ///< the figure's size in the window
+    bool bandShown = true;                           ///< the band with the lesson under the figure (key t)
+    double cssScale = 1.0; ///< drawing pixels per CSS pixel of the canvas, as the page says at each press (1 natively)
+    bool finger = false;   ///< whether the page's last press was a finger's: its reach and zones are wider
+    std::string announcement; ///< what the last event changed, until the page has read it
+};
+
+/// One input: a pointer event in the figure's pixels (from its top-left corner, kept inside it), a key, an arrow.
+struct InputEvent {
+    enum Kind { Press, Move, Release, Wheel, Key, Arrow } kind = Key;
+    int x = 0; ///< the pointer, in the figure's pixels
+    int y = 0;
+    int notches = 0;    ///< Wheel: up (away from the user) positive, zooming in
+    char key = 0;       ///< Key: the character typed (Escape 27)
+    int dx = 0;         ///< Arrow: right positive, in steps
+    int dy = 0;         ///< Arrow: up positive
+    bool shift = false; ///< Arrow: with Shift, steps of a whole unit instead of a tenth
+};
+
+/// What an event did, for the program to carry out.
+struct Effects {
+    std::string printed;      ///< the lines to print, in order, each ending with a line break
+    std::string announcement; ///< what changed, for a screen reader to say once
+    bool redraw = false;      ///< the figure changed
+    bool save = false;        ///< the key s: save the figure as shown
+    bool quit = false;        ///< q or Escape
 };
 
 /// The figure on show.
 const GivenFigure& currentFigure(const Explorer& explorer);
 
-/// Shows the figure of the kind (keys 1, 2, 3, 4) and prints its case.
-void showFigure(Explorer& explorer, FigureKind kind);
+/// The explorer as it opens: the point figure, its case printed.
+Effects startExplorer(Explorer& explorer);
 
-/// Puts the figure on show back to its start (key r) and prints its case.
-void resetFigure(Explorer& explorer);
+/// The one way in for input.
+Effects handleEvent(Explorer& explorer, const InputEvent& event);
 
-/// A press of the left button at q: takes the nearest handle within reach. Away from the handles, while the chosen
-/// handle has its ring, takes the chosen handle and moves it to q. Returns whether a handle was taken.
-bool pressAt(Explorer& explorer, Point q, double unitsPerPixel);
+/// What the explorer shows: k and O, the figure and its handles, its image, the steps of its construction shown,
+/// the arcs of the angles, the ring of the chosen handle, and the labels, placed for the view.
+Picture explorerPicture(const Explorer& explorer);
 
-/// The pointer moved to q with the button down: moves the taken handle, rebuilds the scene and prints the case if it
-/// changed. Returns whether the figure changed.
-bool dragTo(Explorer& explorer, Point q, double unitsPerPixel);
-
-/// The button released at q: the last move of the drag; then, for the point P other than O, prints P, P' and
-/// |OP| * |OP'|, and for the two lines through X other than O, the angles at X and at X'. A handle taken and released
-/// without moving becomes the chosen one, with its ring; a drag that moved a handle takes the ring away, unless it
-/// began away from the handles. Returns whether the figure or the ring changed.
-bool releaseAt(Explorer& explorer, Point q, double unitsPerPixel);
-
-/// The key n: the next handle of the figure (P; A then B; C then R; X, A then B) becomes the chosen one, with its
-/// ring.
-void chooseNextHandle(Explorer& explorer);
-
-/// An arrow key: the chosen handle, its coordinates rounded to the nearest tenth, moves by dx and dy tenths, snapping
-/// onto O, onto k and through O but not onto whole coordinates; then all is as after a drag that ended there.
-/// Returns whether the figure or the ring changed.
-bool moveChosen(Explorer& explorer, int dx, int dy, double unitsPerPixel);
-
-/// The next step of the construction of the figure's case (key k), printed and drawn; after the last step, none.
-/// A case without a construction prints and draws nothing.
-void nextStep(Explorer& explorer);
+/// The list of what a frame of the figure draws, with the arrows towards an image out of sight; for a file, cut to
+/// the view.
+std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile);
 
 /// What the explorer's page shows beside the figure: the case sentence last printed and, while a construction is
 /// shown, the sentence of its step shown, on a line of its own.

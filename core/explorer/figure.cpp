@@ -42,7 +42,7 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
     case FigureKind::CircleFigure: {
         const double fromO = norm(a);
         const double radius = distance(a, b);
-        if (a.x == 0.0f && a.y == 0.0f) {
+        if (atCentre(a)) {
             return std::fabs(radius - r) <= roundingTolerance * r ? FigureCase::CircleIsK
                                                                   : FigureCase::CircleAboutCentre;
         }
@@ -58,11 +58,11 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
                                                                       : FigureCase::CircleMissesCentre;
     }
     case FigureKind::AngleFigure:
-        return a.x == 0.0f && a.y == 0.0f ? FigureCase::AngleAtCentre : FigureCase::AnglesKept;
+        return atCentre(a) ? FigureCase::AngleAtCentre : FigureCase::AnglesKept;
     case FigureKind::PointFigure:
         break;
     }
-    if (a.x == 0.0f && a.y == 0.0f) {
+    if (atCentre(a)) {
         return FigureCase::PointAtCentre;
     }
     const double fromO = norm(a);
@@ -111,27 +111,31 @@ Circle imageOfLineThrough(Point x, Point other, float r) {
     return Circle{{float(fx * half), float(fy * half)}, float(std::hypot(fx, fy) * half)};
 }
 
-void addGivenFigure(const GivenFigure& figure) {
+void addGivenFigure(Picture& picture, const GivenFigure& figure) {
+    std::vector<Shape>& add = picture.shapes;
     const Point a = figure.first;
     const Point b = figure.second;
     if (figure.kind == FigureKind::LineFigure || figure.kind == FigureKind::AngleFigure) {
-        addLine(spanView(Line{a, towards(a, b), Blue}));
+        add.push_back(lineShape(spanView(Line{a, towards(a, b)}), Role::Given));
     } else if (figure.kind == FigureKind::CircleFigure) {
-        addCircle(givenCircle(figure), Blue);
+        add.push_back(circleShape(givenCircle(figure), Role::Given));
     }
     if (figure.kind == FigureKind::AngleFigure) {
-        addLine(spanView(Line{a, towards(a, figure.third), Blue}));
+        add.push_back(lineShape(spanView(Line{a, towards(a, figure.third)}), Role::Given));
     }
-    addPoint(a, Blue);
+    add.push_back(dotShape(a, Role::Given));
     if (figure.kind != FigureKind::PointFigure) {
-        addPoint(b, Blue);
+        add.push_back(dotShape(b, Role::Given));
     }
     if (figure.kind == FigureKind::AngleFigure) {
-        addPoint(figure.third, Blue);
+        add.push_back(dotShape(figure.third, Role::Given));
     }
 }
 
-void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
+void addFigureImage(Picture& picture, const GivenFigure& figure, FigureCase shown, float r) {
+    const auto addCircle = [&picture](const Circle& c) { picture.shapes.push_back(circleShape(c, Role::Image)); };
+    const auto addLine = [&picture](const Line& l) { picture.shapes.push_back(lineShape(l, Role::Image)); };
+    const auto addPoint = [&picture](Point p) { picture.shapes.push_back(dotShape(p, Role::Image)); };
     const Point a = figure.first;
     const Point b = figure.second;
     switch (shown) {
@@ -140,34 +144,34 @@ void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
     case FigureCase::PointInside:
     case FigureCase::PointOutside:
     case FigureCase::PointOnCircle:
-        addPoint(invertPoint(a, r), Red);
+        addPoint(invertPoint(a, r));
         return;
     case FigureCase::LineThroughCentre:
-        addLine(spanView(Line{a, towards(a, b), Red}));
+        addLine(spanView(Line{a, towards(a, b)}));
         return;
     case FigureCase::LineMissesCentre:
-        addCircle(imageOfLine(a, towards(a, b), inversionCentre, r).circle, Red);
+        addCircle(imageOfLine(a, towards(a, b), inversionCentre, r).circle);
         return;
     case FigureCase::CircleMissesCentre:
     case FigureCase::CircleAboutCentre:
-        addCircle(imageOfCircleMissingCentre(givenCircle(figure), r), Red);
+        addCircle(imageOfCircleMissingCentre(givenCircle(figure), r));
         return;
     case FigureCase::CircleIsK:
     case FigureCase::CircleAtRightAngles:
-        addCircle(givenCircle(figure), Red);
+        addCircle(givenCircle(figure));
         return;
     case FigureCase::AnglesKept:
     case FigureCase::AngleAtCentre:
         // Each line's image, the line itself or a circle through O; X' and the arcs only where X has an image.
         for (const Point other : {b, figure.third}) {
             if (lineThroughCentre(a, other)) {
-                addLine(spanView(Line{a, towards(a, other), Red}));
+                addLine(spanView(Line{a, towards(a, other)}));
             } else {
-                addCircle(imageOfLineThrough(a, other, r), Red);
+                addCircle(imageOfLineThrough(a, other, r));
             }
         }
         if (shown == FigureCase::AnglesKept) {
-            addPoint(invertPoint(a, r), Red);
+            addPoint(invertPoint(a, r));
         }
         return;
     case FigureCase::CircleThroughCentre:
@@ -178,7 +182,7 @@ void addFigureImage(const GivenFigure& figure, FigureCase shown, float r) {
     const Point d = pointsOnLineOC(givenCircle(figure))[0];
     const Point e{float(double(a.x) - a.y), float(double(a.y) + a.x)};
     const ImageLine image = lineThroughImages(d, e, r);
-    addPoint(image.image1, Red);
-    addPoint(image.image2, Red);
+    addPoint(image.image1);
+    addPoint(image.image2);
     addLine(spanView(image.line));
 }

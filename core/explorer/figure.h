@@ -3,6 +3,7 @@
 // through a common handle, the case each is in, and the records that show it and its image.
 #pragma once
 
+#include "picture.h"
 #include "scene.h"
 
 /// A handle that snapping puts on k, or a figure it puts through O, lies there up to float rounding, a few parts
@@ -64,11 +65,11 @@ bool lineThroughCentre(Point x, Point other);
 /// at the angle of the line even where the line passes close to O.
 Circle imageOfLineThrough(Point x, Point other, float r);
 
-/// Adds the given figure in Blue: the point P, the line through A and B, the circle about C through R, or the lines
-/// XA and XB, then the handles that move it.
-void addGivenFigure(const GivenFigure& figure);
+/// Adds the given figure: the point P, the line through A and B, the circle about C through R, or the lines XA and
+/// XB, then the handles that move it.
+void addGivenFigure(Picture& picture, const GivenFigure& figure);
 
-/// Adds the image of the figure in its case in Red; nothing for P at O. A circle that is its own image is drawn
-/// again in Red, over the Blue one. The two lines' images come with X' (the arcs that mark the angles are the
+/// Adds the image of the figure in its case; nothing for P at O. A circle that is its own image is there again as
+/// the image, over the given one. The two lines' images come with X' (the arcs that mark the angles are the
 /// explorer's, addAngleArcs).
-void addFigureImage(const GivenFigure& figure, FigureCase shown, float r);
+void addFigureImage(Picture& picture, const GivenFigure& figure, FigureCase shown, float r);

@@ -143,7 +143,7 @@ static Point snapAngleHandle(const GivenFigure& figure, int handle, Point p, dou
 GivenFigure moveHandle(GivenFigure figure, int handle, Point q, float r, double unitsPerPixel, bool toGrid) {
     if (figure.kind == FigureKind::PointFigure) {
         const Point p = snapPoint(q, r, unitsPerPixel, toGrid);
-        if (handle == 1 && p.x == 0.0f && p.y == 0.0f) {
+        if (handle == 1 && atCentre(p)) {
             return figure; // O is the image of no point
         }
         figure.first = handle == 0 ? p : invertPoint(p, r);

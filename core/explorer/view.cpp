@@ -47,7 +47,7 @@ Camera panned(const Camera& view, Point from, Point to) {
     return moved;
 }
 
-Bounds sceneBox(bool stepPoints) {
+Bounds sceneBox(const Picture& picture, bool stepPoints) {
     double lower[2] = {0.0, 0.0};
     double upper[2] = {0.0, 0.0};
     bool any = false;
@@ -60,14 +60,13 @@ Bounds sceneBox(bool stepPoints) {
         }
         any = true;
     };
-    for (const Point& p : scenePoints) {
-        if (!stepPoints || (p.colour != Black && p.colour != Blue)) {
-            grow(p.x, p.y, 0.0);
+    for (const Shape& shape : picture.shapes) {
+        const bool ofStep = shape.role == Role::Construction || shape.role == Role::Image;
+        if (shape.kind == ShapeKind::Dot && (!stepPoints || ofStep)) {
+            grow(shape.a.x, shape.a.y, 0.0);
         }
-    }
-    for (const Circle& c : sceneCircles) {
-        if (!stepPoints) {
-            grow(c.centre.x, c.centre.y, std::fabs(double(c.radius)));
+        if (shape.kind == ShapeKind::Circle && !stepPoints) {
+            grow(shape.a.x, shape.a.y, std::fabs(double(shape.radius)));
         }
     }
     const auto cut = [](double v) { return float(std::clamp(v, -double(fitReach), double(fitReach))); };
@@ -113,7 +112,7 @@ static EdgeArrow arrowTowards(const VisibleRect& shown, Point c, Point aim, doub
                      Point{float(vx / length), float(vy / length)}};
 }
 
-std::vector<EdgeArrow> edgeArrows(const Camera& view, int width, int height) {
+std::vector<EdgeArrow> edgeArrows(const Picture& picture, const Camera& view, int width, int height) {
     const VisibleRect shown = visibleRect(view, width, height);
     const double inset = 8.0 * unitsPerPixel(view, std::max(height, 1));
     const Point c{view.cx, view.cy};
@@ -126,15 +125,18 @@ std::vector<EdgeArrow> edgeArrows(const Camera& view, int width, int height) {
             arrows.push_back(arrowTowards(shown, c, aim, inset));
         }
     };
-    for (const Point& p : scenePoints) {
-        if (p.colour == Red && (p.x < shown.left || p.x > shown.right || p.y < shown.bottom || p.y > shown.top)) {
+    for (const Shape& shape : picture.shapes) {
+        const Point p = shape.a;
+        if (shape.kind == ShapeKind::Dot && shape.role == Role::Image &&
+            (p.x < shown.left || p.x > shown.right || p.y < shown.bottom || p.y > shown.top)) {
             outside(p);
         }
     }
-    for (const Circle& circle : sceneCircles) {
-        if (circle.colour != Red) {
+    for (const Shape& shape : picture.shapes) {
+        if (shape.kind != ShapeKind::Circle || shape.role != Role::Image) {
             continue;
         }
+        const Circle circle = circleOf(shape);
         // The outline crosses the rectangle unless the rectangle's nearest point is farther than the radius or
         // its farthest corner is nearer: then the rectangle lies wholly outside the circle or wholly inside it.
         const double r = std::fabs(double(circle.radius));
@@ -154,11 +156,12 @@ std::vector<EdgeArrow> edgeArrows(const Camera& view, int width, int height) {
         outside(away > 0.0 ? Point{float(circle.centre.x + r * ox / away), float(circle.centre.y + r * oy / away)}
                            : Point{float(circle.centre.x + r), circle.centre.y});
     }
-    for (const Line& line : sceneLines) {
+    for (const Shape& shape : picture.shapes) {
+        const Line line = lineOf(shape);
         const double dx = line.direction.x;
         const double dy = line.direction.y;
         const double squared = dx * dx + dy * dy;
-        if (line.colour != Red || !(squared > 0.0)) {
+        if (shape.kind != ShapeKind::Line || shape.role != Role::Image || !(squared > 0.0)) {
             continue;
         }
         // The line misses the rectangle when all four corners lie on one side of it.
@@ -184,4 +187,18 @@ std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double un
         return Point{float(t.x + along * d.x - across * d.y), float(t.y + along * d.y + across * d.x)};
     };
     return {{{at(-shaft, 0.0), t}, {at(-head, head * 0.6), t}, {at(-head, -head * 0.6), t}}};
+}
+
+std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, int width, int height) {
+    std::vector<DrawnItem> items;
+    const double perPixel = unitsPerPixel(view, std::max(height, 1));
+    for (const EdgeArrow& arrow : edgeArrows(picture, view, width, height)) {
+        DrawnItem item;
+        item.kind = DrawnItem::Strokes;
+        item.role = Role::Image;
+        item.colour = roleColour(Role::Image);
+        item.pieces = arrowStrokes(arrow, perPixel);
+        items.push_back(item);
+    }
+    return items;
 }

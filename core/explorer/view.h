@@ -5,7 +5,8 @@
 #pragma once
 
 #include "camera.h"
-#include "export.h"
+#include "picture.h"
+#include "walk.h"
 
 #include <array>
 #include <vector>
@@ -29,11 +30,11 @@ Camera zoomAbout(const Camera& view, Point q, double factor);
 /// The view moved so that the scene point from comes under the pointer, which is now over the scene point to.
 Camera panned(const Camera& view, Point from, Point to);
 
-/// The box around the points and circles of the store, cut to fitReach along each axis. Lines and segments are left
-/// out: they run on to the edge of sight, and the points that give them are in the store. With stepPoints, only the
-/// points that a step of the construction draws: those neither of k and O (Black) nor of the figure (Blue), so the
-/// construction's own and the image's. The box of nothing is the point O.
-Bounds sceneBox(bool stepPoints = false);
+/// The box around the dots and circles of the picture, cut to fitReach along each axis. Lines and segments are left
+/// out: they run on to the edge of sight, and the points that give them are in the picture. With stepPoints, only
+/// the points that a step of the construction brings into sight: the construction's own and the image's. The box of
+/// nothing is the point O.
+Bounds sceneBox(const Picture& picture, bool stepPoints = false);
 
 /// The view that shows the box with a margin of a twentieth on each side in a window of width x height pixels,
 /// centred on the box.
@@ -48,10 +49,13 @@ struct EdgeArrow {
     Point direction;
 };
 
-/// The arrows towards the parts of the image (the Red records of the store) that lie wholly out of the view of a
-/// window of width x height pixels: one for each point, circle or line out of sight, on the line from the view's
-/// centre towards the nearest point of that record.
-std::vector<EdgeArrow> edgeArrows(const Camera& view, int width, int height);
+/// The arrows towards the parts of the image that lie wholly out of the view of a window of width x height pixels:
+/// one for each point, circle or line of the image out of sight, on the line from the view's centre towards the
+/// nearest point of it.
+std::vector<EdgeArrow> edgeArrows(const Picture& picture, const Camera& view, int width, int height);
 
 /// The strokes of an arrow (its shaft and the two sides of its head), a fixed number of pixels long at the scale.
 std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double unitsPerPixel);
+
+/// The arrows of edgeArrows as the frame draws them, in the image's role.
+std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, int width, int height);

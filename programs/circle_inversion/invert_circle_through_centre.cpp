@@ -29,5 +29,5 @@ static bool buildTask() {
 }
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, buildTask);
+    return runProgram(argc, argv, PROGRAM_TITLE, buildTask);
 }

@@ -15,5 +15,5 @@ static bool buildTask() {
 }
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, buildTask);
+    return runProgram(argc, argv, PROGRAM_TITLE, buildTask);
 }

@@ -47,7 +47,7 @@ static TableScene scene(const std::string& text) {
         std::istringstream in(item);
         std::string kind, word;
         std::vector<double> values;
-        Shape shape;
+        TableShape shape;
         in >> kind;
         while (in >> word) {
             if (colours.count(word)) {
@@ -69,10 +69,10 @@ static TableScene scene(const std::string& text) {
         shape.x = values[0];
         shape.y = values[1];
         if (kind == "circle") {
-            shape.kind = Shape::CircleShape;
+            shape.kind = TableShape::CircleShape;
             shape.radius = values[2];
         } else if (kind == "line") {
-            shape.kind = Shape::LineShape;
+            shape.kind = TableShape::LineShape;
             shape.dx = values[2];
             shape.dy = values[3];
         }

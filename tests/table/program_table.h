@@ -7,7 +7,7 @@
 #include <vector>
 
 /// One drawn record in scene units. Lines run from point - 100 * direction to point + 100 * direction.
-struct Shape {
+struct TableShape {
     enum Kind { CircleShape, LineShape, DotShape } kind = DotShape;
     double x = 0.0; ///< centre, point of the line, or the dot
     double y = 0.0;
@@ -24,7 +24,7 @@ struct Figure {
     double minY = 0.0;
     double maxX = 0.0;
     double maxY = 0.0;
-    std::vector<Shape> shapes;
+    std::vector<TableShape> shapes;
 };
 
 /// The first frame of a program.

@@ -71,17 +71,6 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
          "Krug sa centrom (2, 2) i poluprecnikom 2, u plavoj boji. Centar C(2, 2) kruga, u plavoj boji. "
          "Tacka R(4, 2) kruga, u plavoj boji. "
          "Slika kruga je krug sa centrom (12.50, 12.50) i poluprecnikom 12.50, u crvenoj boji."},
-        // y = 2 goes to the circle on the diameter from O to (0, 12.5); x - 2y = -3, whose foot is F(-0.6, 1.2),
-        // to the circle on the diameter from O to F' = F / 0.072; X' = 5 X. The angle is atan(1 / 2), 26.57 degrees.
-        {"two lines through X, their images through X' and the arcs of their angles",
-         [] { buildExplorerScene(startFigure(FigureKind::AngleFigure), circleOfInversionRadius); },
-         "Prava y = 2, u plavoj boji. Prava x - 2y = -3, u plavoj boji. Tacka X(1, 2), presek pravih, u plavoj boji. "
-         "Tacka A(4, 2) prve prave, u plavoj boji. Tacka B(3, 3) druge prave, u plavoj boji. "
-         "Slika prave je krug sa centrom (0, 6.25) i poluprecnikom 6.25, u crvenoj boji. "
-         "Slika prave je krug sa centrom (-4.17, 8.33) i poluprecnikom 9.32, u crvenoj boji. "
-         "Slika tacke X je tacka X'(5, 10), u crvenoj boji. "
-         "Luk ugla izmedju pravih u tacki X od 26.6 stepeni, u plavoj boji. "
-         "Luk ugla izmedju njihovih slika u tacki X' od 26.6 stepeni, u crvenoj boji."},
         {"numbers round to two decimals, whole ones lose them, and no minus zero",
          [] {
              addPoint(Point{2.5f, -0.004f}, Blue);
@@ -115,7 +104,7 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
          },
          "Tacka F(-0.40, 0.80), u tamnozelenoj boji. Tacka F'(-12.50, 25), u tamnozelenoj boji. "
          "Tacka (1, 1), u tamnozelenoj boji.",
-         {{"F", Point{-0.4f, 0.8f}, ConstructionGreen}, {"F'", Point{-12.5f, 25.0f}, ConstructionGreen}}},
+         {{"F", Point{-0.4f, 0.8f}, Role::Construction}, {"F'", Point{-12.5f, 25.0f}, Role::Construction}}},
     };
     for (const DescribeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,13 +112,27 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
         inversionRadius = circleOfInversionRadius;
         registerCircleOfInversion();
         c.build();
-        EXPECT_EQ(describeScene(c.labels), kAndO + c.expected);
+        Picture picture = storePicture();
+        picture.labels = c.labels;
+        EXPECT_EQ(describeScene(picture), kAndO + c.expected);
     }
+    // y = 2 goes to the circle on the diameter from O to (0, 12.5); x - 2y = -3, whose foot is F(-0.6, 1.2), to the
+    // circle on the diameter from O to F' = F / 0.072; X' = 5 X. The angle is atan(1 / 2), 26.57 degrees.
+    Explorer explorer;
+    explorer.current = FigureKind::AngleFigure;
+    EXPECT_EQ(describeScene(explorerPicture(explorer)),
+              kAndO + "Prava y = 2, u plavoj boji. Prava x - 2y = -3, u plavoj boji. Tacka X(1, 2), presek pravih, u "
+                      "plavoj boji. Tacka A(4, 2) prve prave, u plavoj boji. Tacka B(3, 3) druge prave, u plavoj boji. "
+                      "Slika prave je krug sa centrom (0, 6.25) i poluprecnikom 6.25, u crvenoj boji. "
+                      "Slika prave je krug sa centrom (-4.17, 8.33) i poluprecnikom 9.32, u crvenoj boji. "
+                      "Slika tacke X je tacka X'(5, 10), u crvenoj boji. "
+                      "Luk ugla izmedju pravih u tacki X od 26.6 stepeni, u plavoj boji. "
+                      "Luk ugla izmedju njihovih slika u tacki X' od 26.6 stepeni, u crvenoj boji.");
 }
 
 TEST_F(FreshScene, AnEmptyStoreHasNoDescriptionAndKNeedsItsRadius) {
-    EXPECT_EQ(describeScene(), "");
+    EXPECT_EQ(describeScene(storePicture()), "");
     inversionRadius = circleOfInversionRadius;
     addCircle(circle(0, 0, 4, Black), Black);
-    EXPECT_EQ(describeScene(), "Krug sa centrom (0, 0) i poluprecnikom 4, u crnoj boji.");
+    EXPECT_EQ(describeScene(storePicture()), "Krug sa centrom (0, 0) i poluprecnikom 4, u crnoj boji.");
 }

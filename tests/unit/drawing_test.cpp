@@ -99,7 +99,7 @@ TEST(LabelStrokes, SitOnTheFontsGridFromTheOffsetAndAdvance) {
     const double half = 14.0 / 12.0 * 0.5;
     const int grid[][4] = {{0, 0, 0, 12}, {0, 12, 6, 12}, {6, 12, 8, 10}, {8, 10, 8, 8},
                            {8, 8, 6, 6},  {6, 6, 0, 6},   {12, 12, 12, 9}};
-    const auto strokes = labelStrokes(Label{"P'", Point{2, -1}, Red}, 0.5);
+    const auto strokes = labelStrokes(Label{"P'", Point{2, -1}, Role::Image}, 0.5);
     ASSERT_EQ(strokes.size(), std::size(grid));
     for (std::size_t i = 0; i < strokes.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "stroke " << i);

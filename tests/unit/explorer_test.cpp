@@ -35,6 +35,85 @@ static GivenFigure cr(Point c, Point onIt) {
     return figure(FigureKind::CircleFigure, c, onIt);
 }
 
+// The explorer showing the figure and the first steps of its construction, its picture also put into the store as
+// the window draws it, each object in its role's colour.
+static Picture buildExplorerScene(const GivenFigure& shown, float radius, int steps = 0) {
+    inversionRadius = radius;
+    Explorer explorer;
+    explorer.current = shown.kind;
+    explorer.figures[int(shown.kind)] = shown;
+    explorer.steps = steps;
+    const Picture picture = explorerPicture(explorer);
+    clearScene();
+    for (const Shape& shape : picture.shapes) {
+        switch (shape.kind) {
+        case ShapeKind::Circle:
+            sceneCircles.push_back(circleOf(shape));
+            break;
+        case ShapeKind::Line:
+            sceneLines.push_back(lineOf(shape));
+            break;
+        case ShapeKind::Segment:
+            sceneSegments.push_back(segmentOf(shape));
+            break;
+        case ShapeKind::Dot:
+            scenePoints.push_back(pointOf(shape));
+            break;
+        }
+    }
+    return picture;
+}
+
+// The explorer driven by events, as its program drives it, at its first view in a figure of 1024 x 700 pixels.
+struct Session {
+    Explorer explorer;
+    std::string printed;
+
+    Session() {
+        inversionRadius = r;
+        printed = startExplorer(explorer).printed;
+    }
+    Effects send(InputEvent event) {
+        Effects effects = handleEvent(explorer, event);
+        printed += effects.printed;
+        return effects;
+    }
+    // The pixel of the figure nearest to the scene point.
+    std::array<int, 2> pixelOf(Point q) const {
+        const Camera& v = explorer.view;
+        const double perPixel = unitsPerPixel(v, explorer.area.height);
+        return {int(std::lround((q.x - v.cx) / perPixel + explorer.area.width / 2.0 - 0.5)),
+                int(std::lround(explorer.area.height / 2.0 - 0.5 - (q.y - v.cy) / perPixel))};
+    }
+    // The scene point under the pixel nearest to q: where a pointer put at q lands.
+    Point landing(Point q) const {
+        const std::array<int, 2> at = pixelOf(q);
+        return sceneOfPixel(explorer.view, explorer.area.width, explorer.area.height, at[0], at[1]);
+    }
+    Effects pointer(InputEvent::Kind kind, Point q, int dx = 0) {
+        const std::array<int, 2> at = pixelOf(q);
+        return send(InputEvent{kind, at[0] + dx, at[1]});
+    }
+    Effects key(char k) {
+        InputEvent event;
+        event.key = k;
+        return send(event);
+    }
+    Effects arrow(int dx, int dy, bool shift = false) {
+        InputEvent event{InputEvent::Arrow};
+        event.dx = dx;
+        event.dy = dy;
+        event.shift = shift;
+        return send(event);
+    }
+    // A press at from, a move to to, and the release there.
+    void drag(Point from, Point to) {
+        pointer(InputEvent::Press, from);
+        pointer(InputEvent::Move, to);
+        pointer(InputEvent::Release, to);
+    }
+};
+
 TEST(ExplorerCases, EachFigureInEachOfItsCases) {
     const float onK = float(5.0 * std::cos(1.0)), onK2 = float(5.0 * std::sin(1.0)); // on k up to rounding
     const struct {
@@ -158,60 +237,62 @@ TEST(ExplorerPress, AFingerReachesTwentyFourCssPixels) {
     EXPECT_EQ(touchUnitsPerPixel(pixel, 0.25), pixel);
 }
 
-// What the program's mouse callbacks see: a press takes the nearer of two handles in reach (A or C when it is the
-// nearer, B or R when that is), a drag moves that handle alone, and a release prints only for the point figure.
+// What the program's pointer events do: a press takes the nearer of two handles in reach (A or C when it is the
+// nearer, B or R when that is), a drag moves that handle alone to where the pointer lands, and a release prints only
+// for the point figure.
 TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePrintsForPOnly) {
-    inversionRadius = r;
-    Explorer explorer;
+    Session session;
+    Explorer& explorer = session.explorer;
     for (FigureKind kind : {FigureKind::CircleFigure, FigureKind::LineFigure}) {
-        explorer.current = kind;
-        explorer.figures[int(kind)] = figure(kind, {2, 2}, {2.25f, 2}); // 8 pixels apart, both in reach of 2.1
-        EXPECT_TRUE(pressAt(explorer, {2.1f, 2}, pixel) && explorer.dragged == 0);
-        EXPECT_TRUE(pressAt(explorer, {2.15f, 2}, pixel) && explorer.dragged == 1);
+        session.key(char('1' + int(kind)));
+        explorer.figures[int(kind)] = figure(kind, {2, 2}, {2.25f, 2}); // both in reach of 2.1
+        session.pointer(InputEvent::Press, {2.1f, 2});
+        EXPECT_EQ(explorer.taken, 0);
+        session.pointer(InputEvent::Press, {2.15f, 2});
+        EXPECT_EQ(explorer.taken, 1);
+        explorer.gesture = Gesture::Idle;
         explorer.figures[int(kind)] = startFigure(kind);
     }
 
-    // Free moves, away from O, k and whole coordinates: the circle about C(2, 2) through R(4, 2) gets the centre
-    // (0.8, -0.4), 4 from R; then R moves to C + (3, 4), 5 from C. The line's B moves, A stays.
+    // Free moves, away from O, k and whole coordinates: the circle's centre C(2, 2) moves, R(4, 2) stays; then R
+    // moves. The line's B moves, A stays.
     const struct {
         FigureKind kind;
         Point from, to;
-        Point first, second; // the handles afterwards
-        double radius;       // of the Blue circle drawn
+        int moved; // the handle that moves
     } moves[] = {
-        {FigureKind::CircleFigure, {2, 2}, {0.8f, -0.4f}, {0.8f, -0.4f}, {4, 2}, 4},
-        {FigureKind::CircleFigure, {4, 2}, {3.8f, 3.6f}, {0.8f, -0.4f}, {3.8f, 3.6f}, 5},
-        {FigureKind::LineFigure, {0, 1}, {-1.5f, 2.5f}, {2, 2}, {-1.5f, 2.5f}, 0},
+        {FigureKind::CircleFigure, {2, 2}, {0.8f, -0.4f}, 0},
+        {FigureKind::CircleFigure, {4, 2}, {3.8f, 3.6f}, 1},
+        {FigureKind::LineFigure, {0, 1}, {-1.5f, 2.5f}, 1},
     };
-    testing::internal::CaptureStdout();
+    session.printed.clear();
     for (const auto& m : moves) {
         SCOPED_TRACE(testing::Message() << "to (" << m.to.x << ", " << m.to.y << ")");
         if (explorer.current != m.kind) {
-            showFigure(explorer, m.kind);
+            session.key(char('1' + int(m.kind)));
         }
-        EXPECT_TRUE(pressAt(explorer, m.from, pixel));
-        EXPECT_TRUE(dragTo(explorer, m.to, pixel));
-        EXPECT_FALSE(releaseAt(explorer, m.to, pixel));
-        const GivenFigure& moved = currentFigure(explorer);
-        EXPECT_TRUE(moved.first.x == m.first.x && moved.first.y == m.first.y);
-        EXPECT_TRUE(moved.second.x == m.second.x && moved.second.y == m.second.y);
-        if (m.kind == FigureKind::CircleFigure) {
-            const Circle& given = *std::next(sceneCircles.begin());
-            EXPECT_TRUE(given.colour == Blue && given.centre.x == m.first.x && given.centre.y == m.first.y);
-            EXPECT_NEAR(given.radius, m.radius, floatRounding * m.radius);
-        }
+        const GivenFigure before = currentFigure(explorer);
+        session.drag(m.from, m.to);
+        const GivenFigure& after = currentFigure(explorer);
+        const Point landed = session.landing(m.to), kept = m.moved == 0 ? before.second : before.first;
+        const Point moved = m.moved == 0 ? after.first : after.second,
+                    still = m.moved == 0 ? after.second : after.first;
+        EXPECT_TRUE(moved.x == landed.x && moved.y == landed.y);
+        EXPECT_TRUE(still.x == kept.x && still.y == kept.y);
+        EXPECT_FALSE(explorer.ring) << "a drag takes the ring away";
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(caseText(FigureCase::CircleMissesCentre)) + "\n" +
-                                                          caseText(FigureCase::LineMissesCentre) + "\n")
+    EXPECT_EQ(session.printed, std::string(caseText(FigureCase::CircleMissesCentre)) + "\n" +
+                                   caseText(FigureCase::LineMissesCentre) + "\n")
         << "only the cases, when a figure is shown";
 
-    // P(1.5, -3.5): |OP|^2 = 14.5, so P' = 25 / 14.5 P = (2.5862..., -6.0344...).
-    testing::internal::CaptureStdout();
-    showFigure(explorer, FigureKind::PointFigure);
-    EXPECT_TRUE(pressAt(explorer, {2, 2}, pixel));
-    EXPECT_TRUE(releaseAt(explorer, {1.5f, -3.5f}, pixel));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(caseText(FigureCase::PointInside)) +
-                                                          "\nP(1.50, -3.50)  P'(2.59, -6.03)  |OP| * |OP'| = 25.00\n");
+    // P dragged to (1.5, -3.5), where it lands: P' = 25 / |OP|^2 P.
+    session.key('1');
+    session.printed.clear();
+    session.drag({2, 2}, {1.5f, -3.5f});
+    const Point p = currentFigure(explorer).first;
+    EXPECT_NEAR(p.x, 1.5, 0.04);
+    EXPECT_NEAR(p.y, -3.5, 0.04);
+    EXPECT_EQ(session.printed, measurementText(p) + "\n");
 }
 
 // Near O the images are far away and large, but every value handed to OpenGL is a number.
@@ -392,9 +473,16 @@ static bool near(Vec p, Vec q) {
     return apart(p, q) <= constructionTolerance * (1 + std::hypot(q.x, q.y));
 }
 
+template <class Record> static ColourCode colourOf(const Record& record) {
+    return record.colour;
+}
+template <> ColourCode colourOf(const Label& label) {
+    return roleColour(label.role);
+}
+
 template <class List, class Test> static int greenCount(const List& list, Test test) {
     return int(std::count_if(list.begin(), list.end(),
-                             [&](const auto& x) { return x.colour == ConstructionGreen && test(x); }));
+                             [&](const auto& x) { return colourOf(x) == ConstructionGreen && test(x); }));
 }
 
 static bool drawn(const GreenRecord& g, const std::vector<Label>& labels) {
@@ -473,8 +561,7 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
         EXPECT_EQ(stepCount(row.expectedCase), row.steps);
         for (int n = 0; n <= row.steps; ++n) {
             SCOPED_TRACE(testing::Message() << "case " << int(row.expectedCase) << ", step " << n);
-            buildExplorerScene(row.figure, r, n);
-            const std::vector<Label> labels = figureLabels(row.figure, row.expectedCase, n, r);
+            const std::vector<Label> labels = buildExplorerScene(row.figure, r, n).labels;
             int count[G::kinds] = {};
             for (const G& g : row.records) {
                 if (g.step <= n) {
@@ -537,75 +624,114 @@ TEST_F(FreshScene, TheImagesMeetAtXPrimeAtTheAngleOfTheLines) {
     }
 }
 
-// The keys n and the arrows, and the single pointer. A pixel of 1/16 here: whole coordinates would pull from 3/16,
-// more than a step of a tenth, so a key move that snapped onto them would never leave (2, 2).
+// The keys n and the arrows, and the single pointer, as events at the first view.
 TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
-    constexpr double px = 1.0 / 16.0;
-    inversionRadius = r;
-    Explorer explorer;
+    Session session;
+    Explorer& explorer = session.explorer;
     const auto at = [](Point p, float x, float y) { return p.x == x && p.y == y; };
     const auto pLine = [](const char* p, const char* image) {
         return std::string("P(") + p + ")  P'(" + image + ")  |OP| * |OP'| = 25.00\n";
     };
     const std::string onK = caseText(FigureCase::PointOnCircle), atO = caseText(FigureCase::PointAtCentre);
     // clang-format off
-    const struct { Point from; int dx, dy, times; Point to; std::string printed, announced; } moves[] = {
-        {{2, 2}, -1, 0, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00"), "P(1, 2), P'(5, 10)"},
-        {{2.04f, 2}, 10, 0, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85"), "P(3, 2), P'(5.77, 3.85)"}, // from 2.0
-        {{3.1f, 4}, -1, 0, 1, {3, 4}, onK + "\n" + pLine("3.00, 4.00", "3.00, 4.00"), "P(3, 4), P'(3, 4). " + onK},
-        {{0, 0.2f}, 0, -1, 1, {0, 0}, atO + "\n", "P(0, 0). " + atO}, // (0, 0.1) snaps onto O
+    const struct { Point from; int dx, dy; bool shift; int times; Point to; std::string printed, announced; } moves[] = {
+        {{2, 2}, -1, 0, false, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00"), "P(1, 2), P'(5, 10)"},
+        {{2.04f, 2}, 1, 0, true, 1, {3, 2}, pLine("3.00, 2.00", "5.77, 3.85"), "P(3, 2), P'(5.77, 3.85)"}, // from 2.0
+        {{2, 2}, 0, 1, false, 1, {2, 2.1f}, pLine("2.00, 2.10", "5.95, 6.24"), "P(2, 2.1), P'(5.95, 6.24)"},
+        {{2, 2}, 0, -1, true, 1, {2, 1}, pLine("2.00, 1.00", "10.00, 5.00"), "P(2, 1), P'(10, 5)"},
+        {{3.1f, 4}, -1, 0, false, 1, {3, 4}, onK + "\n" + pLine("3.00, 4.00", "3.00, 4.00"), "P(3, 4), P'(3, 4). " + onK},
+        {{0, 0.2f}, 0, -1, false, 1, {0, 0}, atO + "\n", "P(0, 0). " + atO}, // (0, 0.1) snaps onto O
     };
     // clang-format on
     for (const auto& m : moves) {
         SCOPED_TRACE(testing::Message() << "from (" << m.from.x << ", " << m.from.y << ")");
         explorer.figures[0].first = m.from;
         explorer.shownCase = figureCase(explorer.figures[0], r);
-        std::string printed;
+        Effects effects;
         for (int i = 0; i < m.times; ++i) {
-            testing::internal::CaptureStdout();
-            moveChosen(explorer, m.dx, m.dy, px);
-            printed = testing::internal::GetCapturedStdout();
+            effects = session.arrow(m.dx, m.dy, m.shift);
         }
         EXPECT_TRUE(at(explorer.figures[0].first, m.to.x, m.to.y));
-        EXPECT_EQ(printed, m.printed);
-        EXPECT_EQ(explorer.announcement, m.announced);
+        EXPECT_EQ(effects.printed, m.printed);
+        EXPECT_EQ(effects.announcement, m.announced);
+        EXPECT_TRUE(effects.redraw && explorer.ring);
     }
 
-    // n chooses B of the line, then A again; the ring is a Black circle about the chosen handle, last in the store.
-    const auto startLine = [&] { // as the keys 2 and r
-        testing::internal::CaptureStdout();
-        explorer.current = FigureKind::LineFigure;
-        resetFigure(explorer);
-        testing::internal::GetCapturedStdout();
-    };
-    startLine();
-    chooseNextHandle(explorer);
-    const Circle& ring = sceneCircles.back();
-    EXPECT_TRUE(ring.colour == Black && at(ring.centre, 0, 1) && ring.radius == ringRadius);
-    EXPECT_TRUE(moveChosen(explorer, 0, 10, px) && at(currentFigure(explorer).second, 0, 2));
-    chooseNextHandle(explorer);
+    // n chooses B of the line, then A again; the ring is drawn about the chosen handle, last of all.
+    session.key('2');
+    session.key('n');
+    const Shape ring = explorerPicture(explorer).shapes.back();
+    EXPECT_TRUE(ring.role == Role::Ring && at(ring.a, 0, 1) && ring.radius == ringRadius);
+    session.arrow(0, 1, true);
+    EXPECT_TRUE(at(currentFigure(explorer).second, 0, 2));
+    session.key('n');
     EXPECT_EQ(explorer.chosen, 0);
 
-    // A click near B, 4 pixels off, chooses it and leaves it where it is; a click away from the handles moves it
-    // there, the ring kept; a drag takes the ring away, and then a click away from the handles takes nothing.
-    startLine();
-    EXPECT_TRUE(pressAt(explorer, {0.25f, 1}, px) && releaseAt(explorer, {0.25f, 1}, px) && explorer.chosen == 1 &&
-                at(currentFigure(explorer).second, 0, 1));
-    EXPECT_TRUE(pressAt(explorer, {-3.3f, 2.2f}, px));
-    releaseAt(explorer, {-3.3f, 2.2f}, px);
-    EXPECT_TRUE(at(currentFigure(explorer).second, -3.3f, 2.2f) && at(currentFigure(explorer).first, 2, 2));
-    EXPECT_TRUE(explorer.ring && at(sceneCircles.back().centre, -3.3f, 2.2f));
-    EXPECT_TRUE(pressAt(explorer, {2, 2}, px) && dragTo(explorer, {2.5f, 2.5f}, px));
-    releaseAt(explorer, {2.5f, 2.5f}, px);
-    EXPECT_FALSE(explorer.ring || pressAt(explorer, {-6, 6}, px));
+    // A click near B, 3 pixels off, chooses it and leaves it where it is; a click away from the handles moves it
+    // there, the ring kept; a press away that moves 4 pixels pans the view and moves nothing.
+    session.key('r');
+    session.pointer(InputEvent::Press, {0, 1}, 3);
+    session.pointer(InputEvent::Move, {0, 1}, 1);
+    session.pointer(InputEvent::Release, {0, 1}, 2);
+    EXPECT_TRUE(explorer.ring && explorer.chosen == 1 && at(currentFigure(explorer).second, 0, 1));
+    const Point away = session.landing({-3.3f, 2.2f});
+    session.pointer(InputEvent::Press, {-3.3f, 2.2f});
+    session.pointer(InputEvent::Release, {-3.3f, 2.2f}, 3);
+    EXPECT_NEAR(currentFigure(explorer).second.x, away.x, 0.12); // three pixels of 0.038
+    EXPECT_TRUE(explorer.ring && at(currentFigure(explorer).first, 2, 2));
+    const Camera before = explorer.view;
+    const GivenFigure still = currentFigure(explorer);
+    session.pointer(InputEvent::Press, {-6, 6});
+    const Point held = session.landing({-6, 6});
+    const std::array<int, 2> pixel = session.pixelOf({-6, 6});
+    EXPECT_TRUE(session.pointer(InputEvent::Move, {-6, 6}, 4).redraw);
+    session.pointer(InputEvent::Release, {-6, 6}, 4);
+    EXPECT_TRUE(at(currentFigure(explorer).second, still.second.x, still.second.y) && explorer.ring);
+    const Point under = sceneOfPixel(explorer.view, explorer.area.width, explorer.area.height, pixel[0] + 4, pixel[1]);
+    EXPECT_NEAR(under.x, held.x, 1e-5) << "the plane held under the pointer";
+    EXPECT_LT(explorer.view.cx, before.cx);
+    // A drag of A takes the ring away.
+    session.drag({2, 2}, {2.5f, 2.5f});
+    EXPECT_FALSE(explorer.ring);
 
     // The page's panel: the case, and the step shown on a line of its own.
-    startLine();
-    testing::internal::CaptureStdout();
-    nextStep(explorer);
-    const std::string step = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(explorer.announcement + "\n", step);
-    EXPECT_EQ(panelText(explorer), caseText(FigureCase::LineMissesCentre) + ("\n" + step.substr(0, step.size() - 1)));
+    session.key('r');
+    const Effects step = session.key('k');
+    EXPECT_EQ(step.announcement + "\n", step.printed);
+    EXPECT_EQ(panelText(explorer), caseText(FigureCase::LineMissesCentre) + ("\n" + step.announcement));
+}
+
+// The wheel zooms about the pointer, in when turned up; + and - about the middle; 0 returns to the first view; t
+// hides the band and shows it again; h prints the help, s asks for a save, q and Escape for the end.
+TEST_F(FreshScene, TheViewAndTheOtherKeysAnswerAsTheirKeysSay) {
+    Session session;
+    Explorer& explorer = session.explorer;
+    const double start = unitsPerPixel(explorer.view, 700);
+    const Point q = session.landing({3, -2});
+    EXPECT_TRUE(session.pointer(InputEvent::Wheel, {3, -2}).redraw == false) << "no notches, nothing";
+    const std::array<int, 2> at = session.pixelOf({3, -2});
+    session.send(InputEvent{InputEvent::Wheel, at[0], at[1], 1});
+    EXPECT_NEAR(unitsPerPixel(explorer.view, 700), start / zoomStep, start * 1e-6);
+    const Point still = sceneOfPixel(explorer.view, 1024, 700, at[0], at[1]);
+    EXPECT_NEAR(still.x, q.x, 1e-3);
+    EXPECT_NEAR(still.y, q.y, 1e-3);
+    session.send(InputEvent{InputEvent::Wheel, at[0], at[1], -2});
+    EXPECT_NEAR(unitsPerPixel(explorer.view, 700), start * zoomStep, start * 1e-6);
+    session.key('0');
+    session.key('+');
+    EXPECT_NEAR(unitsPerPixel(explorer.view, 700), start / zoomStep, start * 1e-6);
+    EXPECT_EQ(explorer.view.cx, startView().cx);
+    session.key('-');
+    session.key('-');
+    EXPECT_NEAR(unitsPerPixel(explorer.view, 700), start * zoomStep, start * 1e-6);
+    session.key('0');
+    EXPECT_EQ(explorer.view.d, startView().d);
+    EXPECT_TRUE(session.key('t').redraw && !explorer.bandShown);
+    session.key('t');
+    EXPECT_TRUE(explorer.bandShown);
+    EXPECT_EQ(session.key('h').printed, explorerHelpText);
+    EXPECT_TRUE(session.key('s').save && session.key('q').quit && session.key(27).quit);
+    EXPECT_FALSE(session.key('x').redraw || session.key('x').save || session.key('x').quit);
 }
 
 // f frames k, the figure's points, its image and its whole construction, the image cut 60 from O along each axis:
@@ -625,8 +751,7 @@ TEST_F(FreshScene, TheFitHoldsEachFigureItsImageAndItsConstructionUpToSixtyFromO
     };
     for (const auto& c : cases) {
         const FigureCase shown = figureCase(c.figure, r);
-        buildExplorerScene(c.figure, r, stepCount(shown));
-        const Bounds box = sceneBox();
+        const Bounds box = sceneBox(buildExplorerScene(c.figure, r, stepCount(shown)));
         const std::vector<double> got{box.lower.x, box.lower.y, box.upper.x, box.upper.y};
         for (int i = 0; i < 4; ++i) {
             EXPECT_NEAR(got[i], c.box[i], 1e-4 * std::fabs(c.box[i])) << caseText(shown) << ", side " << i;
@@ -664,10 +789,8 @@ TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
     EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 70, tenPixels), (std::vector<std::string>{"aaa bbb", "ccc", "dd"}));
     EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 69, tenPixels), (std::vector<std::string>{"aaa", "bbb", "ccc", "dd"}));
     EXPECT_EQ(wrapText("a abcdefgh b", 50, tenPixels), (std::vector<std::string>{"a", "abcdefgh", "b"}));
-    inversionRadius = r;
-    Explorer explorer;
-    showFigure(explorer, FigureKind::PointFigure);
-    EXPECT_EQ(bandLines(explorer, 100000, tenPixels),
+    Session session;
+    EXPECT_EQ(bandLines(session.explorer, 100000, tenPixels),
               (std::vector<std::string>{caseText(FigureCase::PointInside),
                                         "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00", bandKeysText}));
 }

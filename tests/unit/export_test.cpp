@@ -18,6 +18,7 @@
 namespace {
 
 const Camera kAndO = frameCamera(Bounds{{-5, -5}, {5, 5}});
+const WalkFrame kAndOFile = fileFrame(kAndO, 1024, 700);
 
 struct Expected {
     DrawnItem::Kind kind;
@@ -77,7 +78,7 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
         {DrawnItem::Dot, ConstructionGreen, 3, 3, 0, 0, 0},
         {DrawnItem::Dot, Purple, 4, 4, 0, 0, 0},
     };
-    const std::vector<DrawnItem> items = drawnItems(kAndO, 1024, 700);
+    const std::vector<DrawnItem> items = drawList(storePicture(), kAndOFile);
     ASSERT_EQ(items.size(), std::size(expected));
     for (std::size_t i = 0; i < items.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "item " << i);
@@ -95,7 +96,7 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
     }
     // Only the construction is dashed, 8 pixels on and 5 off: in SVG in the units of the plane, in TikZ in the
     // centimetres of a picture 12 cm wide for 1024 pixels, in a dark green of its own.
-    const std::string svg = figureSvg(kAndO, 1024, 700, "", ""), tex = figureTikz(kAndO, 1024, 700);
+    const std::string svg = figureSvg(items, kAndOFile, 1024, 700, "", ""), tex = figureTikz(items, kAndOFile);
     const std::string svgDash = R"x(stroke="rgb(0%,50%,0%)" stroke-dasharray=")x";
     const std::string texDash = "\\draw[figureConstructionGreen, dash pattern=on ";
     ASSERT_NE(svg.find(svgDash), std::string::npos) << svg;
@@ -144,7 +145,7 @@ class SaveFigure : public testing::Test {
     // Saves and returns what it printed.
     std::string save(bool numbered) {
         testing::internal::CaptureStdout();
-        saveFigure("fig", numbered, kAndO, 1024, 700, "title", "text");
+        saveFigure("fig", numbered, {}, kAndOFile, 1024, 700, "title", "text");
         return testing::internal::GetCapturedStdout();
     }
     static std::set<std::string> names() {

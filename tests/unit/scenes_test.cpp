@@ -110,7 +110,7 @@ static void expectTrueImage(double r) {
 static Task programTask = nullptr;
 
 // Instead of showing the figure, the tests look at what the task builds.
-int runProgram(int argc, char** argv, Task task) {
+int runProgram(int argc, char** argv, const char*, Task task) {
     programTask = task;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
@@ -129,10 +129,10 @@ static ExpectedScene expectedScene(const TableScene& scene) {
     const Figure& f = scene.figure;
     ExpectedScene e{{}, {}, {}, {{float(f.minX), float(f.minY)}, {float(f.maxX), float(f.maxY)}}, 0.0};
     e.tolerance = scene.approximate ? floatPrecision : 0.0;
-    for (const Shape& s : f.shapes) {
-        if (s.kind == Shape::DotShape) {
+    for (const TableShape& s : f.shapes) {
+        if (s.kind == TableShape::DotShape) {
             e.points.push_back({float(s.x), float(s.y), s.colour});
-        } else if (s.kind == Shape::LineShape) {
+        } else if (s.kind == TableShape::LineShape) {
             e.lines.push_back(line(float(s.x), float(s.y), float(s.dx), float(s.dy), s.colour));
         } else {
             e.circles.push_back(circle(float(s.x), float(s.y), float(s.radius), s.colour));

@@ -24,14 +24,14 @@ TEST(Store, StartsWithTheOddBoxRadiusZeroAndBlackRecords) {
 }
 
 // One object to register: a point, or a circle when radius is given.
-struct Shape {
+struct TableShape {
     float x, y;
     float radius = -1.0f; // negative: a point
 };
 
 struct BoundsCase {
     const char* name;
-    std::vector<Shape> shapes;
+    std::vector<TableShape> shapes;
     Bounds expected;
 };
 
@@ -52,7 +52,7 @@ TEST_F(FreshScene, BoundsGrowOnlyOutwardsFromTheStartingBox) {
     for (const BoundsCase& c : cases) {
         SCOPED_TRACE(c.name);
         resetScene();
-        for (const Shape& s : c.shapes) {
+        for (const TableShape& s : c.shapes) {
             if (s.radius < 0.0f) {
                 addPoint(Point{s.x, s.y}, Red);
             } else {

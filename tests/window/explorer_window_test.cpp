@@ -100,8 +100,8 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     frame = frameWhen(window, [](const Image& f) { return countColour(f, constructionPixel) == 0; });
     EXPECT_EQ(countColour(frame, constructionPixel), 0);
 
-    const Shape k = explorerStart.figure.shapes[0];
-    const Shape o = explorerStart.figure.shapes[1];
+    const TableShape k = explorerStart.figure.shapes[0];
+    const TableShape o = explorerStart.figure.shapes[1];
     // P(1, 3) stays inside k, so no case is printed; the image of (1, 3) is (2.5, 7.5).
     drag(window, frame, 2, 2, 1, 3);
     const std::string released = "P(1.00, 3.00)  P'(2.50, 7.50)  |OP| * |OP'| = 25.00\n";
@@ -133,7 +133,7 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     const std::string lineText = std::string(lineProgram.text) + "\n";
     EXPECT_EQ(readText(guard.child, lineText.size()), lineText);
     frame = frameWhen(window, [&](const Image& f) { return countColour(f, bluePixel) > 600; });
-    const Shape lineImage = lineProgram.figure.shapes[1];
+    const TableShape lineImage = lineProgram.figure.shapes[1];
     expectFigure(
         frame,
         {-8,
@@ -147,8 +147,8 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     const ProgramCase& circleProgram = programGiving(circleShape(2, 2, 2, bluePixel));
     const std::string circleText = std::string(circleProgram.text) + "\n";
     EXPECT_EQ(readText(guard.child, circleText.size()), circleText);
-    const Shape circle = circleProgram.figure.shapes[1];
-    const Shape circleImage = circleProgram.figure.shapes[2];
+    const TableShape circle = circleProgram.figure.shapes[1];
+    const TableShape circleImage = circleProgram.figure.shapes[2];
     frame = frameWhen(window, [&](const Image& f) { return countColour(f, bluePixel) < 600; });
     expectFigure(frame,
                  {-8, -8, 8, 8, {k, circle, circleImage, o, dotShape(2, 2, bluePixel), dotShape(4, 2, bluePixel)}},
@@ -186,11 +186,11 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     drag(window, frame, 4, 2, 4, 0);
     const std::string angles = "Ugao u X: 60.3 stepeni, ugao u X': 60.3 stepeni\n";
     EXPECT_EQ(readText(guard.child, angles.size()), angles);
-    const Shape lineImage2 = circleShape(3.125, 4.6875, 25.0 / 16 * std::sqrt(13.0), redPixel);
+    const TableShape lineImage2 = circleShape(3.125, 4.6875, 25.0 / 16 * std::sqrt(13.0), redPixel);
     const Spot right = spotOf(frame, 3.125 + lineImage2.radius, 4.6875);
     frame = frameWhen(window, [&](const Image& f) { return countNear(f, right, 1, redPixel) > 0; });
     // clang-format off
-    const std::vector<Shape> twoLines{k, lineImage2,
+    const std::vector<TableShape> twoLines{k, lineImage2,
         circleShape(-25.0 / 6, 25.0 / 3, 25.0 / 6 * std::sqrt(5.0), redPixel), lineShape(1, 2, 3, -2, bluePixel),
         lineShape(1, 2, 2, 1, bluePixel), o, dotShape(4, 0, bluePixel), dotShape(3, 3, bluePixel),
         dotShape(5, 10, redPixel)};

@@ -34,9 +34,9 @@ int colourOf(Pixel pixel) {
     return 9;
 }
 
-Shape circleShape(double x, double y, double radius, Pixel colour) {
-    Shape s;
-    s.kind = Shape::CircleShape;
+TableShape circleShape(double x, double y, double radius, Pixel colour) {
+    TableShape s;
+    s.kind = TableShape::CircleShape;
     s.x = x;
     s.y = y;
     s.radius = radius;
@@ -44,9 +44,9 @@ Shape circleShape(double x, double y, double radius, Pixel colour) {
     return s;
 }
 
-Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden) {
-    Shape s;
-    s.kind = Shape::LineShape;
+TableShape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden) {
+    TableShape s;
+    s.kind = TableShape::LineShape;
     s.x = x;
     s.y = y;
     s.dx = dx;
@@ -56,8 +56,8 @@ Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hid
     return s;
 }
 
-Shape dotShape(double x, double y, Pixel colour, bool hidden) {
-    Shape s;
+TableShape dotShape(double x, double y, Pixel colour, bool hidden) {
+    TableShape s;
     s.x = x;
     s.y = y;
     s.colour = colourOf(colour);
@@ -104,33 +104,33 @@ int countNear(const Image& frame, Spot s, int reach, Pixel colour) {
 }
 
 // Distance in pixels from a spot to the drawn outline of a shape.
-static double pixelDistance(const View& view, const Shape& shape, Spot s) {
+static double pixelDistance(const View& view, const TableShape& shape, Spot s) {
     const Spot centre = project(view, shape.x, shape.y);
     const double ex = s.column - centre.column;
     const double ey = s.row - centre.row;
     switch (shape.kind) {
-    case Shape::CircleShape:
+    case TableShape::CircleShape:
         return std::fabs(std::hypot(ex, ey) - std::fabs(shape.radius) * view.pixelsPerUnit);
-    case Shape::LineShape: {
+    case TableShape::LineShape: {
         const double length = std::hypot(shape.dx, shape.dy);
         return std::fabs(ex * -shape.dy - ey * shape.dx) / length;
     }
-    case Shape::DotShape:
+    case TableShape::DotShape:
         break;
     }
     return std::max(std::fabs(ex), std::fabs(ey));
 }
 
 // Points along a circle or a line that fall inside the frame.
-static std::vector<Spot> samplesOf(const View& view, const Shape& shape, const Image& frame) {
+static std::vector<Spot> samplesOf(const View& view, const TableShape& shape, const Image& frame) {
     std::vector<Spot> spots;
-    if (shape.kind == Shape::CircleShape) {
+    if (shape.kind == TableShape::CircleShape) {
         for (int i = 0; i < 36; ++i) {
             const double angle = (i + 0.5) * 2.0 * pi / 36.0;
             spots.push_back(
                 project(view, shape.x + shape.radius * std::cos(angle), shape.y + shape.radius * std::sin(angle)));
         }
-    } else if (shape.kind == Shape::LineShape) {
+    } else if (shape.kind == TableShape::LineShape) {
         // The drawn piece runs from t = -100 to t = 100; keep about 30 evenly spaced spots of what is in view.
         std::vector<Spot> visible;
         for (int i = -20000; i <= 20000; ++i) {
@@ -152,7 +152,7 @@ static std::vector<Spot> samplesOf(const View& view, const Shape& shape, const I
 
 // A dot is a 4 x 4 square of its colour centred on its projection; the whole square must show, so a dot drawn
 // before a line or circle that passes under it fails.
-static void expectDot(const Image& frame, const View& view, const Shape& dot, const std::string& where) {
+static void expectDot(const Image& frame, const View& view, const TableShape& dot, const std::string& where) {
     const Spot s = project(view, dot.x, dot.y);
     if (dot.hidden) {
         EXPECT_EQ(countNear(frame, s, 4, pixelOf(dot.colour)), 0) << where << ": a covered dot shows";
@@ -188,7 +188,7 @@ static void expectDot(const Image& frame, const View& view, const Shape& dot, co
 }
 
 // Where a line crosses a circle, in pixels of the frame.
-static std::vector<Spot> crossings(const View& view, const Shape& line, const Shape& circle) {
+static std::vector<Spot> crossings(const View& view, const TableShape& line, const TableShape& circle) {
     const double px = line.x - circle.x, py = line.y - circle.y;
     const double a = line.dx * line.dx + line.dy * line.dy;
     const double b = px * line.dx + py * line.dy;
@@ -207,7 +207,7 @@ static std::vector<Spot> crossings(const View& view, const Shape& line, const Sh
 // crossing show the line's colour. A pixel belongs to the path when its centre is within half a pixel of the
 // ideal line across the line's major axis; those within 0.1 of that bound are left out, since float rounding
 // may put them on either side.
-static void expectOnTop(const Image& frame, const Shape& line, Spot crossing, const std::string& where) {
+static void expectOnTop(const Image& frame, const TableShape& line, Spot crossing, const std::string& where) {
     const double dx = line.dx, dy = -line.dy; // in pixels, rows grow downwards
     const bool xMajor = std::fabs(dx) >= std::fabs(dy);
     const double slope = xMajor ? dy / dx : dx / dy;
@@ -233,9 +233,9 @@ static void expectOnTop(const Image& frame, const Shape& line, Spot crossing, co
 // Whether an object drawn after shape i, in another colour, may cover the spot.
 static bool coveredLater(const View& view, const Figure& figure, std::size_t i, Spot s) {
     for (std::size_t j = i + 1; j < figure.shapes.size(); ++j) {
-        const Shape& later = figure.shapes[j];
+        const TableShape& later = figure.shapes[j];
         if (later.colour != figure.shapes[i].colour &&
-            pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == Shape::DotShape)) {
+            pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == TableShape::DotShape)) {
             return true;
         }
     }
@@ -251,9 +251,9 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
             << label << ": background at a corner";
     }
     for (std::size_t i = 0; i < figure.shapes.size(); ++i) {
-        const Shape& shape = figure.shapes[i];
+        const TableShape& shape = figure.shapes[i];
         const std::string where = label + ", object " + std::to_string(i);
-        if (shape.kind == Shape::DotShape) {
+        if (shape.kind == TableShape::DotShape) {
             expectDot(frame, view, shape, where);
             continue;
         }
@@ -269,12 +269,12 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
                 EXPECT_GT(seen, 0) << where << ": outline missing at (" << s.column << ", " << s.row << ")";
             }
         }
-        if (shape.kind != Shape::LineShape || shape.hidden) {
+        if (shape.kind != TableShape::LineShape || shape.hidden) {
             continue;
         }
         for (std::size_t j = 0; j < i; ++j) {
-            const Shape& earlier = figure.shapes[j];
-            if (earlier.kind != Shape::CircleShape || earlier.colour == shape.colour) {
+            const TableShape& earlier = figure.shapes[j];
+            if (earlier.kind != TableShape::CircleShape || earlier.colour == shape.colour) {
                 continue;
             }
             for (Spot crossing : crossings(view, shape, earlier)) {

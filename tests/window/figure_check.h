@@ -21,9 +21,9 @@ const Pixel constructionPixel{0, 128, 0};
 Pixel pixelOf(int colour);
 int colourOf(Pixel pixel);
 
-Shape circleShape(double x, double y, double radius, Pixel colour);
-Shape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden = false);
-Shape dotShape(double x, double y, Pixel colour, bool hidden = false);
+TableShape circleShape(double x, double y, double radius, Pixel colour);
+TableShape lineShape(double x, double y, double dx, double dy, Pixel colour, bool hidden = false);
+TableShape dotShape(double x, double y, Pixel colour, bool hidden = false);
 
 /// Where a scene point lands in a window: column and row from the top-left corner, in pixels.
 struct Spot {

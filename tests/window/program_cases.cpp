@@ -47,9 +47,9 @@ const ProgramCase explorerStart = caseOf(rowOf(isExplorer));
 const char* const atCentreName = rowOf(refuses).name.c_str();
 const char* const atCentreText = rowOf(refuses).text.c_str();
 
-const ProgramCase& programGiving(const Shape& given) {
+const ProgramCase& programGiving(const TableShape& given) {
     const auto gives = [&](const ProgramCase& c) {
-        return std::any_of(c.figure.shapes.begin(), c.figure.shapes.end(), [&](const Shape& s) {
+        return std::any_of(c.figure.shapes.begin(), c.figure.shapes.end(), [&](const TableShape& s) {
             return s.kind == given.kind && s.x == given.x && s.y == given.y && s.radius == given.radius &&
                    s.dx == given.dx && s.dy == given.dy && s.colour == given.colour;
         });

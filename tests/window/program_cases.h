@@ -31,7 +31,7 @@ extern const char* const atCentreName;
 extern const char* const atCentreText;
 
 /// The window program whose figure has this Blue record as its given object (the same numbers).
-const ProgramCase& programGiving(const Shape& given);
+const ProgramCase& programGiving(const TableShape& given);
 
 /// The program's file in the build tree under test.
 std::string programPath(const char* name);
