@@ -43,6 +43,8 @@ static void layOutBand(bool resized) {
         showBand(height, resized);
     }
     bandText = std::move(lines);
+#else
+    (void)resized; // the page has its panel, not a band
 #endif
     explorer.area = FigureArea{size.width, size.height - height};
 }

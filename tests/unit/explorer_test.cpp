@@ -793,4 +793,51 @@ TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
     EXPECT_EQ(bandLines(session.explorer, 100000, tenPixels),
               (std::vector<std::string>{caseText(FigureCase::PointInside),
                                         "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00", bandKeysText}));
+    // The line through A(2, 2) and B(0, 1), x - 2y = -2, goes to the circle on the diameter from O to F' = (-12.5, 25);
+    // the circle about C(2, 2) through R(4, 2), whose points on OC are (2 -+ sqrt 2)(1, 1), to the circle on the
+    // diameter between their images 25 / (2 (2 -+ sqrt 2)^2) (2 -+ sqrt 2)(1, 1): about (12.5, 12.5), radius 12.5.
+    const std::string numbers[] = {
+        "Prava x - 2y = -2, slika: krug sa centrom (-6.25, 12.50) i poluprecnikom 13.98",
+        "Dati krug sa centrom (2, 2) i poluprecnikom 2, slika: krug sa centrom (12.50, 12.50) i poluprecnikom 12.50",
+        "Ugao u X: 26.6 stepeni, ugao u X': 26.6 stepeni"};
+    for (int figure = 0; figure < 3; ++figure) {
+        session.key(char('2' + figure));
+        EXPECT_EQ(figureNumbersText(session.explorer), numbers[figure]);
+    }
+    // A line through O is its own image.
+    session.key('2');
+    session.explorer.figures[1] = ab({2, 1}, {-2, -1});
+    EXPECT_EQ(figureNumbersText(session.explorer), "Prava x - 2y = 0, slika: prava x - 2y = 0");
+}
+
+// k itself, and a circle that crosses k at right angles, are their own images: drawn again as the image, over the
+// given circle.
+TEST(ExplorerImage, ACircleThatIsItsOwnImageIsDrawnAgainAsTheImage) {
+    inversionRadius = r;
+    for (const GivenFigure& f : {cr({0, 0}, {3, 4}), cr({5, 5}, {10, 5})}) {
+        Explorer explorer;
+        explorer.current = FigureKind::CircleFigure;
+        explorer.figures[2] = f;
+        int copies = 0;
+        for (const Shape& shape : explorerPicture(explorer).shapes) {
+            copies += shape.kind == ShapeKind::Circle && shape.role == Role::Image && shape.a.x == f.first.x &&
+                      shape.a.y == f.first.y && shape.radius == 5.0f;
+        }
+        EXPECT_EQ(copies, 1) << f.first.x;
+    }
+}
+
+// The snapping zones keep their pixels at every zoom: zoomed in four notches, P dragged to 5 pixels from O lands on
+// O, to 8 pixels from it stays off.
+TEST_F(FreshScene, TheSnappingZonesKeepTheirPixelsAtAZoom) {
+    Session session;
+    const std::array<int, 2> o = session.pixelOf({0, 0});
+    session.send(InputEvent{InputEvent::Wheel, o[0], o[1], 4});
+    for (const auto& [offset, onO] : {std::pair{5, true}, {8, false}}) {
+        session.key('r');
+        session.pointer(InputEvent::Press, {2, 2});
+        session.pointer(InputEvent::Move, {0, 0}, offset);
+        session.pointer(InputEvent::Release, {0, 0}, offset);
+        EXPECT_EQ(session.explorer.shownCase == FigureCase::PointAtCentre, onO) << offset << " pixels";
+    }
 }

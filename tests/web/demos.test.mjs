@@ -551,6 +551,14 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
     }
+    // The first step's line OC, dashed in the construction's dark green, as natively.
+    let green = 0;
+    for (let y = 0; y < shown.frame.height; ++y) {
+        for (let x = 0; x < shown.frame.width; ++x) {
+            green += matches(pixel(shown.frame, x, y), [0, 128, 0]) ? 1 : 0;
+        }
+    }
+    assert.ok(green >= 200, `${green} pixels of the construction's dark green`);
 });
 
 test('the explorer at 390 px: buttons as keys, a figure that holds still, an arrow moves P, q does nothing', async () => {
