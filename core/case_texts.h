@@ -14,6 +14,10 @@ constexpr const char* pointOnCircleText = "Inverzija tacke koja se nalazi na kru
 constexpr const char* centreErrorText =
     "\nNepravilan unos, slika centra kruga nije definisana\nniti je centar kruga slika neke tacke ravni!";
 
+/// The explorer's point P at O: the student did nothing wrong, O simply has no image.
+constexpr const char* pointAtCentreText = "Tacka P je u centru kruga k, a centar nema sliku: sto je P bliza tacki O, "
+                                          "to je njena slika P' dalje, pa odlazi u beskonacnost.";
+
 /// A line that misses O.
 constexpr const char* lineMissesCentreText =
     "Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je "
@@ -41,6 +45,9 @@ constexpr const char* circleAboutCentreText = "Krug sa centrom u centru kruga k 
 constexpr const char* circleAtRightAnglesText =
     "Krug koji sece krug k pod pravim uglom slika se sam u sebe: njegov luk van kruga k prelazi u luk unutar kruga "
     "k, i obrnuto.";
+/// The explorer's two lines through X at O.
+constexpr const char* anglesAtCentreText = "Tacka X je u centru kruga k: obe prave prolaze kroz O, pa je svaka sama "
+                                           "sebi slika, a ugao izmedju njih ostaje isti.";
 /// The explorer's two lines through X and their images.
 constexpr const char* anglesKeptText =
     "Inverzija cuva uglove: dve prave koje se seku u tacki X slikaju se u dva kruga (ili pravu kroz O) koji se seku "

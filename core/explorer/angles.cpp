@@ -52,7 +52,8 @@ AngleMark markBetween(Point vertex, double radius, Dir a, Dir* b) {
 std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r) {
     const Point x = figure.first;
     const double squared = double(x.x) * x.x + double(x.y) * x.y;
-    const double scale = double(r) * r / squared;
+    // X at O has no image: there only the angle at X is marked.
+    const double scale = squared > 0.0 ? double(r) * r / squared : 0.0;
     const Dir image{x.x * scale, x.y * scale};
     const Dir toO = unit(x.x, x.y);
     const auto reflected = [&](Dir w) {
@@ -76,6 +77,9 @@ std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r) {
         tangents[which - 1] = tangent;
     }
     const AngleMark atX = markBetween(x, arcRadius, sides[0], &sides[1]);
+    if (atCentre(x)) {
+        return {atX, atX};
+    }
     // Each tangent pointed as the reflected side it follows.
     for (int i = 0; i < 2; ++i) {
         if (dot(tangents[i], reflected(sides[i])) < 0.0) {
@@ -99,7 +103,7 @@ static Point onArc(const AngleMark& mark, double share) {
 
 void addAngleArcs(Picture& picture, const GivenFigure& figure, float r) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, r);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < (atCentre(figure.first) ? 1 : 2); ++i) {
         const AngleMark& mark = marks[i];
         if (mark.turn == 0.0) {
             continue;
@@ -116,6 +120,9 @@ void addAngleArcs(Picture& picture, const GivenFigure& figure, float r) {
 
 std::vector<Label> angleLabels(const GivenFigure& figure, float r) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, r);
-    return {{degreesText(marks[0].degrees), onArc(marks[0], 0.5), Role::GivenArc},
-            {degreesText(marks[1].degrees), onArc(marks[1], 0.5), Role::ImageArc}};
+    std::vector<Label> labels{{degreesText(marks[0].degrees), onArc(marks[0], 0.5), Role::GivenArc}};
+    if (!atCentre(figure.first)) {
+        labels.push_back({degreesText(marks[1].degrees), onArc(marks[1], 0.5), Role::ImageArc});
+    }
+    return labels;
 }

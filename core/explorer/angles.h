@@ -24,15 +24,16 @@ struct AngleMark {
     double degrees = 0.0; ///< the angle between the curves, in [0, 90]
 };
 
-/// The mark at X between the lines XA and XB, then the mark at X' between their images. X must not be O.
+/// The mark at X between the lines XA and XB, then the mark at X' between their images; for X at O, which has no
+/// image, the mark at X twice.
 std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r);
 
 /// The size of an angle as its label shows it: one decimal and the degree sign.
 std::string degreesText(double degrees);
 
-/// Adds the two arcs as chains of short segments: the one at X (GivenArc), the one at X' (ImageArc). An angle of 0
-/// has no arc.
+/// Adds the two arcs as chains of short segments: the one at X (GivenArc), the one at X' (ImageArc); for X at O the
+/// one at X alone. An angle of 0 has no arc.
 void addAngleArcs(Picture& picture, const GivenFigure& figure, float r);
 
-/// The labels of the two angles' sizes, beside the middles of their arcs, in the arcs' roles.
+/// The labels of the angles' sizes, beside the middles of their arcs, in the arcs' roles (for X at O, the one at X).
 std::vector<Label> angleLabels(const GivenFigure& figure, float r);

@@ -7,6 +7,8 @@
 #include "vec.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 const char* const bandKeysText =
     "1-4 figura  k korak  n, strelice  r pocetak  tocak, + i - uvecanje  f sve  0 pogled  t traka  s cuva  h pomoc";
@@ -42,6 +44,55 @@ std::vector<std::string> wrapText(const std::string& text, int width, const Char
     return lines;
 }
 
+// Whether a coordinate sits on a tenth, as the arrow keys leave it.
+static bool onTenths(float v) {
+    return float(std::round(double(v) * 10.0) / 10.0) == v;
+}
+
+// A coefficient before its variable: 1 left out, -1 a minus sign alone.
+static std::string term(const std::string& digits, const char* variable) {
+    return (digits == "1" ? "" : digits == "-1" ? "-" : digits) + variable;
+}
+
+// a x + b y = c, its coefficients written already; a zero term left out.
+static std::string equation(const std::string& a, const std::string& b, const std::string& c) {
+    std::string text = a == "0" ? "" : term(a, "x");
+    if (b != "0") {
+        const bool minus = b[0] == '-';
+        text += text.empty() ? (minus ? "-" : "") : (minus ? " - " : " + ");
+        text += term(minus ? b.substr(1) : b, "y");
+    }
+    return text + " = " + c;
+}
+
+std::string handleLineEquation(Point a, Point b) {
+    if (onTenths(a.x) && onTenths(a.y) && onTenths(b.x) && onTenths(b.y)) {
+        // In tenths, (t - q) x + (p - s) y = ((t - q) p + (p - s) q) / 10 is the line through (p, q) and (s, t)
+        // over ten: whole numbers, divided by their greatest common divisor.
+        const long long p = std::llround(a.x * 10.0), q = std::llround(a.y * 10.0);
+        const long long s = std::llround(b.x * 10.0), t = std::llround(b.y * 10.0);
+        long long ca = 10 * (t - q), cb = 10 * (p - s), cc = (t - q) * p + (p - s) * q;
+        const long long divisor = std::gcd(std::gcd(ca, cb), cc);
+        if (divisor != 0) {
+            const long long sign = (ca != 0 ? ca : cb) < 0 ? -1 : 1;
+            ca = ca / divisor * sign;
+            cb = cb / divisor * sign;
+            cc = cc / divisor * sign;
+            return equation(std::to_string(ca), std::to_string(cb), std::to_string(cc));
+        }
+    }
+    // The leading coefficient 1, the others to two decimals.
+    double ca = double(b.y) - a.y;
+    double cb = double(a.x) - b.x;
+    const double lead = std::fabs(ca) > 0.0 ? ca : cb;
+    if (!(std::fabs(lead) > 0.0)) {
+        return lineEquation(Line{a, towards(a, b)});
+    }
+    ca /= lead;
+    cb /= lead;
+    return equation(trimmedDecimalText(ca, 2), trimmedDecimalText(cb, 2), trimmedDecimalText(ca * a.x + cb * a.y, 2));
+}
+
 // The image as drawn: its first circle, or its line.
 static std::string imageWords(const Picture& picture) {
     for (const Shape& shape : picture.shapes) {
@@ -65,12 +116,12 @@ std::string figureNumbersText(const Explorer& explorer) {
                    ? "P(" + decimalText(figure.first.x, 2) + ", " + decimalText(figure.first.y, 2) + ")"
                    : measurementText(figure.first);
     case FigureKind::LineFigure:
-        return "Prava " + lineEquation(spanView(Line{figure.first, towards(figure.first, figure.second)})) +
+        return "Prava " + handleLineEquation(figure.first, figure.second) +
                ", slika: " + imageWords(explorerPicture(explorer));
     case FigureKind::CircleFigure:
         return "Dati " + circleWords(givenCircle(figure)) + ", slika: " + imageWords(explorerPicture(explorer));
     case FigureKind::AngleFigure:
-        return explorer.shownCase == FigureCase::AnglesKept ? anglesText(figure) : "";
+        return anglesText(figure);
     }
     return "";
 }

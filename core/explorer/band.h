@@ -21,6 +21,11 @@ std::vector<std::string> wrapText(const std::string& text, int width, const Char
 /// circle's centre and radius and its image's; the angles at X and at X'. The image is read from the picture.
 std::string figureNumbersText(const Explorer& explorer);
 
+/// The given line through its handles a and b: with the smallest whole coefficients when all four coordinates sit on
+/// tenths, the first shown positive (6x + 8y = 25 through (1.5, 2) and (3.5, 0.5)), else with a leading coefficient 1
+/// and the others to two decimals (x + 1.33y = 4.17).
+std::string handleLineEquation(Point a, Point b);
+
 /// The keys, in short.
 extern const char* const bandKeysText;
 

@@ -228,6 +228,8 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
     }
     if (figureCase == FigureCase::AnglesKept) {
         labels.push_back({"X'", invertPoint(a, r), Role::Image});
+    }
+    if (figure.kind == FigureKind::AngleFigure) {
         for (const Label& size : angleLabels(figure, r)) {
             labels.push_back(size);
         }

@@ -61,8 +61,8 @@ std::string measurementText(Point p) {
 
 std::string anglesText(const GivenFigure& figure) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
-    return "Ugao u X: " + decimalText(marks[0].degrees, 1) +
-           " stepeni, ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni";
+    const std::string atX = "Ugao u X: " + decimalText(marks[0].degrees, 1) + " stepeni";
+    return atCentre(figure.first) ? atX : atX + ", ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni";
 }
 
 Picture explorerPicture(const Explorer& explorer) {
@@ -80,7 +80,7 @@ Picture explorerPicture(const Explorer& explorer) {
         const std::vector<Shape>& drawn = steps[std::size_t(i)].shapes;
         picture.shapes.insert(picture.shapes.end(), drawn.begin(), drawn.end());
     }
-    if (shown == FigureCase::AnglesKept) {
+    if (figure.kind == FigureKind::AngleFigure) {
         addAngleArcs(picture, figure, r);
     }
     if (explorer.ring && explorer.chosen < handleCount(figure, r)) {
@@ -196,7 +196,7 @@ void endMove(Explorer& explorer, Effects& effects, int handle) {
         words += std::string(". ") + caseText(explorer.shownCase);
     }
     announce(explorer, effects, words);
-    if (explorer.shownCase == FigureCase::AnglesKept) {
+    if (figure.kind == FigureKind::AngleFigure) {
         print(effects, anglesText(figure));
     }
     if (figure.kind == FigureKind::PointFigure && explorer.shownCase != FigureCase::PointAtCentre) {
@@ -302,8 +302,8 @@ void nextStep(Explorer& explorer, Effects& effects) {
 
 void chooseNextHandle(Explorer& explorer, Effects& effects) {
     const GivenFigure& figure = currentFigure(explorer);
-    // The given figure's handles: P' is not among them.
-    const int count = figure.kind == FigureKind::PointFigure ? 1 : handleCount(figure, inversionRadius);
+    // Every handle the pointer can take, P' too.
+    const int count = handleCount(figure, inversionRadius);
     explorer.chosen = (explorer.chosen + 1) % count;
     explorer.ring = true;
     effects.redraw = true;

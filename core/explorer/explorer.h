@@ -98,7 +98,8 @@ std::string panelText(const Explorer& explorer);
 /// The line a release prints for the point P other than O: "P(1.00, 3.00)  P'(2.50, 7.50)  |OP| * |OP'| = 25.00".
 std::string measurementText(Point p);
 
-/// The line a release prints for the two lines through X: "Ugao u X: 60.3 stepeni, ugao u X': 60.3 stepeni".
+/// The line a release prints for the two lines through X: "Ugao u X: 60.3 stepeni, ugao u X': 60.3 stepeni"; for X at
+/// O, which has no image, "Ugao u X: 60.3 stepeni".
 std::string anglesText(const GivenFigure& figure);
 
 /// The short help of the key h.

@@ -73,12 +73,12 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
 }
 
 const char* caseText(FigureCase figureCase) {
-    // In the order of FigureCase; the centre's error text without its leading line break.
+    // In the order of FigureCase.
     static const char* const texts[] = {pointInsideText,         pointOutsideText,        pointOnCircleText,
-                                        centreErrorText + 1,     lineMissesCentreText,    lineThroughCentreText,
+                                        pointAtCentreText,       lineMissesCentreText,    lineThroughCentreText,
                                         circleThroughCentreText, circleMissesCentreText,  circleIsKText,
                                         circleAboutCentreText,   circleAtRightAnglesText, anglesKeptText,
-                                        centreErrorText + 1};
+                                        anglesAtCentreText};
     return texts[int(figureCase)];
 }
 

@@ -49,7 +49,8 @@ Circle givenCircle(const GivenFigure& figure);
 /// The case of the figure for the radius r of k.
 FigureCase figureCase(const GivenFigure& figure, float r);
 
-/// The explanation of a case, as the ten programs print it (without the line break the explorer adds).
+/// The explanation of a case, as the ten programs print it (without the line break the explorer adds); for P or X at
+/// O, where the ten programs refuse their input, the explorer's own sentence: O simply has no image.
 const char* caseText(FigureCase figureCase);
 
 /// The same line, drawn from the foot of the perpendicular from O with a direction long enough that the drawn

@@ -146,7 +146,6 @@ TEST(ExplorerCases, EachFigureInEachOfItsCases) {
                                         << c.figure.second.x << ", " << c.figure.second.y << ")");
         EXPECT_EQ(figureCase(c.figure, r), c.expected);
     }
-    EXPECT_EQ(std::string(caseText(FigureCase::PointAtCentre)).find('\n'), 51u) << "the two lines, no leading break";
 }
 
 static float above(float v) {
@@ -666,6 +665,14 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     EXPECT_TRUE(at(currentFigure(explorer).second, 0, 2));
     session.key('n');
     EXPECT_EQ(explorer.chosen, 0);
+    // On the point figure n reaches P' too, where P has an image apart from it.
+    session.key('1');
+    session.key('r');
+    session.key('n');
+    EXPECT_EQ(explorer.chosen, 1);
+    EXPECT_NE(session.key('n').announcement.find("P(2, 2)"), std::string::npos);
+    EXPECT_EQ(explorer.chosen, 0);
+    session.key('2');
 
     // A click near B, 3 pixels off, chooses it and leaves it where it is; a click away from the handles moves it
     // there, the ring kept; a press away that moves 4 pixels pans the view and moves nothing.
@@ -808,6 +815,31 @@ TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
     session.key('2');
     session.explorer.figures[1] = ab({2, 1}, {-2, -1});
     EXPECT_EQ(figureNumbersText(session.explorer), "Prava x - 2y = 0, slika: prava x - 2y = 0");
+    // The given line with the smallest whole coefficients when its handles sit on tenths, else with the leading
+    // coefficient 1.
+    const struct {
+        Point a, b;
+        const char* equation;
+    } lines[] = {
+        {{1.5f, 2}, {3.5f, 0.5f}, "6x + 8y = 25"},
+        {{2, 2}, {0, 1}, "x - 2y = -2"},
+        {{3, 0}, {3, 5}, "x = 3"},
+        {{0, 2}, {4, 2}, "y = 2"},
+        {{0.1f, 0.3f}, {-0.2f, 0.9f}, "4x + 2y = 1"},
+        {{1.55f, 2}, {3.5f, 0.5f}, "x + 1.3y = 4.15"}, // 1.95 / 1.5 = 1.3
+    };
+    for (const auto& l : lines) {
+        EXPECT_EQ(handleLineEquation(l.a, l.b), l.equation);
+    }
+    // X at O: both lines are their own images, and the angle at X is still marked, 45 - atan(1 / 2) degrees.
+    session.key('4');
+    session.explorer.figures[3].first = {0, 0};
+    EXPECT_EQ(figureNumbersText(session.explorer), "Ugao u X: 18.4 stepeni");
+    int roles[int(Role::Other) + 1] = {};
+    for (const Shape& shape : explorerPicture(session.explorer).shapes) {
+        roles[int(shape.role)] += shape.kind == ShapeKind::Segment || shape.kind == ShapeKind::Line;
+    }
+    EXPECT_TRUE(roles[int(Role::GivenArc)] > 0 && roles[int(Role::ImageArc)] == 0 && roles[int(Role::Image)] == 2);
 }
 
 // k itself, and a circle that crosses k at right angles, are their own images: drawn again as the image, over the

@@ -2,6 +2,7 @@
 // The explorer driven as a student drives it, with real pointer and key events on the virtual display: its window,
 // the construction of P's image and P's label, a drag of P and where the image lands, P dragged onto O, the line and
 // the circle, and every byte it prints.
+#include "case_texts.h"
 #include "program_cases.h"
 #include "x_session.h"
 
@@ -117,9 +118,9 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     frame = frameWhen(window, [&](const Image& f) { return countNear(f, spotOf(f, 1.25, 3.75), 0, bluePixel) > 0; });
     expectFigure(frame, {-8, -8, 8, 8, {k, o, dotShape(1.25, 3.75, bluePixel), dotShape(2, 6, redPixel)}}, "P'");
 
-    // At O there is no image: the centre's text once, nothing red, and P's dot covers O's.
+    // At O there is no image: the sentence that says why once, nothing red, and P's dot covers O's.
     drag(window, frame, 1.25, 3.75, 0.02, -0.03);
-    const std::string atCentre = std::string(atCentreText).substr(std::string(atCentreText).find('\n') + 1) + "\n";
+    const std::string atCentre = std::string(pointAtCentreText) + "\n";
     EXPECT_EQ(readText(guard.child, atCentre.size()), atCentre);
     frame = frameWhen(window, [](const Image& f) { return countColour(f, redPixel) == 0; });
     EXPECT_EQ(countColour(frame, redPixel), 0);
