@@ -45,8 +45,12 @@ std::array<float, 16> cameraMatrix(const Camera& camera, int width, int height, 
     const double tx = -double(camera.cx);
     const double ty = -double(camera.cy);
     const double tz = -double(camera.d);
-    return {float(xx), 0.0f,       0.0f,                 0.0f,  //
-            0.0f,      float(yy),  0.0f,                 0.0f,  //
-            0.0f,      0.0f,       float(zz),            -1.0f, //
-            float(xx * tx), float(yy * ty), float(zz * tz + zw), float(-tz)};
+    return {float(xx),      0.0f,           0.0f,
+            0.0f, //
+            0.0f,           float(yy),      0.0f,
+            0.0f, //
+            0.0f,           0.0f,           float(zz),
+            -1.0f, //
+            float(xx * tx), float(yy * ty), float(zz * tz + zw),
+            float(-tz)};
 }

@@ -229,9 +229,12 @@ std::string describeScene(const Picture& picture) {
     }
     // The arcs that mark the angle at X and at X'.
     bool arcs[2] = {false, false};
+    ColourCode tangents = -1; // the colour of the tangents at X', when they are drawn
     for (const auto& [s, role] : sceneSegments) {
         if (role == Role::GivenArc || role == Role::ImageArc) {
             arcs[role == Role::GivenArc ? 0 : 1] = true;
+        } else if (role == Role::Tangent) {
+            tangents = s.colour;
         } else {
             out.add("Duz od " + at(s.start) + " do " + at(s.end), s.colour);
         }
@@ -246,6 +249,9 @@ std::string describeScene(const Picture& picture) {
                         roleColour(i == 0 ? Role::GivenArc : Role::ImageArc));
             }
         }
+    }
+    if (tangents >= 0) {
+        out.add("Tangente slika u tacki X', isprekidane", tangents);
     }
     for (const auto& [p, role] : scenePoints) {
         if (role != Role::Given && role != Role::Image && role != Role::Centre) {

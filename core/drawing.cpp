@@ -98,6 +98,7 @@ ColourCode roleColour(Role role) {
     case Role::ImageArc:
         return Red;
     case Role::Construction:
+    case Role::Tangent:
         return ConstructionGreen;
     case Role::K:
     case Role::Centre:
@@ -122,7 +123,7 @@ Role roleOfColour(ColourCode code) {
 }
 
 bool dashedRole(Role role) {
-    return role == Role::Construction;
+    return role == Role::Construction || role == Role::Tangent;
 }
 
 std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel,

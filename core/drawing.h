@@ -31,7 +31,7 @@ constexpr Rgb clearColour{0.9f, 0.9f, 0.8f};
 const Rgb* paletteColour(ColourCode code);
 
 /// The colour code of a role: k, O and the ring Black, the given figure and its arc Blue, the image and its arc Red,
-/// the construction ConstructionGreen; Other has none of its own (Black here).
+/// the construction and the tangents at X' ConstructionGreen; Other has none of its own (Black here).
 ColourCode roleColour(Role role);
 
 /// The role of a record of the store by the colour the ten programs give it: Blue the given figure, Red its image,
@@ -45,7 +45,7 @@ std::string colourWords(ColourCode code);
 /// The name of a code with a palette colour, as the code is named: "Red" ... "Black", "ConstructionGreen".
 const char* colourName(ColourCode code);
 
-/// Whether a role is drawn dashed: only the construction is.
+/// Whether a role is drawn dashed: the construction and the tangents at X' are.
 bool dashedRole(Role role);
 
 /// The relative luminance of a colour as WCAG 2 defines it: each sRGB channel made linear, then weighted 0.2126,

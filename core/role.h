@@ -12,5 +12,6 @@ enum class Role {
     Ring,         ///< the ring round the chosen handle, black
     GivenArc,     ///< the arc that marks the angle between the given lines, blue
     ImageArc,     ///< the arc that marks the angle between their images, red
+    Tangent,      ///< a tangent to an image at X', along a side of that arc, dark green, dashed
     Other,        ///< a record of the store of another colour: drawn in its own code
 };

@@ -80,13 +80,6 @@ static bool dotReaches(const VisibleRect& r, double x, double y, double half) {
     return x >= r.left - half && x <= r.right + half && y >= r.bottom - half && y <= r.top + half;
 }
 
-// Whether a segment carries on the run of the one drawn just before it: it starts exactly where that one ends, in
-// the same role and colour, and is not dashed.
-static bool continuesRun(const Shape& before, const Shape& next) {
-    return before.role == next.role && before.colour == next.colour && !dashedRole(next.role) &&
-           before.b.x == next.a.x && before.b.y == next.a.y;
-}
-
 std::vector<DrawnItem> drawList(const Picture& shown, const WalkFrame& frame, const std::vector<DrawnItem>& arrows) {
     const VisibleRect& view = frame.view;
     const double pixel = frame.unitsPerPixel;
@@ -171,27 +164,17 @@ std::vector<DrawnItem> drawList(const Picture& shown, const WalkFrame& frame, co
             addStroke(item(DrawnItem::Stroke, shape), ends[0], ends[1]);
         }
     }
-    const Shape* before = nullptr; // the segment drawn last
-    Point runStart{};
-    for (std::size_t i = 0; i < shown.shapes.size(); ++i) {
-        const Shape& shape = shown.shapes[i];
+    for (const Shape& shape : shown.shapes) {
         if (shape.kind != ShapeKind::Segment) {
             continue;
         }
-        const Shape* next = nullptr;
-        for (std::size_t j = i + 1; j < shown.shapes.size() && !next; ++j) {
-            next = shown.shapes[j].kind == ShapeKind::Segment ? &shown.shapes[j] : nullptr;
-        }
-        if (!before || !continuesRun(*before, shape)) {
-            runStart = shape.a;
-        }
         const DrawnItem drawn = item(DrawnItem::Stroke, shape);
         addStroke(drawn, shape.a, shape.b);
-        if (!next || !continuesRun(shape, *next)) {
-            addDot(drawn, runStart);
+        // An arc's pieces and a construction's dashes end in no dot of their own: a dot would read as a point.
+        if (shape.role != Role::GivenArc && shape.role != Role::ImageArc && !dashedRole(shape.role)) {
+            addDot(drawn, shape.a);
             addDot(drawn, shape.b);
         }
-        before = &shape;
     }
     for (const Shape& shape : shown.shapes) {
         if (shape.kind == ShapeKind::Dot) {

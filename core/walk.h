@@ -49,11 +49,10 @@ struct DrawnItem {
     std::vector<std::array<Point, 2>> pieces; ///< of Strokes; of a dashed item in a window, the dashes that reach it
 };
 
-/// What a frame draws of the figure, in the renderer's order: circles, lines, segments (a run of segments, each
-/// starting where the one before ends, with a dot at its two ends only; every other segment with both its end
-/// dots), dots, then the labels and the arrows. A record of the store whose code has no palette colour takes the
-/// colour of the item drawn before it, as OpenGL's current colour carries over; before any colour that is White.
-/// At no known scale, circles have circleVertexCount vertices and nothing is cut; at a scale, outlineVertexCount of
-/// them, and a dashed item carries its dashes near the view.
+/// What a frame draws of the figure, in the renderer's order: circles, lines, segments (each with a dot at either end,
+/// but for the pieces of an arc and the dashes of the construction), dots, then the labels and the arrows. A record of
+/// the store whose code has no palette colour takes the colour of the item drawn before it, as OpenGL's current colour
+/// carries over; before any colour that is White. At no known scale, circles have circleVertexCount vertices and
+/// nothing is cut; at a scale, outlineVertexCount of them, and a dashed item carries its dashes near the view.
 std::vector<DrawnItem> drawList(const Picture& shown, const WalkFrame& frame,
                                 const std::vector<DrawnItem>& arrows = {});

@@ -118,6 +118,21 @@ void addAngleArcs(Picture& picture, const GivenFigure& figure, float r) {
     }
 }
 
+void addTangentsAtImage(Picture& picture, const GivenFigure& figure, float r) {
+    if (atCentre(figure.first)) {
+        return;
+    }
+    const AngleMark mark = angleMarks(figure, r)[1];
+    // Each side of the arc at X' runs along a tangent; the tangent is drawn as far again beyond the arc either way.
+    for (const double side : {mark.from, mark.from + mark.turn}) {
+        const double reach = 2.0 * mark.radius;
+        const Point along{float(reach * std::cos(side)), float(reach * std::sin(side))};
+        picture.shapes.push_back(segmentShape(
+            Point{float(double(mark.vertex.x) - along.x), float(double(mark.vertex.y) - along.y)},
+            Point{float(double(mark.vertex.x) + along.x), float(double(mark.vertex.y) + along.y)}, Role::Tangent));
+    }
+}
+
 std::vector<Label> angleLabels(const GivenFigure& figure, float r) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, r);
     std::vector<Label> labels{{degreesText(marks[0].degrees), onArc(marks[0], 0.5), Role::GivenArc}};

@@ -35,5 +35,9 @@ std::string degreesText(double degrees);
 /// one at X alone. An angle of 0 has no arc.
 void addAngleArcs(Picture& picture, const GivenFigure& figure, float r);
 
+/// Adds the tangents to the two images at X', short and dashed as the construction's aids, along the sides of the arc
+/// there: the angle between the images is the angle between them. Nothing for X at O.
+void addTangentsAtImage(Picture& picture, const GivenFigure& figure, float r);
+
 /// The labels of the angles' sizes, beside the middles of their arcs, in the arcs' roles (for X at O, the one at X).
 std::vector<Label> angleLabels(const GivenFigure& figure, float r);

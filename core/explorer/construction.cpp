@@ -92,6 +92,9 @@ const char* stepText(FigureCase figureCase, int step) {
 
 namespace {
 
+// The side of the square that marks a right angle, in scene units.
+constexpr double rightAngleSide = 0.4;
+
 // A step under construction: what it draws is the construction's, dashed.
 struct Drawing {
     ConstructionStep step;
@@ -105,6 +108,18 @@ struct Drawing {
     void circleOnDiameter(Point p, Point q) {
         const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
         circle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)});
+    }
+    // The corner of a right angle at vertex between the directions towards a and towards b, side units long.
+    void rightAngle(Point vertex, Point a, Point b, double side) {
+        const auto toward = [&](Point to) {
+            const double share = side / distance(vertex, to);
+            return Point{float(vertex.x + (double(to.x) - vertex.x) * share),
+                         float(vertex.y + (double(to.y) - vertex.y) * share)};
+        };
+        const Point u = toward(a), w = toward(b);
+        const Point corner{float(double(u.x) + w.x - vertex.x), float(double(u.y) + w.y - vertex.y)};
+        segment(u, corner);
+        segment(corner, w);
     }
     void point(Point p, const char* name = nullptr) {
         step.shapes.push_back(dotShape(p, Role::Construction));
@@ -143,6 +158,10 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
         }
         steps[1].point(t[0], "T1");
         steps[1].point(t[1], "T2");
+        // Why: the radius OT1 is perpendicular to the tangent at T1, so the right triangles OT1P and OP'T1 (inside),
+        // or OPT1 and OT1P' (outside), are alike and |OP| * |OP'| = |OT1|^2 = r^2.
+        steps[3].segment(Point{}, t[0]);
+        steps[3].rightAngle(t[0], Point{}, inside ? invertPoint(a, r) : a, rightAngleSide);
         break;
     }
     case FigureCase::LineMissesCentre: {

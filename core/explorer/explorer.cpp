@@ -81,6 +81,7 @@ Picture explorerPicture(const Explorer& explorer) {
         picture.shapes.insert(picture.shapes.end(), drawn.begin(), drawn.end());
     }
     if (figure.kind == FigureKind::AngleFigure) {
+        addTangentsAtImage(picture, figure, r);
         addAngleArcs(picture, figure, r);
     }
     if (explorer.ring && explorer.chosen < handleCount(figure, r)) {

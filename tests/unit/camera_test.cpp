@@ -2,10 +2,9 @@
 // The camera framed on the scene's box, and the matrix the web renderer draws it with.
 #include "camera.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
+#include <gtest/gtest.h>
 
 struct CameraCase {
     const char* name;
@@ -54,8 +53,22 @@ static Matrix product(const Matrix& a, const Matrix& b) {
 // gluPerspective(fovy, aspect, zNear, zFar) as its manual page writes it, with f = cotangent(fovy / 2).
 static Matrix perspective(double fovy, double aspect, double zNear, double zFar) {
     const double f = 1.0 / std::tan(fovy / 2.0 * 3.14159265358979323846 / 180.0);
-    return {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, (zFar + zNear) / (zNear - zFar), -1,
-            0, 0, 2 * zFar * zNear / (zNear - zFar), 0};
+    return {f / aspect,
+            0,
+            0,
+            0,
+            0,
+            f,
+            0,
+            0,
+            0,
+            0,
+            (zFar + zNear) / (zNear - zFar),
+            -1,
+            0,
+            0,
+            2 * zFar * zNear / (zNear - zFar),
+            0};
 }
 
 // gluLookAt(eye, centre, up) as its manual page writes it: the rows s, u, -f, then a translation by -eye.

@@ -127,7 +127,8 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
                       "Slika prave je krug sa centrom (-4.17, 8.33) i poluprecnikom 9.32, u crvenoj boji. "
                       "Slika tacke X je tacka X'(5, 10), u crvenoj boji. "
                       "Luk ugla izmedju pravih u tacki X od 26.6 stepeni, u plavoj boji. "
-                      "Luk ugla izmedju njihovih slika u tacki X' od 26.6 stepeni, u crvenoj boji.");
+                      "Luk ugla izmedju njihovih slika u tacki X' od 26.6 stepeni, u crvenoj boji. "
+                      "Tangente slika u tacki X', isprekidane, u tamnozelenoj boji.");
 }
 
 TEST_F(FreshScene, AnEmptyStoreHasNoDescriptionAndKNeedsItsRadius) {

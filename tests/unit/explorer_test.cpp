@@ -531,12 +531,17 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
         {figure(FigureKind::PointFigure, {1.8f, 2.4f}), FigureCase::PointInside, 4,
          {{G::Ray, 1, {0, 0}, {3, 4}}, {G::Through, 2, {1.8, 2.4}, {-4, 3}},
           {G::Dot, 2, {-1.4, 4.8}, {}, "T1"}, {G::Dot, 2, {5, 0}, {}, "T2"},
-          {G::Through, 3, {-1.4, 4.8}, {4.8, 1.4}}, {G::Through, 3, {5, 0}, {0, 1}}}},
+          {G::Through, 3, {-1.4, 4.8}, {4.8, 1.4}}, {G::Through, 3, {5, 0}, {0, 1}},
+          // the radius OT1 and the right angle at T1 between T1O and T1P', a square of side 0.4
+          {G::Segment, 4, {0, 0}, {-1.4, 4.8}}, {G::Segment, 4, {-1.288, 4.416}, {-0.904, 4.528}},
+          {G::Segment, 4, {-0.904, 4.528}, {-1.016, 4.912}}}},
         // P 6.25 from O: the chord of contact is 4 from O, T1 and T2 at (2.4, 3.2) -+ 3 (0.8, -0.6).
         {figure(FigureKind::PointFigure, {3.75f, 5}), FigureCase::PointOutside, 4,
          {{G::Ray, 1, {0, 0}, {3, 4}}, {G::Ring, 2, {1.875, 2.5}, {3.125, 0}},
           {G::Through, 2, {3.75, 5}, {1, 0}}, {G::Through, 2, {3.75, 5}, {1.05, -3.6}},
-          {G::Dot, 2, {0, 5}, {}, "T1"}, {G::Dot, 2, {4.8, 1.4}, {}, "T2"}, {G::Segment, 3, {0, 5}, {4.8, 1.4}}}},
+          {G::Dot, 2, {0, 5}, {}, "T1"}, {G::Dot, 2, {4.8, 1.4}, {}, "T2"}, {G::Segment, 3, {0, 5}, {4.8, 1.4}},
+          // the radius OT1 and the right angle at T1 between T1O and T1P
+          {G::Segment, 4, {0, 0}, {0, 5}}, {G::Segment, 4, {0, 4.6}, {0.4, 4.6}}, {G::Segment, 4, {0.4, 4.6}, {0.4, 5}}}},
         // x - 2y = -2: F = -2 (1, -2) / 5, |OF|^2 = 0.8, F' = 31.25 F.
         {ab({2, 2}, {0, 1}), FigureCase::LineMissesCentre, 3,
          {{G::Segment, 1, {0, 0}, {-0.4, 0.8}}, {G::Dot, 1, {-0.4, 0.8}, {}, "F"},
@@ -840,6 +845,13 @@ TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
         roles[int(shape.role)] += shape.kind == ShapeKind::Segment || shape.kind == ShapeKind::Line;
     }
     EXPECT_TRUE(roles[int(Role::GivenArc)] > 0 && roles[int(Role::ImageArc)] == 0 && roles[int(Role::Image)] == 2);
+    // X back off O: the arcs and the tangents at X' end in no dot, which would read as a point.
+    session.key('r');
+    const Picture angle = explorerPicture(session.explorer);
+    const auto dots = [](const auto& list, auto isDot) { return std::count_if(list.begin(), list.end(), isDot); };
+    EXPECT_EQ(dots(drawList(angle, WalkFrame{}), [](const DrawnItem& i) { return i.kind == DrawnItem::Dot; }),
+              dots(angle.shapes, [](const Shape& shape) { return shape.kind == ShapeKind::Dot; }));
+    EXPECT_EQ(dots(angle.shapes, [](const Shape& shape) { return shape.role == Role::Tangent; }), 2);
 }
 
 // k itself, and a circle that crosses k at right angles, are their own images: drawn again as the image, over the

@@ -47,10 +47,10 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
     };
     sceneSegments = {
         Segment{{-1, -1}, {2, 2}, 99},
-        Segment{{2, 2}, {3, 1}, 99},                // carries the run on: no dots at (2, 2)
-        Segment{{3, 1}, {3, 0}, Blue},              // another colour starts its own run
-        Segment{{3, 0}, {4, 0}, ConstructionGreen}, // dashed: a run of its own
-        Segment{{4, 0}, {5, 0}, ConstructionGreen}, // dashed: a run of its own, even where it continues one
+        Segment{{2, 2}, {3, 1}, 99}, // each segment with both its dots
+        Segment{{3, 1}, {3, 0}, Blue},
+        Segment{{3, 0}, {4, 0}, ConstructionGreen}, // dashed: no dots of its own
+        Segment{{4, 0}, {5, 0}, ConstructionGreen},
     };
     scenePoints = {Point{3, 3, 11}, Point{100, 0, Purple}, Point{4, 4, -5}};
 
@@ -63,18 +63,16 @@ TEST(DrawnItems, InTheRenderersOrderWithItsColoursAndOnlyWhatReachesTheView) {
         {DrawnItem::Stroke, ConstructionGreen, halfWidth, -2, -halfWidth, -2, 0},
         {DrawnItem::Stroke, Cyan, halfWidth, 20 - halfWidth, 20 - halfHeight, halfHeight, 0},
         {DrawnItem::Stroke, Cyan, -1, -1, 2, 2, 0},
-        {DrawnItem::Stroke, Cyan, 2, 2, 3, 1, 0},
         {DrawnItem::Dot, Cyan, -1, -1, 0, 0, 0},
+        {DrawnItem::Dot, Cyan, 2, 2, 0, 0, 0},
+        {DrawnItem::Stroke, Cyan, 2, 2, 3, 1, 0},
+        {DrawnItem::Dot, Cyan, 2, 2, 0, 0, 0},
         {DrawnItem::Dot, Cyan, 3, 1, 0, 0, 0},
         {DrawnItem::Stroke, Blue, 3, 1, 3, 0, 0},
         {DrawnItem::Dot, Blue, 3, 1, 0, 0, 0},
         {DrawnItem::Dot, Blue, 3, 0, 0, 0, 0},
         {DrawnItem::Stroke, ConstructionGreen, 3, 0, 4, 0, 0},
-        {DrawnItem::Dot, ConstructionGreen, 3, 0, 0, 0, 0},
-        {DrawnItem::Dot, ConstructionGreen, 4, 0, 0, 0, 0},
         {DrawnItem::Stroke, ConstructionGreen, 4, 0, 5, 0, 0},
-        {DrawnItem::Dot, ConstructionGreen, 4, 0, 0, 0, 0},
-        {DrawnItem::Dot, ConstructionGreen, 5, 0, 0, 0, 0},
         {DrawnItem::Dot, ConstructionGreen, 3, 3, 0, 0, 0},
         {DrawnItem::Dot, Purple, 4, 4, 0, 0, 0},
     };
