@@ -10,6 +10,7 @@
 
 #include <GL/glut.h>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 // The window's size as the last reshape gave it.
@@ -180,6 +181,12 @@ PageState pageState() {
 void pagePointer(double drawingPerCss, bool finger) {
     if (interaction && interaction->pagePointer) {
         interaction->pagePointer(drawingPerCss, finger);
+    }
+}
+
+void pageWheelTurned(int x, int y, int notches) {
+    for (int notch = 0; interaction && interaction->mouse && notch < std::abs(notches); ++notch) {
+        interaction->mouse(notches > 0 ? 3 : 4, GLUT_DOWN, x, y);
     }
 }
 

@@ -57,6 +57,10 @@ PageState pageState();
 /// CSS pixel.
 void pagePointer(double drawingPerCss, bool finger);
 
+/// On the page: notches of the wheel at the pixel (x, y) of the window, up positive, as the wheel's buttons 3 (up) and
+/// 4 (down) natively.
+void pageWheelTurned(int x, int y, int notches);
+
 /// The reshape callback: the viewport fills the window under a 45-degree projection of the window's
 /// aspect. A height of 0 is taken as 1. It records the size for shownWindowSize.
 void reshapeViewport(int width, int height);

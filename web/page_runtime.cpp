@@ -46,6 +46,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void pagePress(double drawingPerCss, int finger)
     pagePointer(drawingPerCss, finger != 0);
 }
 
+/// Called by pre.js for a notch of the wheel over the canvas, at the drawing pixel (x, y): up (positive) zooms in.
+extern "C" EMSCRIPTEN_KEEPALIVE void pageWheel(int x, int y, int notches) {
+    pageWheelTurned(x, y, notches);
+}
+
 using AnyFunction = void (*)();
 
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime

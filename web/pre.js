@@ -10,11 +10,9 @@
     var description = document.getElementById('description');
     var status = document.getElementById('status');
     var panel = document.getElementById('panel-text');
-    // On the explorer's page what changed is announced on its own; the whole description stays, not re-announced.
+    // On the explorer's page what changed is announced on its own, in its one polite live region; the whole
+    // description is read on demand, as the canvas's description.
     var announcement = document.getElementById('announcement');
-    if (panel) {
-        description.removeAttribute('aria-live');
-    }
     var decoder = new TextDecoder();
     var ended = false;
 
@@ -67,6 +65,25 @@
             var shown = canvas.getBoundingClientRect().width;
             Module['_pagePress'](shown > 0 ? canvas.width / shown : 1, event.type === 'touchstart' ? 1 : 0);
         }
+    }
+    // The wheel over the explorer's figure zooms it, up zooming in as natively, and never scrolls the page. GLUT's own
+    // handler reads the direction of the browser's legacy wheel event the wrong way round and cannot keep the page
+    // from scrolling (the browser's wheel listeners on the window are passive), so the page hands the program the
+    // notch itself and keeps GLUT's handler from seeing it.
+    if (panel) {
+        canvas.addEventListener('wheel', function (event) {
+            event.preventDefault();
+            if (Module['_pageWheel'] && event.deltaY !== 0) {
+                var box = canvas.getBoundingClientRect();
+                Module['_pageWheel'](Math.floor((event.clientX - box.left) * canvas.width / box.width),
+                    Math.floor((event.clientY - box.top) * canvas.height / box.height), event.deltaY < 0 ? 1 : -1);
+            }
+        }, {passive: false});
+        window.addEventListener('mousewheel', function (event) {
+            if (event.target === canvas) {
+                event.stopImmediatePropagation();
+            }
+        }, true);
     }
     window.addEventListener('touchstart', tellPointer, true);
     window.addEventListener('mousedown', tellPointer, true);

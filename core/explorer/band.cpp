@@ -128,7 +128,13 @@ std::string figureNumbersText(const Explorer& explorer) {
 
 std::vector<std::string> bandLines(const Explorer& explorer, int width, const CharacterWidth& advance) {
     std::vector<std::string> lines = wrapText(panelText(explorer), width, advance);
-    for (const std::string& text : {figureNumbersText(explorer), std::string(bandKeysText)}) {
+    // The help, after h, in place of the numbers and the keys; its last line break ends no line of the band.
+    std::string help = explorerHelpText;
+    help.pop_back();
+    const std::vector<std::string> texts = explorer.helpShown
+                                               ? std::vector<std::string>{help}
+                                               : std::vector<std::string>{figureNumbersText(explorer), bandKeysText};
+    for (const std::string& text : texts) {
         if (!text.empty()) {
             const std::vector<std::string> wrapped = wrapText(text, width, advance);
             lines.insert(lines.end(), wrapped.begin(), wrapped.end());

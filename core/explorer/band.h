@@ -29,5 +29,6 @@ std::string handleLineEquation(Point a, Point b);
 /// The keys, in short.
 extern const char* const bandKeysText;
 
-/// The band's lines in a window width pixels wide: panelText, the figure's numbers and the keys, wrapped.
+/// The band's lines in a window width pixels wide: panelText, the figure's numbers and the keys, wrapped; after the
+/// key h, panelText and the help.
 std::vector<std::string> bandLines(const Explorer& explorer, int width, const CharacterWidth& advance);

@@ -348,7 +348,8 @@ void key(Explorer& explorer, Effects& effects, char key) {
         return;
     case 'h':
         print(effects, explorerHelpText);
-        return;
+        explorer.helpShown = true;
+        break;
     case 's':
         effects.save = true;
         return;
@@ -372,6 +373,9 @@ Effects startExplorer(Explorer& explorer) {
 
 Effects handleEvent(Explorer& explorer, const InputEvent& event) {
     Effects effects;
+    // The help stays in the band until the next input.
+    const bool helpBefore = explorer.helpShown;
+    explorer.helpShown = false;
     switch (event.kind) {
     case InputEvent::Press:
         press(explorer, event);
@@ -397,6 +401,7 @@ Effects handleEvent(Explorer& explorer, const InputEvent& event) {
         arrow(explorer, effects, event);
         break;
     }
+    effects.redraw = effects.redraw || helpBefore != explorer.helpShown;
     return effects;
 }
 

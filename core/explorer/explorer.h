@@ -48,6 +48,7 @@ struct Explorer {
     Camera view = startView();                       ///< what part of the plane the figure shows
     FigureArea area;                                 ///< the figure's size in the window
     bool bandShown = true;                           ///< the band with the lesson under the figure (key t)
+    bool helpShown = false;                          ///< the band shows the help (key h) until the next input
     double cssScale = 1.0; ///< drawing pixels per CSS pixel of the canvas, as the page says at each press (1 natively)
     bool finger = false;   ///< whether the page's last press was a finger's: its reach and zones are wider
     std::string announcement; ///< what the last event changed, until the page has read it

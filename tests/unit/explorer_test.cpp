@@ -14,6 +14,7 @@
 #include "point_inversion.h"
 
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 
 // One pixel is 1/32 of a scene unit, so that the zones' edges are exact: O and k pull from 6/32, whole coordinates
@@ -741,7 +742,13 @@ TEST_F(FreshScene, TheViewAndTheOtherKeysAnswerAsTheirKeysSay) {
     EXPECT_TRUE(session.key('t').redraw && !explorer.bandShown);
     session.key('t');
     EXPECT_TRUE(explorer.bandShown);
+    // The help on the console and in the band, until the next input.
     EXPECT_EQ(session.key('h').printed, explorerHelpText);
+    const CharacterWidth onePixel = [](char) { return 1; };
+    const std::string helpStart(explorerHelpText, std::strchr(explorerHelpText, '\n'));
+    EXPECT_EQ(bandLines(explorer, 100000, onePixel)[1], helpStart);
+    EXPECT_TRUE(session.key('x').redraw);
+    EXPECT_EQ(bandLines(explorer, 100000, onePixel)[2], bandKeysText);
     EXPECT_TRUE(session.key('s').save && session.key('q').quit && session.key(27).quit);
     EXPECT_FALSE(session.key('x').redraw || session.key('x').save || session.key('x').quit);
 }

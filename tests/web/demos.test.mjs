@@ -598,6 +598,53 @@ test('the explorer at 390 px: buttons as keys, a figure that holds still, an arr
     assert.ok(shown.text.endsWith(`${circleOffCentre}\n${demos[0].text}${moved}`), shown.text);
 });
 
+test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, the wheel zooms in, one live region', async () => {
+    let look = {};
+    const shown = await openDemo(explorer.name, async (page) => {
+        const place = () => page.evaluate(() => ({
+            lowest: Math.max(...[...document.querySelectorAll('#canvas, #panel, #controls button')]
+                .map((element) => element.getBoundingClientRect().bottom)),
+            step: document.querySelector('#controls button[data-key="k"]').getBoundingClientRect().top,
+            scroll: window.scrollY,
+        }));
+        // Black pixels of the canvas: k's outline, longer when the figure is zoomed in.
+        const blackPixels = async () => {
+            const frame = decodePng(await page.locator('#canvas').screenshot());
+            let count = 0;
+            for (let i = 0; i < frame.rgb.length; i += 3) {
+                count += matches([...frame.rgb.subarray(i, i + 3)], black) ? 1 : 0;
+            }
+            return count;
+        };
+        look.start = await place();
+        look.steps = [];
+        for (let i = 0; i < 5; ++i) {
+            await page.getByRole('button', { name: 'k Korak' }).click();
+            await nextFrame(page);
+            look.steps.push((await place()).step);
+        }
+        const box = await page.locator('#canvas').boundingBox();
+        await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+        const before = await blackPixels();
+        await page.mouse.wheel(0, -100);
+        await nextFrame(page);
+        look.zoomed = (await blackPixels()) / before;
+        look.end = await place();
+        look.live = await page.evaluate(() =>
+            [...document.querySelectorAll('[aria-live]')].map((element) => element.id + ' ' + element.ariaLive));
+        look.order = await page.evaluate(() => ['canvas', 'panel', 'controls', 'console'].map((id) =>
+            document.getElementById(id).compareDocumentPosition(document.getElementById('console'))));
+    }, { width: 1280, height: 800 });
+    assert.deepEqual(shown.errors, []);
+    assert.ok(look.start.lowest <= 800, `the lesson ends at ${look.start.lowest} px`);
+    assert.deepEqual(look.steps, Array(5).fill(look.start.step), 'the k button moved with the panel\'s text');
+    assert.ok(look.zoomed > 1.1, `k's outline grew by ${look.zoomed} with the wheel turned up`);
+    assert.equal(look.end.scroll, 0, 'the wheel scrolled the page');
+    assert.deepEqual(look.live, ['announcement polite']);
+    // The log comes after the figure, the panel and the buttons.
+    assert.deepEqual(look.order, [4, 4, 4, 0]);
+});
+
 test('no page scrolls sideways at 390 or 1280 px', async () => {
     const page = await browser.newPage({ viewport: { width: 390, height: 800 }, deviceScaleFactor: 1 });
     const wide = [];
