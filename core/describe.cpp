@@ -94,6 +94,7 @@ namespace {
 template <class Record> struct Cast {
     Record record;
     Role role;
+    const char* name; ///< an aid's name, or none
 };
 
 } // namespace
@@ -107,27 +108,27 @@ std::string describeScene(const Picture& picture) {
     for (const Shape& shape : picture.shapes) {
         switch (shape.kind) {
         case ShapeKind::Circle:
-            sceneCircles.push_back({circleOf(shape), shape.role});
+            sceneCircles.push_back({circleOf(shape), shape.role, shape.name});
             break;
         case ShapeKind::Line:
-            sceneLines.push_back({lineOf(shape), shape.role});
+            sceneLines.push_back({lineOf(shape), shape.role, shape.name});
             break;
         case ShapeKind::Segment:
-            sceneSegments.push_back({segmentOf(shape), shape.role});
+            sceneSegments.push_back({segmentOf(shape), shape.role, shape.name});
             break;
         case ShapeKind::Dot:
-            scenePoints.push_back({pointOf(shape), shape.role});
+            scenePoints.push_back({pointOf(shape), shape.role, shape.name});
             break;
         }
     }
     const std::vector<Label>& labels = picture.labels;
 
-    for (const auto& [c, role] : sceneCircles) {
+    for (const auto& [c, role, name] : sceneCircles) {
         if (role == Role::K) {
             out.add("Krug k sa centrom O" + at(c.centre) + " i poluprecnikom " + number(c.radius), c.colour);
         }
     }
-    for (const auto& [p, role] : scenePoints) {
+    for (const auto& [p, role, name] : scenePoints) {
         if (role == Role::Centre) {
             out.add("Centar O" + at(p) + " kruga k", p.colour);
         }
@@ -137,14 +138,14 @@ std::string describeScene(const Picture& picture) {
     Given given = Given::Nothing;
     const Circle* givenCircle = nullptr;
     int givenPoints = 0;
-    for (const auto& [c, role] : sceneCircles) {
+    for (const auto& [c, role, name] : sceneCircles) {
         if (role == Role::Given) {
             given = Given::Circle;
             givenCircle = givenCircle ? givenCircle : &c;
             out.add(capitalised(circleWords(c)), c.colour);
         }
     }
-    for (const auto& [l, role] : sceneLines) {
+    for (const auto& [l, role, name] : sceneLines) {
         if (role == Role::Given) {
             given = given == Given::Line ? Given::Angle : Given::Line;
             out.add("Prava " + lineEquation(l), l.colour);
@@ -158,7 +159,7 @@ std::string describeScene(const Picture& picture) {
     }
     int handle = 0;
     Point angle[3]; // X, A and B of two lines through X
-    for (const auto& [p, role] : scenePoints) {
+    for (const auto& [p, role, name] : scenePoints) {
         if (role != Role::Given) {
             continue;
         }
@@ -183,19 +184,19 @@ std::string describeScene(const Picture& picture) {
     const bool ofFigure = given == Given::Line || given == Given::Circle || given == Given::Angle;
     const std::string ofGiven = given == Given::Circle ? "Slika kruga je " : "Slika prave je ";
     bool imaged = false;
-    for (const auto& [c, role] : sceneCircles) {
+    for (const auto& [c, role, name] : sceneCircles) {
         if (role == Role::Image) {
             imaged = true;
             out.add(ofFigure ? ofGiven + circleWords(c) : capitalised(circleWords(c)), c.colour);
         }
     }
-    for (const auto& [l, role] : sceneLines) {
+    for (const auto& [l, role, name] : sceneLines) {
         if (role == Role::Image) {
             imaged = true;
             out.add((ofFigure ? ofGiven + "prava " : std::string("Prava ")) + lineEquation(l), l.colour);
         }
     }
-    for (const auto& [p, role] : scenePoints) {
+    for (const auto& [p, role, name] : scenePoints) {
         if (role != Role::Image) {
             continue;
         }
@@ -216,26 +217,34 @@ std::string describeScene(const Picture& picture) {
         out.text += " Tacka P nema sliku.";
     }
 
-    // Anything else, by kind and colour.
-    for (const auto& [c, role] : sceneCircles) {
-        if (role != Role::Given && role != Role::Image && role != Role::K) {
+    // Anything else: an aid by its name (once, where it is drawn in pieces), another object by kind and colour.
+    const char* named = nullptr;
+    const auto byName = [&](const char* name, ColourCode colour) {
+        if (name && (!named || std::string(named) != name)) {
+            out.add(capitalised(name), colour);
+        }
+        named = name ? name : named;
+        return name != nullptr;
+    };
+    for (const auto& [c, role, name] : sceneCircles) {
+        if (role != Role::Given && role != Role::Image && role != Role::K && !byName(name, c.colour)) {
             out.add(capitalised(circleWords(c)), c.colour);
         }
     }
-    for (const auto& [l, role] : sceneLines) {
-        if (role != Role::Given && role != Role::Image) {
+    for (const auto& [l, role, name] : sceneLines) {
+        if (role != Role::Given && role != Role::Image && !byName(name, l.colour)) {
             out.add("Prava " + lineEquation(l), l.colour);
         }
     }
     // The arcs that mark the angle at X and at X'.
     bool arcs[2] = {false, false};
     ColourCode tangents = -1; // the colour of the tangents at X', when they are drawn
-    for (const auto& [s, role] : sceneSegments) {
+    for (const auto& [s, role, name] : sceneSegments) {
         if (role == Role::GivenArc || role == Role::ImageArc) {
             arcs[role == Role::GivenArc ? 0 : 1] = true;
         } else if (role == Role::Tangent) {
             tangents = s.colour;
-        } else {
+        } else if (!byName(name, s.colour)) {
             out.add("Duz od " + at(s.start) + " do " + at(s.end), s.colour);
         }
     }
@@ -253,7 +262,7 @@ std::string describeScene(const Picture& picture) {
     if (tangents >= 0) {
         out.add("Tangente slika u tacki X', isprekidane", tangents);
     }
-    for (const auto& [p, role] : scenePoints) {
+    for (const auto& [p, role, name] : scenePoints) {
         if (role != Role::Given && role != Role::Image && role != Role::Centre) {
             std::string name;
             for (const Label& label : labels) {

@@ -89,6 +89,12 @@ static bool beyond(const VisibleRect& r, Point a, Point b) {
            (a.y > r.top && b.y > r.top);
 }
 
+StrokeSizes strokeSizesFor(int height) {
+    // 0 at the first size, 1 at a projector's 1080 rows.
+    const double growth = std::max(0.0, (height - 700.0) / (1080.0 - 700.0));
+    return StrokeSizes{float(1.0 + 2.0 * growth), float(4.0 + 4.0 * growth), 1.0 + 3.0 * growth};
+}
+
 ColourCode roleColour(Role role) {
     switch (role) {
     case Role::Given:

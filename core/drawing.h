@@ -17,6 +17,19 @@ constexpr int circleVertexCount = 100;
 /// Size in pixels of the dots of points and of segment ends.
 constexpr float dotSize = 4.0f;
 
+/// How heavily the explorer's window draws, for a class that watches a projector: as the ten programs at the first
+/// size, growing with the window's height to lines 3 pixels wide, dots 8 pixels across and arrows 4 times as long at
+/// 1080 pixels. (The labels grow with it too: labelHeightFor.)
+struct StrokeSizes {
+    float lineWidth = 1.0f;  ///< of lines, outlines and the strokes of labels, in pixels
+    float dotSize = 4.0f;    ///< of dots, in pixels
+    double arrowScale = 1.0; ///< of the arrows at the window's edge
+};
+
+/// The stroke sizes of a window height pixels tall: those of the first size up to windowHeight, then growing in
+/// proportion to the height beyond it, reaching 3, 8 and 4 at 1080 pixels.
+StrokeSizes strokeSizesFor(int height);
+
 /// RGB colour as handed to glColor3f.
 struct Rgb {
     float red = 0.0f;

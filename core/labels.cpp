@@ -87,7 +87,7 @@ std::vector<std::array<Point, 2>> labelStrokes(const Label& label, double unitsP
 }
 
 double labelHeightFor(int height) {
-    return std::max(labelHeightPixels, 0.025 * height);
+    return height <= 700 ? std::max(labelHeightPixels, 0.025 * height) : 17.5 + (height - 700) * (10.5 / 380.0);
 }
 
 PixelBox labelBox(const Label& label, double unitsPerPixel) {

@@ -39,7 +39,8 @@ struct PixelBox {
     double top = 0.0;
 };
 
-/// The height of the labels of a window height pixels tall: 2.5 % of it, at least labelHeightPixels.
+/// The height of the labels of a window height pixels tall: 2.5 % of it, at least labelHeightPixels, up to the first
+/// size's 700 pixels; beyond it, growing so that a projector's 1080 pixels show them 28 pixels tall.
 double labelHeightFor(int height);
 
 /// What a label covers, with the room it keeps from others: the box of its strokes, a pixel more on each side.

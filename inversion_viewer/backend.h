@@ -17,6 +17,9 @@ namespace backend {
 void beginScene();
 void endScene();
 
+/// Lines lineWidth pixels wide and dots dotSize pixels across from now on (1 and dotSize before any call).
+void strokeSizes(float lineWidth, float dotSize);
+
 /// A closed polygon through count vertices.
 void outline(ColourCode colour, const Point* vertices, int count);
 

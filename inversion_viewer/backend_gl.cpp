@@ -13,6 +13,14 @@ void setColour(ColourCode code) {
 
 namespace backend {
 
+// The dots' size: dotSize until a program asks for another.
+static float shownDotSize = dotSize;
+
+void strokeSizes(float lineWidth, float dots) {
+    glLineWidth(lineWidth);
+    shownDotSize = dots;
+}
+
 void beginScene() {
     glPushMatrix();
 }
@@ -40,7 +48,7 @@ void line(ColourCode colour, Point a, Point b) {
 
 void dot(ColourCode colour, Point at) {
     setColour(colour);
-    glPointSize(dotSize);
+    glPointSize(shownDotSize);
     glBegin(GL_POINTS);
     glVertex2f(at.x, at.y);
     glEnd();

@@ -79,6 +79,9 @@ void vertex(Point at) {
 
 } // namespace
 
+// The page's canvas keeps the first size's drawing: its lines stay one pixel wide, as WebGL draws them.
+void strokeSizes(float, float) {}
+
 void useMatrix(const std::array<float, 16>& cameraMatrix) {
     matrix = cameraMatrix;
 }

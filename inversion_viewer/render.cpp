@@ -45,6 +45,10 @@ void drawScene(double pixelsPerUnit) {
     drawItems(drawList(storePicture(), WalkFrame{{}, pixelsPerUnit > 0.0 ? 1.0 / pixelsPerUnit : 0.0, false}));
 }
 
+void useStrokeSizes(float lineWidth, float dotSize) {
+    backend::strokeSizes(lineWidth, dotSize);
+}
+
 void endFrame() {
     backend::endFrame();
 }

@@ -20,6 +20,10 @@ void drawItems(const std::vector<DrawnItem>& items);
 /// outlineVertexCount of them.
 void drawScene(double pixelsPerUnit = 0.0);
 
+/// Draws the next frames' lines lineWidth pixels wide and their dots dotSize pixels across (the ten programs keep the
+/// first size's 1 and dotSize and never call this).
+void useStrokeSizes(float lineWidth, float dotSize);
+
 /// Ends a frame: draws what was handed over since the last and shows it (natively glFlush and glutSwapBuffers).
 void endFrame();
 

@@ -67,23 +67,21 @@
         }
     }
     // The wheel over the explorer's figure zooms it, up zooming in as natively, and never scrolls the page. GLUT's own
-    // handler reads the direction of the browser's legacy wheel event the wrong way round and cannot keep the page
-    // from scrolling (the browser's wheel listeners on the window are passive), so the page hands the program the
-    // notch itself and keeps GLUT's handler from seeing it.
+    // handler listens for the browser's legacy wheel event on the window, reads its direction the wrong way round and
+    // cannot keep the page from scrolling; a wheel listener on the window keeps the browser from making that legacy
+    // event there at all, and hands the program the notch itself.
     if (panel) {
-        canvas.addEventListener('wheel', function (event) {
+        window.addEventListener('wheel', function (event) {
+            if (event.target !== canvas) {
+                return;
+            }
             event.preventDefault();
             if (Module['_pageWheel'] && event.deltaY !== 0) {
                 var box = canvas.getBoundingClientRect();
                 Module['_pageWheel'](Math.floor((event.clientX - box.left) * canvas.width / box.width),
                     Math.floor((event.clientY - box.top) * canvas.height / box.height), event.deltaY < 0 ? 1 : -1);
             }
-        }, {passive: false});
-        window.addEventListener('mousewheel', function (event) {
-            if (event.target === canvas) {
-                event.stopImmediatePropagation();
-            }
-        }, true);
+        }, {capture: true, passive: false});
     }
     window.addEventListener('touchstart', tellPointer, true);
     window.addEventListener('mousedown', tellPointer, true);

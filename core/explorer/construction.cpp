@@ -99,18 +99,23 @@ constexpr double rightAngleSide = 0.4;
 struct Drawing {
     ConstructionStep step;
 
-    void line(Point at, Point direction) {
-        step.shapes.push_back(lineShape(spanView(Line{at, direction}), Role::Construction));
+    // Each aid carries its name, for the description.
+    void add(Shape shape, const char* name) {
+        shape.name = name;
+        step.shapes.push_back(shape);
     }
-    void segment(Point start, Point end) { step.shapes.push_back(segmentShape(start, end, Role::Construction)); }
-    void circle(const Circle& c) { step.shapes.push_back(circleShape(c, Role::Construction)); }
+    void line(Point at, Point direction, const char* name) {
+        add(lineShape(spanView(Line{at, direction}), Role::Construction), name);
+    }
+    void segment(Point start, Point end, const char* name) { add(segmentShape(start, end, Role::Construction), name); }
+    void circle(const Circle& c, const char* name) { add(circleShape(c, Role::Construction), name); }
     // The circle on the diameter from p to q, as a compass draws it about the middle of pq.
-    void circleOnDiameter(Point p, Point q) {
+    void circleOnDiameter(Point p, Point q, const char* name) {
         const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
-        circle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)});
+        circle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)}, name);
     }
     // The corner of a right angle at vertex between the directions towards a and towards b, side units long.
-    void rightAngle(Point vertex, Point a, Point b, double side) {
+    void rightAngle(Point vertex, Point a, Point b, double side, const char* name) {
         const auto toward = [&](Point to) {
             const double share = side / distance(vertex, to);
             return Point{float(vertex.x + (double(to.x) - vertex.x) * share),
@@ -118,8 +123,8 @@ struct Drawing {
         };
         const Point u = toward(a), w = toward(b);
         const Point corner{float(double(u.x) + w.x - vertex.x), float(double(u.y) + w.y - vertex.y)};
-        segment(u, corner);
-        segment(corner, w);
+        segment(u, corner, name);
+        segment(corner, w, name);
     }
     void point(Point p, const char* name = nullptr) {
         step.shapes.push_back(dotShape(p, Role::Construction));
@@ -144,24 +149,24 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
         // The ray OP; the points T1 and T2 of k on the chord of contact; then the tangents at them (P inside) or the
         // chord itself (P outside).
         const bool inside = figureCase == FigureCase::PointInside;
-        steps[0].segment(Point{}, scaled(a, drawnReach / norm(a)));
+        steps[0].segment(Point{}, scaled(a, drawnReach / norm(a)), "poluprava OP");
         const std::array<Point, 2> t = contactPoints(a, r);
         if (inside) {
-            steps[1].line(a, turned(a));
-            steps[2].line(t[0], turned(t[0]));
-            steps[2].line(t[1], turned(t[1]));
+            steps[1].line(a, turned(a), "normala na OP u tacki P");
+            steps[2].line(t[0], turned(t[0]), "tangenta kruznice k u tacki T1");
+            steps[2].line(t[1], turned(t[1]), "tangenta kruznice k u tacki T2");
         } else {
-            steps[1].circle(Circle{scaled(a, 0.5), float(norm(a) * 0.5)});
-            steps[1].line(a, towards(a, t[0]));
-            steps[1].line(a, towards(a, t[1]));
-            steps[2].segment(t[0], t[1]);
+            steps[1].circle(Circle{scaled(a, 0.5), float(norm(a) * 0.5)}, "kruznica nad precnikom OP");
+            steps[1].line(a, towards(a, t[0]), "tangenta PT1");
+            steps[1].line(a, towards(a, t[1]), "tangenta PT2");
+            steps[2].segment(t[0], t[1], "tetiva T1T2");
         }
         steps[1].point(t[0], "T1");
         steps[1].point(t[1], "T2");
         // Why: the radius OT1 is perpendicular to the tangent at T1, so the right triangles OT1P and OP'T1 (inside),
         // or OPT1 and OT1P' (outside), are alike and |OP| * |OP'| = |OT1|^2 = r^2.
-        steps[3].segment(Point{}, t[0]);
-        steps[3].rightAngle(t[0], Point{}, inside ? invertPoint(a, r) : a, rightAngleSide);
+        steps[3].segment(Point{}, t[0], "poluprecnik OT1");
+        steps[3].rightAngle(t[0], Point{}, inside ? invertPoint(a, r) : a, rightAngleSide, "prav ugao u tacki T1");
         break;
     }
     case FigureCase::LineMissesCentre: {
@@ -169,30 +174,30 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
         // towards it even when F' lies beyond the window. The circle on the diameter OF' is the image it traces.
         const Point foot = footOfPerpendicular(a, b);
         const Point image = invertPoint(foot, r);
-        steps[0].segment(Point{}, foot);
+        steps[0].segment(Point{}, foot, "normala iz tacke O na pravu AB");
         steps[0].point(foot, "F");
-        steps[1].segment(Point{}, image);
+        steps[1].segment(Point{}, image, "duz OF'");
         steps[1].point(image, "F'");
-        steps[2].circleOnDiameter(Point{}, image);
+        steps[2].circleOnDiameter(Point{}, image, "kruznica nad precnikom OF'");
         break;
     }
     case FigureCase::CircleMissesCentre:
     case FigureCase::CircleThroughCentre: {
         const bool through = figureCase == FigureCase::CircleThroughCentre;
         const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
-        steps[0].line(Point{}, atCentre(a) ? Point{1.0f, 0.0f} : a);
+        steps[0].line(Point{}, atCentre(a) ? Point{1.0f, 0.0f} : a, "prava OC");
         steps[0].point(de[0], "D");
         steps[1].point(invertPoint(de[0], r), "D'");
         if (through) {
             // The perpendicular to OC at D', drawn over the image that it is.
-            steps[2].line(invertPoint(de[0], r), turned(de[0]));
+            steps[2].line(invertPoint(de[0], r), turned(de[0]), "normala na OC u tacki D'");
             break;
         }
         steps[0].point(de[1], "E");
         steps[1].point(invertPoint(de[1], r), "E'");
         // The diameter D'E' and the circle on it, drawn over the image that it is.
-        steps[2].segment(invertPoint(de[0], r), invertPoint(de[1], r));
-        steps[2].circleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r));
+        steps[2].segment(invertPoint(de[0], r), invertPoint(de[1], r), "precnik D'E'");
+        steps[2].circleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r), "kruznica nad precnikom D'E'");
         break;
     }
     case FigureCase::PointOnCircle:

@@ -85,10 +85,13 @@ Picture explorerPicture(const Explorer& explorer) {
         addAngleArcs(picture, figure, r);
     }
     if (explorer.ring && explorer.chosen < handleCount(figure, r)) {
-        picture.shapes.push_back(circleShape(Circle{handleAt(figure, explorer.chosen, r), ringRadius}, Role::Ring));
+        Shape ring = circleShape(Circle{handleAt(figure, explorer.chosen, r), ringRadius}, Role::Ring);
+        ring.name = "krug oko izabrane tacke";
+        picture.shapes.push_back(ring);
     }
     picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);
-    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height), explorer.area.height);
+    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height),
+                       explorer.area.height + explorer.area.band);
     return picture;
 }
 
@@ -97,7 +100,10 @@ std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile) 
     const WalkFrame frame = forFile ? fileFrame(explorer.view, area.width, area.height)
                                     : windowFrame(explorer.view, area.width, area.height);
     const Picture picture = explorerPicture(explorer);
-    return drawList(picture, frame, arrowItems(picture, explorer.view, area.width, area.height));
+    const int window = area.height + explorer.area.band;
+    return drawList(picture, frame,
+                    arrowItems(picture, explorer.view, area.width, area.height, strokeSizesFor(window).arrowScale,
+                               labelHeightFor(window)));
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {

@@ -27,6 +27,7 @@ enum class Gesture { Idle, Pressed, Dragging, Panning };
 struct FigureArea {
     int width = windowWidth;
     int height = windowHeight;
+    int band = 0; ///< the band's rows under it: the window is height + band pixels tall
 };
 
 /// What the explorer shows and what it is doing.

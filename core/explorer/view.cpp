@@ -108,8 +108,8 @@ static EdgeArrow arrowTowards(const VisibleRect& shown, Point c, Point aim, doub
         share = std::min(share, halfHeight / std::fabs(vy));
     }
     const double length = std::hypot(vx, vy);
-    return EdgeArrow{Point{float(c.x + vx * share), float(c.y + vy * share)},
-                     Point{float(vx / length), float(vy / length)}};
+    return EdgeArrow{
+        Point{float(c.x + vx * share), float(c.y + vy * share)}, Point{float(vx / length), float(vy / length)}, {}};
 }
 
 std::vector<EdgeArrow> edgeArrows(const Picture& picture, const Camera& view, int width, int height) {
@@ -120,16 +120,21 @@ std::vector<EdgeArrow> edgeArrows(const Picture& picture, const Camera& view, in
         Point{float(shown.left), float(shown.bottom)}, Point{float(shown.right), float(shown.bottom)},
         Point{float(shown.right), float(shown.top)}, Point{float(shown.left), float(shown.top)}};
     std::vector<EdgeArrow> arrows;
-    const auto outside = [&](Point aim) {
+    const auto outside = [&](Point aim, std::string name = {}) {
         if (std::hypot(double(aim.x) - c.x, double(aim.y) - c.y) > 0.0) {
             arrows.push_back(arrowTowards(shown, c, aim, inset));
+            arrows.back().name = std::move(name);
         }
     };
     for (const Shape& shape : picture.shapes) {
         const Point p = shape.a;
         if (shape.kind == ShapeKind::Dot && shape.role == Role::Image &&
             (p.x < shown.left || p.x > shown.right || p.y < shown.bottom || p.y > shown.top)) {
-            outside(p);
+            std::string name;
+            for (const Label& label : picture.labels) {
+                name = label.at.x == p.x && label.at.y == p.y ? label.text : name;
+            }
+            outside(p, name);
         }
     }
     for (const Shape& shape : picture.shapes) {
@@ -178,9 +183,9 @@ std::vector<EdgeArrow> edgeArrows(const Picture& picture, const Camera& view, in
     return arrows;
 }
 
-std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double unitsPerPixel) {
-    const double shaft = 16.0 * unitsPerPixel;
-    const double head = 7.0 * unitsPerPixel;
+std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double unitsPerPixel, double size) {
+    const double shaft = 16.0 * size * unitsPerPixel;
+    const double head = 7.0 * size * unitsPerPixel;
     const Point d = arrow.direction;
     const Point t = arrow.tip;
     const auto at = [&](double along, double across) {
@@ -189,7 +194,8 @@ std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double un
     return {{{at(-shaft, 0.0), t}, {at(-head, head * 0.6), t}, {at(-head, -head * 0.6), t}}};
 }
 
-std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, int width, int height) {
+std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, int width, int height, double size,
+                                  double labelHeight) {
     std::vector<DrawnItem> items;
     const double perPixel = unitsPerPixel(view, std::max(height, 1));
     for (const EdgeArrow& arrow : edgeArrows(picture, view, width, height)) {
@@ -197,7 +203,20 @@ std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, in
         item.kind = DrawnItem::Strokes;
         item.role = Role::Image;
         item.colour = roleColour(Role::Image);
-        item.pieces = arrowStrokes(arrow, perPixel);
+        item.pieces = arrowStrokes(arrow, perPixel, size);
+        if (!arrow.name.empty()) {
+            // The name beside the middle of the shaft, on the side away from the edge the arrow points to.
+            const double back = 8.0 * size * perPixel;
+            Label name{
+                arrow.name,
+                Point{float(arrow.tip.x - back * arrow.direction.x), float(arrow.tip.y - back * arrow.direction.y)},
+                Role::Image};
+            name.heightPixels = labelHeight;
+            name.leftPixels = arrow.direction.x > 0.0f ? -labelHeight * 2.5 : labelHeight * 0.5;
+            name.bottomPixels = arrow.direction.y > 0.0f ? -labelHeight * 1.5 : labelHeight * 0.5;
+            const std::vector<std::array<Point, 2>> letters = labelStrokes(name, perPixel);
+            item.pieces.insert(item.pieces.end(), letters.begin(), letters.end());
+        }
         items.push_back(item);
     }
     return items;

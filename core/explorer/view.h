@@ -9,6 +9,7 @@
 #include "walk.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 /// The fewest and the most scene units that the view's height may show: between them no number handed to OpenGL
@@ -47,6 +48,7 @@ Camera widenToInclude(const Camera& view, const Bounds& box, int width, int heig
 struct EdgeArrow {
     Point tip;
     Point direction;
+    std::string name; ///< the label of the point it points to (P', X'), or empty
 };
 
 /// The arrows towards the parts of the image that lie wholly out of the view of a window of width x height pixels:
@@ -54,8 +56,10 @@ struct EdgeArrow {
 /// nearest point of it.
 std::vector<EdgeArrow> edgeArrows(const Picture& picture, const Camera& view, int width, int height);
 
-/// The strokes of an arrow (its shaft and the two sides of its head), a fixed number of pixels long at the scale.
-std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double unitsPerPixel);
+/// The strokes of an arrow (its shaft and the two sides of its head), 16 pixels long at the scale, times size.
+std::vector<std::array<Point, 2>> arrowStrokes(const EdgeArrow& arrow, double unitsPerPixel, double size = 1.0);
 
-/// The arrows of edgeArrows as the frame draws them, in the image's role.
-std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, int width, int height);
+/// The arrows of edgeArrows as the frame draws them, in the image's role, size times their first length, each with
+/// the name of the point it points to beside its shaft, labelHeight pixels tall.
+std::vector<DrawnItem> arrowItems(const Picture& picture, const Camera& view, int width, int height, double size = 1.0,
+                                  double labelHeight = labelHeightPixels);

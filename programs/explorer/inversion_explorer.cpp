@@ -10,6 +10,9 @@
 #include "viewer.h"
 
 #include <GL/glut.h>
+#ifndef __EMSCRIPTEN__
+#include <GL/freeglut_ext.h>
+#endif
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -39,14 +42,14 @@ static void layOutBand(bool resized) {
         const int rows = int(std::max(lines.size(), std::size_t(bandLeastLines)));
         height = std::min(rows * bandLineHeight + bandMargin, size.height / 2);
     }
-    if (resized || height != size.height - explorer.area.height || lines != bandText) {
+    if (resized || height != explorer.area.band || lines != bandText) {
         showBand(height, resized);
     }
     bandText = std::move(lines);
 #else
     (void)resized; // the page has its panel, not a band
 #endif
-    explorer.area = FigureArea{size.width, size.height - height};
+    explorer.area = FigureArea{size.width, size.height - height, height};
 }
 
 // What an event did: printed, saved, ended, drawn again.
@@ -77,8 +80,10 @@ static void handle(const InputEvent& event) {
 static void display() {
     layOutBand(false);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    useCamera(explorer.view, explorer.area.width, explorer.area.height,
-              shownWindowSize().height - explorer.area.height);
+    useCamera(explorer.view, explorer.area.width, explorer.area.height, explorer.area.band);
+    // Lines, dots and labels grow with the window, for a projector.
+    const StrokeSizes sizes = strokeSizesFor(shownWindowSize().height);
+    useStrokeSizes(sizes.lineWidth, sizes.dotSize);
     drawItems(explorerDrawList(explorer, false));
     endFrame();
 }
@@ -103,6 +108,13 @@ static void keyboard(unsigned char key) {
 }
 
 static void special(int key, bool shift) {
+#ifndef __EMSCRIPTEN__
+    // F11: full screen for a projector, and back.
+    if (key == GLUT_KEY_F11) {
+        glutFullScreenToggle();
+        return;
+    }
+#endif
     InputEvent event{InputEvent::Arrow};
     event.shift = shift;
     event.dx = key == GLUT_KEY_RIGHT ? 1 : key == GLUT_KEY_LEFT ? -1 : 0;

@@ -129,6 +129,19 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
                       "Luk ugla izmedju pravih u tacki X od 26.6 stepeni, u plavoj boji. "
                       "Luk ugla izmedju njihovih slika u tacki X' od 26.6 stepeni, u crvenoj boji. "
                       "Tangente slika u tacki X', isprekidane, u tamnozelenoj boji.");
+    // The construction's aids and the chosen handle's ring by what they are, never by the coordinates they are
+    // drawn with; the right angle drawn in two pieces is one.
+    explorer.current = FigureKind::PointFigure;
+    explorer.steps = 4;
+    explorer.ring = true;
+    const std::string words = describeScene(explorerPicture(explorer));
+    for (const char* aid : {"Poluprava OP, u tamnozelenoj boji.", "Normala na OP u tacki P, u tamnozelenoj boji.",
+                            "Tangenta kruznice k u tacki T2, u tamnozelenoj boji.",
+                            "Poluprecnik OT1, u tamnozelenoj boji.", "Krug oko izabrane tacke, u crnoj boji."}) {
+        EXPECT_NE(words.find(aid), std::string::npos) << aid << " in " << words;
+    }
+    EXPECT_EQ(words.find("Prav ugao u tacki T1"), words.rfind("Prav ugao u tacki T1"));
+    EXPECT_EQ(words.find("Duz od"), std::string::npos) << words;
 }
 
 TEST_F(FreshScene, AnEmptyStoreHasNoDescriptionAndKNeedsItsRadius) {

@@ -327,7 +327,7 @@ async function figureDescription(page) {
 
 /// Opens a demo's page in a window of the given size, with a touch screen when asked, and waits until its program
 /// has ended or has drawn its first frame; act, when given, then works the page before it is read.
-async function openDemo(name, act, { width: viewportWidth = 1280, height: viewportHeight = 900, touch = false } = {}) {
+async function openDemo(name, act, { width: viewportWidth = 1280, height: viewportHeight = 1100, touch = false } = {}) {
     const page = await browser.newPage({
         viewport: { width: viewportWidth, height: viewportHeight },
         deviceScaleFactor: 1,
@@ -521,7 +521,7 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
         // The finger lands 20 CSS px to the right of P and below it (clear of the zones of O and k): it takes P.
         const [px, py] = at(2, 2);
         await touchDrag(page, [px + 14, py + 14], at(2, -3), 8);
-    }, { width: 390, height: 300, touch: true });
+    }, { width: 390, height: 700, touch: true });
     assert.deepEqual(shown.errors, []);
     assert.ok(scaled < 0.4, `the canvas is drawn ${scaled} times its size`);
     assert.equal(shown.text, demos[0].text + 'P(2.00, -3.00)  P\'(3.85, -5.77)  |OP| * |OP\'| = 25.00\n');
@@ -607,14 +607,17 @@ test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, 
             step: document.querySelector('#controls button[data-key="k"]').getBoundingClientRect().top,
             scroll: window.scrollY,
         }));
-        // Black pixels of the canvas: k's outline, longer when the figure is zoomed in.
-        const blackPixels = async () => {
+        // How far apart k crosses the canvas's middle row, through O: the outermost dark pixels of that row.
+        const kAcross = async () => {
             const frame = decodePng(await page.locator('#canvas').screenshot());
-            let count = 0;
-            for (let i = 0; i < frame.rgb.length; i += 3) {
-                count += matches([...frame.rgb.subarray(i, i + 3)], black) ? 1 : 0;
+            const row = Math.floor(frame.height / 2);
+            const dark = [];
+            for (let x = 0; x < frame.width; ++x) {
+                if (pixel(frame, x, row).every((value) => value < 100)) {
+                    dark.push(x);
+                }
             }
-            return count;
+            return dark[dark.length - 1] - dark[0];
         };
         look.start = await place();
         look.steps = [];
@@ -625,10 +628,10 @@ test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, 
         }
         const box = await page.locator('#canvas').boundingBox();
         await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
-        const before = await blackPixels();
+        const before = await kAcross();
         await page.mouse.wheel(0, -100);
         await nextFrame(page);
-        look.zoomed = (await blackPixels()) / before;
+        look.zoomed = (await kAcross()) / before;
         look.end = await place();
         look.live = await page.evaluate(() =>
             [...document.querySelectorAll('[aria-live]')].map((element) => element.id + ' ' + element.ariaLive));
@@ -638,7 +641,7 @@ test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, 
     assert.deepEqual(shown.errors, []);
     assert.ok(look.start.lowest <= 800, `the lesson ends at ${look.start.lowest} px`);
     assert.deepEqual(look.steps, Array(5).fill(look.start.step), 'the k button moved with the panel\'s text');
-    assert.ok(look.zoomed > 1.1, `k's outline grew by ${look.zoomed} with the wheel turned up`);
+    assert.ok(Math.abs(look.zoomed - 1.25) < 0.02, `k grew ${look.zoomed} times with one notch of the wheel up`);
     assert.equal(look.end.scroll, 0, 'the wheel scrolled the page');
     assert.deepEqual(look.live, ['announcement polite']);
     // The log comes after the figure, the panel and the buttons.

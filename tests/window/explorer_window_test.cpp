@@ -265,6 +265,42 @@ TEST(Explorer, EveryStepOfAConstructionChangesTheFrame) {
 
 // Without dragging: Shift and the right arrow move P(2, 2) a unit, the left arrow a tenth back; a click on P chooses
 // it and a click at (2, 4) moves it there, its image to 25 / 20 (2, 4) = (2.5, 5), as releases there would.
+// F11 gives the whole screen. On a projector's 1920 x 1080 the lines are 3 pixels wide and the dots 8 across, where the
+// first size has 1 and 4: the column through O crosses k's top in 3 black rows, and O's dot is 8 black pixels across.
+TEST(Explorer, OnAProjectorItsLinesAndDotsGrow) {
+    ChildGuard guard;
+    const Window window = startExplorer(guard);
+    ASSERT_NE(window, 0u) << "no window appeared";
+    Image frame;
+    ASSERT_TRUE(startingFigure(window, &frame));
+    resizeWindow(testDisplay, window, 1920, 1080);
+    const double deadline = now() + 30.0;
+    while ((frame.width != 1920 || frame.height != 1080) && now() < deadline) {
+        waitForFrame(testDisplay, window, backgroundPixel, 30.0, &frame);
+    }
+    ASSERT_EQ(frame.width, 1920);
+    const auto blackRun = [&](int column, int row, bool down) {
+        int run = 0;
+        for (int i = -12; i <= 12; ++i) {
+            const Pixel p = down ? pixelAt(frame, column, row + i) : pixelAt(frame, column + i, row);
+            run += p.r == 0 && p.g == 0 && p.b == 0;
+        }
+        return run;
+    };
+    const Spot top = spotOf(frame, 0, 5), o = spotOf(frame, 0, 0);
+    EXPECT_EQ(blackRun(int(top.column), int(top.row), true), 3) << "k's outline";
+    EXPECT_EQ(blackRun(int(o.column), int(o.row), false), 8) << "O's dot";
+    // F11 fills the screen, and F11 again gives the window back.
+    for (const bool full : {true, false}) {
+        typeKey(testDisplay, XK_F11);
+        const double until = now() + 30.0;
+        while ((windowPlace(testDisplay, window).width > 1920) != full && now() < until) {
+            pause(0.05);
+        }
+        EXPECT_EQ(windowPlace(testDisplay, window).width, full ? 2100 : 1920);
+    }
+}
+
 TEST(Explorer, ArrowsAndTwoClicksMovePWithoutADrag) {
     const ScratchDirectory directory;
     ChildGuard guard;
