@@ -70,10 +70,14 @@ std::string figureSvg(const std::vector<DrawnItem>& items, const WalkFrame& fram
     for (const DrawnItem& item : items) {
         const std::string colour = svgColour(*paletteColour(item.colour));
         // A dashed record's dashes and gaps keep their lengths in pixels of the window.
-        const std::string stroke = "stroke=\"" + colour + "\"" +
-                                   (item.dashed ? " stroke-dasharray=\"" + svgNumber(dashPixels * pixel) + " " +
-                                                      svgNumber(dashGapPixels * pixel) + "\""
-                                                : "");
+        std::string stroke = "stroke=\"" + colour + "\"" +
+                             (item.dashed ? " stroke-dasharray=\"" + svgNumber(dashPixels * pixel) + " " +
+                                                svgNumber(dashGapPixels * pixel) + "\""
+                                          : "");
+        // A dashed stroke cut to the view starts as far into its pattern as the window's does.
+        if (item.dashOffset > 0.0) {
+            stroke += " stroke-dashoffset=\"" + svgNumber(item.dashOffset) + "\"";
+        }
         switch (item.kind) {
         case DrawnItem::Outline:
             svg += "<circle cx=\"" + svgNumber(item.x) + "\" cy=\"" + svgNumber(-item.y) + "\" r=\"" +
@@ -143,7 +147,10 @@ std::string figureTikz(const std::vector<DrawnItem>& items, const WalkFrame& fra
     tex += "\\clip " + corners + ";\n";
     for (const DrawnItem& item : items) {
         const std::string colour = std::string("figure") + colourName(item.colour);
-        const std::string stroke = colour + (item.dashed ? dashes : "");
+        std::string stroke = colour + (item.dashed ? dashes : "");
+        if (item.dashOffset > 0.0) {
+            stroke += ", dash phase=" + number(item.dashOffset * tikzWidthCm / (view.right - view.left), 4) + "cm";
+        }
         switch (item.kind) {
         case DrawnItem::Outline:
             tex += "\\draw[" + stroke + "] " + texPoint(item.x, item.y) + " circle[radius=" + texNumber(item.radius) +

@@ -128,6 +128,8 @@ std::vector<DrawnItem> drawList(const Picture& shown, const WalkFrame& frame, co
         drawn.y2 = b.y;
         dashes(drawn, {a, b}, false);
         if (!frame.cut || clipPiece(view, &drawn)) {
+            // A dashed stroke cut at its start keeps its dashes where the window has them.
+            drawn.dashOffset = drawn.dashed ? std::hypot(drawn.x - a.x, drawn.y - a.y) : 0.0;
             items.push_back(drawn);
         }
     };

@@ -45,7 +45,8 @@ struct DrawnItem {
     double x2 = 0.0;
     double y2 = 0.0;
     double radius = 0.0;
-    int vertices = circleVertexCount;         ///< of an outline's polygon
+    int vertices = circleVertexCount; ///< of an outline's polygon
+    double dashOffset = 0.0; ///< of a dashed stroke cut to the view: how far into its pattern it starts, scene units
     std::vector<std::array<Point, 2>> pieces; ///< of Strokes; of a dashed item in a window, the dashes that reach it
 };
 

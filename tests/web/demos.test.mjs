@@ -607,13 +607,15 @@ test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, 
             step: document.querySelector('#controls button[data-key="k"]').getBoundingClientRect().top,
             scroll: window.scrollY,
         }));
-        // How far apart k crosses the canvas's middle row, through O: the outermost dark pixels of that row.
+        // How far apart k crosses the canvas's middle row, through O: the outermost grey pixels of that row, where
+        // the canvas shown smaller than its drawing greys k's black.
         const kAcross = async () => {
             const frame = decodePng(await page.locator('#canvas').screenshot());
             const row = Math.floor(frame.height / 2);
             const dark = [];
             for (let x = 0; x < frame.width; ++x) {
-                if (pixel(frame, x, row).every((value) => value < 100)) {
+                const [r, g, b] = pixel(frame, x, row);
+                if (r + g + b < 560 && Math.abs(r - b) < 60 && Math.abs(r - g) < 60) {
                     dark.push(x);
                 }
             }

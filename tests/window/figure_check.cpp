@@ -342,13 +342,22 @@ void expectSameDrawing(const Image& frame, const Image& picture, const std::stri
                 const std::string at = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
                 if (inFrame(pixelAt(frame, x, y))) {
                     // A frame's one-pixel line is at least half covered in one of the picture's pixels near it.
-                    if (!anyNear(picture, x, y, [colour](Pixel p) { return shareOf(p, colour) >= framePixelShare; })) {
+                    // Or covered by a dash of the construction, whose ends two rasterisers may put a pixel apart.
+                    const auto shown = [colour](Pixel p) {
+                        return shareOf(p, colour) >= framePixelShare || (p.g > p.r + 40 && p.g > p.b + 40);
+                    };
+                    if (!anyNear(picture, x, y, shown)) {
                         firstMissing =
                             firstMissing.empty() ? "the frame's pixel " + at + " is not in the picture" : firstMissing;
                         ++missing;
                     }
                 }
-                if (inPicture(pixelAt(picture, x, y)) && !anyNear(frame, x, y, inFrame)) {
+                // The construction's dark green reads as half black in the picture's mixes: the frame's dashes
+                // account for it.
+                const auto drawnThere = [&](Pixel p) {
+                    return inFrame(p) || (colour == 0 && sameColour(p, constructionPixel));
+                };
+                if (inPicture(pixelAt(picture, x, y)) && !anyNear(frame, x, y, drawnThere)) {
                     firstStray = firstStray.empty() ? "the picture's pixel " + at + " is not in the frame" : firstStray;
                     ++stray;
                 }
