@@ -115,8 +115,10 @@ ColourCode roleColour(Role role) {
     return Black;
 }
 
-Role roleOfColour(ColourCode code) {
+Role roleOfColour(ColourCode code, Role black) {
     switch (code) {
+    case Black:
+        return black;
     case Blue:
         return Role::Given;
     case Red:

@@ -48,8 +48,9 @@ const Rgb* paletteColour(ColourCode code);
 ColourCode roleColour(Role role);
 
 /// The role of a record of the store by the colour the ten programs give it: Blue the given figure, Red its image,
-/// ConstructionGreen the construction, any other code Other (k and O are told by where they are, not by colour).
-Role roleOfColour(ColourCode code);
+/// ConstructionGreen the construction, Black the role given as black (k or O, told by where the record is), any
+/// other code Other.
+Role roleOfColour(ColourCode code, Role black = Role::Other);
 
 /// The colour of a code in the words of the figure's description, "u plavoj boji" (the locative does not change with
 /// the noun, so every kind of object takes the same words); "bez sopstvene boje" for a code without a colour.

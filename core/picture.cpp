@@ -42,13 +42,11 @@ Point pointOf(const Shape& shape) {
 
 Picture storePicture() {
     Picture picture;
-    const auto role = [](ColourCode code, bool isCentral) {
-        return code == Black && isCentral ? (Role::K) : roleOfColour(code);
-    };
+    // k and O are the Black circle about O of k's radius and the Black point at O.
     for (const Circle& c : sceneCircles) {
         const bool isK =
             c.centre.x == inversionCentre.x && c.centre.y == inversionCentre.y && c.radius == inversionRadius;
-        picture.shapes.push_back(circleShape(c, role(c.colour, isK)));
+        picture.shapes.push_back(circleShape(c, roleOfColour(c.colour, isK ? Role::K : Role::Other)));
     }
     for (const Line& l : sceneLines) {
         picture.shapes.push_back(lineShape(l, roleOfColour(l.colour)));
@@ -59,8 +57,8 @@ Picture storePicture() {
         picture.shapes.push_back(shape);
     }
     for (const Point& p : scenePoints) {
-        const bool isO = p.colour == Black && p.x == inversionCentre.x && p.y == inversionCentre.y;
-        picture.shapes.push_back(dotShape(p, isO ? Role::Centre : roleOfColour(p.colour)));
+        const bool isO = p.x == inversionCentre.x && p.y == inversionCentre.y;
+        picture.shapes.push_back(dotShape(p, roleOfColour(p.colour, isO ? Role::Centre : Role::Other)));
     }
     return picture;
 }
