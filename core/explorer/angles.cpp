@@ -55,7 +55,7 @@ std::array<AngleMark, 2> angleMarks(const GivenFigure& figure, float r) {
     // X at O has no image: there only the angle at X is marked.
     const double scale = squared > 0.0 ? double(r) * r / squared : 0.0;
     const Dir image{x.x * scale, x.y * scale};
-    const Dir toO = unit(x.x, x.y);
+    const Dir toO = atCentre(x) ? Dir{1.0, 0.0} : unit(x.x, x.y); // X at O has no direction from O
     const auto reflected = [&](Dir w) {
         const double along = 2.0 * dot(w, toO);
         return Dir{w.x - along * toO.x, w.y - along * toO.y};
