@@ -92,7 +92,8 @@ static bool beyond(const VisibleRect& r, Point a, Point b) {
 StrokeSizes strokeSizesFor(int height) {
     // 0 at the first size, 1 at a projector's 1080 rows.
     const double growth = std::max(0.0, (height - 700.0) / (1080.0 - 700.0));
-    return StrokeSizes{float(1.0 + 2.0 * growth), float(4.0 + 4.0 * growth), 1.0 + 3.0 * growth};
+    const float lineWidth = float(1.0 + 2.0 * growth);
+    return StrokeSizes{lineWidth, 2.0f * lineWidth, float(4.0 + 4.0 * growth), 1.0 + 3.0 * growth};
 }
 
 ColourCode roleColour(Role role) {
@@ -132,6 +133,10 @@ Role roleOfColour(ColourCode code, Role black) {
 
 bool dashedRole(Role role) {
     return role == Role::Construction || role == Role::Tangent;
+}
+
+bool imageRole(Role role) {
+    return role == Role::Image || role == Role::ImageArc;
 }
 
 std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel,

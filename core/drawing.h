@@ -21,13 +21,16 @@ constexpr float dotSize = 4.0f;
 /// size, growing with the window's height to lines 3 pixels wide, dots 8 pixels across and arrows 4 times as long at
 /// 1080 pixels. (The labels grow with it too: labelHeightFor.)
 struct StrokeSizes {
-    float lineWidth = 1.0f;  ///< of lines, outlines and the strokes of labels, in pixels
+    float lineWidth = 1.0f; ///< of lines, outlines and the strokes of labels, in pixels
+    /// of the image's lines and outlines: twice the others' in the explorer, so that the image is told from the
+    /// given figure by its stroke as well as by its colour (the ten programs draw both alike)
+    float imageLineWidth = 1.0f;
     float dotSize = 4.0f;    ///< of dots, in pixels
     double arrowScale = 1.0; ///< of the arrows at the window's edge
 };
 
 /// The stroke sizes of a window height pixels tall: those of the first size up to windowHeight, then growing in
-/// proportion to the height beyond it, reaching 3, 8 and 4 at 1080 pixels.
+/// proportion to the height beyond it, reaching 3, 8 and 4 at 1080 pixels; the image's lines twice as wide.
 StrokeSizes strokeSizesFor(int height);
 
 /// RGB colour as handed to glColor3f.
@@ -61,6 +64,9 @@ const char* colourName(ColourCode code);
 
 /// Whether a role is drawn dashed: the construction and the tangents at X' are.
 bool dashedRole(Role role);
+
+/// Whether a role's lines are drawn at the image's width: the image and its arc.
+bool imageRole(Role role);
 
 /// The relative luminance of a colour as WCAG 2 defines it: each sRGB channel made linear, then weighted 0.2126,
 /// 0.7152 and 0.0722.

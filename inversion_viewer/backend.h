@@ -17,7 +17,8 @@ namespace backend {
 void beginScene();
 void endScene();
 
-/// Lines lineWidth pixels wide and dots dotSize pixels across from now on (1 and dotSize before any call).
+/// Lines lineWidth pixels wide and dots dotSize pixels across from now on (1 and dotSize before any call); called
+/// between the primitives of a frame when the width changes.
 void strokeSizes(float lineWidth, float dotSize);
 
 /// A closed polygon through count vertices.

@@ -7,10 +7,22 @@
 
 #include <GL/glut.h>
 
+// The sizes the frames are drawn at: the first size's until a program asks for others.
+static StrokeSizes sizes;
+
 void drawItems(const std::vector<DrawnItem>& items) {
     static std::vector<Point> vertices;
     backend::beginScene();
+    float width = sizes.lineWidth;
+    backend::strokeSizes(width, sizes.dotSize);
     for (const DrawnItem& item : items) {
+        // The image's lines and outlines are drawn wider than the rest (its label's letters and its dots are not).
+        const bool line = item.kind == DrawnItem::Outline || item.kind == DrawnItem::Stroke;
+        const float itemWidth = line && imageRole(item.role) ? sizes.imageLineWidth : sizes.lineWidth;
+        if (itemWidth != width) {
+            width = itemWidth;
+            backend::strokeSizes(width, sizes.dotSize);
+        }
         // The dashes of a dashed item are the strokes of one primitive: both back ends draw them as lines, so the
         // pixels agree.
         if (item.dashed) {
@@ -45,8 +57,8 @@ void drawScene(double pixelsPerUnit) {
     drawItems(drawList(storePicture(), WalkFrame{{}, pixelsPerUnit > 0.0 ? 1.0 / pixelsPerUnit : 0.0, false}));
 }
 
-void useStrokeSizes(float lineWidth, float dotSize) {
-    backend::strokeSizes(lineWidth, dotSize);
+void useStrokeSizes(const StrokeSizes& shown) {
+    sizes = shown;
 }
 
 void endFrame() {

@@ -20,9 +20,9 @@ void drawItems(const std::vector<DrawnItem>& items);
 /// outlineVertexCount of them.
 void drawScene(double pixelsPerUnit = 0.0);
 
-/// Draws the next frames' lines lineWidth pixels wide and their dots dotSize pixels across (the ten programs keep the
-/// first size's 1 and dotSize and never call this).
-void useStrokeSizes(float lineWidth, float dotSize);
+/// Draws the next frames' lines, the image's lines and the dots at these sizes (the ten programs keep the first size's
+/// 1, 1 and dotSize and never call this).
+void useStrokeSizes(const StrokeSizes& sizes);
 
 /// Ends a frame: draws what was handed over since the last and shows it (natively glFlush and glutSwapBuffers).
 void endFrame();

@@ -274,7 +274,7 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
     return kept;
 }
 
-void placePictureLabels(Picture& picture, double unitsPerPixel, int height) {
+void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight) {
     // The dots a frame draws: the points, and the two ends of each run of segments.
     std::vector<Point> dots;
     for (const DrawnItem& item : drawList(Picture{picture.shapes, {}}, WalkFrame{})) {
@@ -282,5 +282,5 @@ void placePictureLabels(Picture& picture, double unitsPerPixel, int height) {
             dots.push_back(Point{float(item.x), float(item.y)});
         }
     }
-    placeLabels(picture.labels, dots, unitsPerPixel, labelHeightFor(height));
+    placeLabels(picture.labels, dots, unitsPerPixel, labelHeight);
 }

@@ -30,6 +30,6 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
 std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase,
                                 const std::vector<ConstructionStep>& steps, int shown, float r);
 
-/// The picture's labels as a window height pixels tall at unitsPerPixel shows them: placed (placeLabels) clear of
-/// each other and of the picture's dots, its points and the ends of its segments' runs.
-void placePictureLabels(Picture& picture, double unitsPerPixel, int height);
+/// The picture's labels, labelHeight pixels tall at unitsPerPixel: placed (placeLabels) clear of each other and of
+/// the picture's dots, its points and the ends of its segments' runs.
+void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight);

@@ -90,8 +90,7 @@ Picture explorerPicture(const Explorer& explorer) {
         picture.shapes.push_back(ring);
     }
     picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);
-    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height),
-                       explorer.area.height + explorer.area.band);
+    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height), explorerLabelHeight(explorer));
     return picture;
 }
 
@@ -100,10 +99,17 @@ std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile) 
     const WalkFrame frame = forFile ? fileFrame(explorer.view, area.width, area.height)
                                     : windowFrame(explorer.view, area.width, area.height);
     const Picture picture = explorerPicture(explorer);
-    const int window = area.height + explorer.area.band;
     return drawList(picture, frame,
-                    arrowItems(picture, explorer.view, area.width, area.height, strokeSizesFor(window).arrowScale,
-                               labelHeightFor(window)));
+                    arrowItems(picture, explorer.view, area.width, area.height,
+                               explorerStrokeSizes(explorer).arrowScale, explorerLabelHeight(explorer)));
+}
+
+StrokeSizes explorerStrokeSizes(const Explorer& explorer) {
+    return strokeSizesFor(explorer.area.height + explorer.area.band);
+}
+
+double explorerLabelHeight(const Explorer& explorer) {
+    return labelHeightFor(explorer.area.height + explorer.area.band);
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {

@@ -93,6 +93,13 @@ Picture explorerPicture(const Explorer& explorer);
 /// the view.
 std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile);
 
+/// How heavily the explorer's window draws: its lines, the image's lines, its dots and its arrows (strokeSizesFor
+/// the whole window's height).
+StrokeSizes explorerStrokeSizes(const Explorer& explorer);
+
+/// The height of the explorer's labels, in drawing pixels (labelHeightFor the whole window's height).
+double explorerLabelHeight(const Explorer& explorer);
+
 /// What the explorer's page shows beside the figure: the case sentence last printed and, while a construction is
 /// shown, the sentence of its step shown, on a line of its own.
 std::string panelText(const Explorer& explorer);

@@ -82,8 +82,7 @@ static void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     useCamera(explorer.view, explorer.area.width, explorer.area.height, explorer.area.band);
     // Lines, dots and labels grow with the window, for a projector.
-    const StrokeSizes sizes = strokeSizesFor(shownWindowSize().height);
-    useStrokeSizes(sizes.lineWidth, sizes.dotSize);
+    useStrokeSizes(explorerStrokeSizes(explorer));
     drawItems(explorerDrawList(explorer, false));
     endFrame();
 }

@@ -138,12 +138,15 @@ TEST(PlaceLabels, NoLabelCoversAnotherOrADot) {
     }
     placeLabels(labels, dots, 1.0, labelHeightFor(700));
     EXPECT_EQ(labelHeightFor(400), 14.0);
-    // Lines, dots, arrows and labels as the ten programs at the first size, and for a projector's 1080 rows.
-    for (const auto& [height, line, dot, arrow, label] :
-         {std::tuple{400, 1.0, 4.0, 1.0, 14.0}, {700, 1.0, 4.0, 1.0, 17.5}, {1080, 3.0, 8.0, 4.0, 28.0}}) {
+    // Lines, dots, arrows and labels as the ten programs at the first size, and for a projector's 1080 rows; the
+    // image's lines twice as wide as the given figure's.
+    for (const auto& [height, line, image, dot, arrow, label] : {std::tuple{400, 1.0, 2.0, 4.0, 1.0, 14.0},
+                                                                 {700, 1.0, 2.0, 4.0, 1.0, 17.5},
+                                                                 {1080, 3.0, 6.0, 8.0, 4.0, 28.0}}) {
         const StrokeSizes sizes = strokeSizesFor(height);
-        EXPECT_EQ((std::vector<double>{sizes.lineWidth, sizes.dotSize, sizes.arrowScale, labelHeightFor(height)}),
-                  (std::vector<double>{line, dot, arrow, label}))
+        EXPECT_EQ((std::vector<double>{sizes.lineWidth, sizes.imageLineWidth, sizes.dotSize, sizes.arrowScale,
+                                       labelHeightFor(height)}),
+                  (std::vector<double>{line, image, dot, arrow, label}))
             << height;
     }
     EXPECT_TRUE(labels[0].leftPixels == 6.0 && labels[0].bottomPixels == 6.0);
