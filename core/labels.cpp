@@ -109,47 +109,85 @@ static bool overlap(const PixelBox& a, const PixelBox& b) {
     return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
 }
 
-void placeLabels(std::vector<Label>& labels, const std::vector<Point>& dots, double unitsPerPixel,
-                 double heightPixels) {
+bool crossesPiece(const PixelBox& box, const std::array<Point, 2>& piece, double unitsPerPixel, double lineRoom) {
+    // The piece clipped to the box (Liang and Barsky): whatever of it is left lies in the box.
+    const double x0 = piece[0].x / unitsPerPixel, y0 = piece[0].y / unitsPerPixel;
+    const double dx = piece[1].x / unitsPerPixel - x0, dy = piece[1].y / unitsPerPixel - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - (box.left - lineRoom), box.right + lineRoom - x0, y0 - (box.bottom - lineRoom),
+                         box.top + lineRoom - y0};
+    double from = 0.0, to = 1.0;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) {
+                return false; // parallel to this side and outside it
+            }
+        } else if (p[i] < 0.0) {
+            from = std::max(from, q[i] / p[i]);
+        } else {
+            to = std::min(to, q[i] / p[i]);
+        }
+    }
+    return from <= to;
+}
+
+bool crossesCircle(const PixelBox& box, const Circle& circle, double unitsPerPixel, double lineRoom) {
+    // The curve meets the box when the box's nearest point lies inside the circle and its farthest corner outside.
+    const double cx = circle.centre.x / unitsPerPixel, cy = circle.centre.y / unitsPerPixel;
+    const double radius = circle.radius / unitsPerPixel;
+    const double left = box.left - lineRoom, right = box.right + lineRoom;
+    const double bottom = box.bottom - lineRoom, top = box.top + lineRoom;
+    const double near = std::hypot(std::max({left - cx, 0.0, cx - right}), std::max({bottom - cy, 0.0, cy - top}));
+    const double far = std::hypot(std::max(cx - left, right - cx), std::max(cy - bottom, top - cy));
+    return near <= radius && radius <= far;
+}
+
+void placeLabels(std::vector<Label>& labels, const LabelObstacles& around, double unitsPerPixel, double heightPixels) {
     std::vector<PixelBox> taken;
-    for (const Point& dot : dots) {
+    for (const Point& dot : around.dots) {
         const double x = dot.x / unitsPerPixel;
         const double y = dot.y / unitsPerPixel;
         taken.push_back({x - dotSize / 2.0, y - dotSize / 2.0, x + dotSize / 2.0, y + dotSize / 2.0});
     }
+    // Half a line's width at the widest the explorer draws, so that a label clears a projector's line too.
+    const double lineRoom = 2.0;
+    const auto covered = [&](const PixelBox& box) {
+        std::size_t hits =
+            std::size_t(std::count_if(taken.begin(), taken.end(), [&](const PixelBox& t) { return overlap(box, t); }));
+        for (const auto& piece : around.pieces) {
+            hits += crossesPiece(box, piece, unitsPerPixel, lineRoom) ? 1 : 0;
+        }
+        for (const Circle& circle : around.circles) {
+            hits += crossesCircle(box, circle, unitsPerPixel, lineRoom) ? 1 : 0;
+        }
+        return hits;
+    };
+    constexpr int rings = 7; // the close ring, then six half heights farther out
     for (Label& label : labels) {
         label.heightPixels = heightPixels;
         label.leftPixels = 0.0;
         label.bottomPixels = 0.0;
-        // The text's width, from its strokes as they lie at the point.
+        // The text's box as it lies at the point; a place moves it as a whole.
         const PixelBox at = labelBox(label, unitsPerPixel);
         const double width = at.right - at.left - 2.0;
         const double h = heightPixels;
-        // The eight places close round the point, then the same eight a label's height further out (where dots
-        // crowd round the point, as the ends of the arcs round an angle's vertex).
-        double places[16][2];
-        for (int ring = 0; ring < 2; ++ring) {
-            const double gap = labelOffsetPixels + ring * h;
+        std::size_t fewest = std::size_t(-1);
+        for (int ring = 0; ring < rings && fewest > 0; ++ring) {
+            const double gap = labelOffsetPixels + ring * h / 2.0;
             const double round[8][2] = {
                 {gap, gap},      {-gap - width, gap},      {gap, -gap - h},     {-gap - width, -gap - h},
                 {gap, -h / 2.0}, {-gap - width, -h / 2.0}, {-width / 2.0, gap}, {-width / 2.0, -gap - h}};
-            std::copy(&round[0][0], &round[0][0] + 16, &places[ring * 8][0]);
-        }
-        std::size_t fewest = taken.size() + 1;
-        for (const auto& place : places) {
-            Label tried = label;
-            tried.leftPixels = place[0];
-            tried.bottomPixels = place[1];
-            const PixelBox box = labelBox(tried, unitsPerPixel);
-            const std::size_t hits = std::size_t(
-                std::count_if(taken.begin(), taken.end(), [&](const PixelBox& t) { return overlap(box, t); }));
-            if (hits < fewest) {
-                fewest = hits;
-                label.leftPixels = place[0];
-                label.bottomPixels = place[1];
-            }
-            if (hits == 0) {
-                break;
+            for (const auto& place : round) {
+                const PixelBox box{at.left + place[0], at.bottom + place[1], at.right + place[0], at.top + place[1]};
+                const std::size_t hits = covered(box);
+                if (hits < fewest) {
+                    fewest = hits;
+                    label.leftPixels = place[0];
+                    label.bottomPixels = place[1];
+                }
+                if (hits == 0) {
+                    break;
+                }
             }
         }
         taken.push_back(labelBox(label, unitsPerPixel));

@@ -46,8 +46,22 @@ double labelHeightFor(int height);
 /// What a label covers, with the room it keeps from others: the box of its strokes, a pixel more on each side.
 PixelBox labelBox(const Label& label, double unitsPerPixel);
 
-/// Gives each label, in order, heightPixels and the first of eight places around its point (up right, up left, down
-/// right, down left, right, left, up, down), then of the same eight a label's height further out, whose box overlaps
-/// the box of no label placed before it and no dot (a square of dotSize pixels); where every place overlaps
-/// something, the first that overlaps the fewest.
-void placeLabels(std::vector<Label>& labels, const std::vector<Point>& dots, double unitsPerPixel, double heightPixels);
+/// What a label must leave clear besides the other labels: the figure's dots, its straight pieces (lines, segments,
+/// the pieces of arcs) and its circles, in scene units.
+struct LabelObstacles {
+    std::vector<Point> dots;
+    std::vector<std::array<Point, 2>> pieces;
+    std::vector<Circle> circles;
+};
+
+/// Whether a box (in pixels) is crossed by a straight piece or by a circle's curve, at unitsPerPixel, with lineRoom
+/// pixels more round the box for the line's own width.
+bool crossesPiece(const PixelBox& box, const std::array<Point, 2>& piece, double unitsPerPixel, double lineRoom);
+bool crossesCircle(const PixelBox& box, const Circle& circle, double unitsPerPixel, double lineRoom);
+
+/// Gives each label, in order, heightPixels and the first of the places round its point whose box overlaps no label
+/// placed before it, no dot (a square of dotSize pixels) and no line or curve of the figure. The places are the
+/// eight round the point (up right, up left, down right, down left, right, left, up, down), then the same eight
+/// farther out, half a label's height at a time up to three heights; where every place is covered, the first that
+/// covers the fewest things.
+void placeLabels(std::vector<Label>& labels, const LabelObstacles& around, double unitsPerPixel, double heightPixels);

@@ -242,6 +242,13 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
         given("B", figure.third);
         break;
     }
+    // The circle through O has for image the line through the images of D and E (addFigureImage): its two red dots,
+    // named before the construction, whose D' is named again when it is shown.
+    if (figureCase == FigureCase::CircleThroughCentre) {
+        const std::array<Point, 2> de = pointsFixingImageLine(figure);
+        labels.push_back({"D'", invertPoint(de[0], r), Role::Image});
+        labels.push_back({"E'", invertPoint(de[1], r), Role::Image});
+    }
     for (int i = 0; i < shown && i < int(steps.size()); ++i) {
         labels.insert(labels.end(), steps[std::size_t(i)].labels.begin(), steps[std::size_t(i)].labels.end());
     }
@@ -258,9 +265,9 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
             labels.push_back(size);
         }
     }
-    // Where two named points coincide (P at O), only the later name is drawn.
-    std::vector<Label> kept;
-    for (std::size_t i = 0; i < labels.size(); ++i) {
+    // Where two named points coincide (P at O), only the later name is drawn; k's name is no point's and stays.
+    std::vector<Label> kept{labels[0]};
+    for (std::size_t i = 1; i < labels.size(); ++i) {
         bool covered = false;
         for (std::size_t j = i + 1; j < labels.size(); ++j) {
             const double apart =
@@ -275,12 +282,18 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
 }
 
 void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight) {
-    // The dots a frame draws: the points, and the two ends of each run of segments.
-    std::vector<Point> dots;
+    // What a frame draws besides the labels: its dots (the points and the ends of segments), its straight pieces and
+    // its circles, a dashed one taken whole.
+    LabelObstacles around;
     for (const DrawnItem& item : drawList(Picture{picture.shapes, {}}, WalkFrame{})) {
+        const Point at{float(item.x), float(item.y)};
         if (item.kind == DrawnItem::Dot) {
-            dots.push_back(Point{float(item.x), float(item.y)});
+            around.dots.push_back(at);
+        } else if (item.kind == DrawnItem::Stroke) {
+            around.pieces.push_back({at, Point{float(item.x2), float(item.y2)}});
+        } else if (item.kind == DrawnItem::Outline) {
+            around.circles.push_back(Circle{at, float(item.radius)});
         }
     }
-    placeLabels(picture.labels, dots, unitsPerPixel, labelHeight);
+    placeLabels(picture.labels, around, unitsPerPixel, labelHeight);
 }

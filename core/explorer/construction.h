@@ -31,5 +31,5 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
                                 const std::vector<ConstructionStep>& steps, int shown, float r);
 
 /// The picture's labels, labelHeight pixels tall at unitsPerPixel: placed (placeLabels) clear of each other and of
-/// the picture's dots, its points and the ends of its segments' runs.
+/// what the picture draws, its dots, lines and circles.
 void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight);

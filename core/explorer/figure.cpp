@@ -111,6 +111,13 @@ Circle imageOfLineThrough(Point x, Point other, float r) {
     return Circle{{float(fx * half), float(fy * half)}, float(std::hypot(fx, fy) * half)};
 }
 
+std::array<Point, 2> pointsFixingImageLine(const GivenFigure& figure) {
+    // D, opposite O (the construction's D), and E, a quarter turn on from D: both as far from O as the circle allows,
+    // so that their images, and the line through them, are well fixed.
+    const Point c = figure.first;
+    return {pointsOnLineOC(givenCircle(figure))[0], Point{float(double(c.x) - c.y), float(double(c.y) + c.x)}};
+}
+
 void addGivenFigure(Picture& picture, const GivenFigure& figure) {
     std::vector<Shape>& add = picture.shapes;
     const Point a = figure.first;
@@ -177,11 +184,8 @@ void addFigureImage(Picture& picture, const GivenFigure& figure, FigureCase show
     case FigureCase::CircleThroughCentre:
         break;
     }
-    // D, opposite O (the construction's D), and E, a quarter turn on from D: both as far from O as the circle allows,
-    // so that their images, and the line through them, are well fixed.
-    const Point d = pointsOnLineOC(givenCircle(figure))[0];
-    const Point e{float(double(a.x) - a.y), float(double(a.y) + a.x)};
-    const ImageLine image = lineThroughImages(d, e, r);
+    const std::array<Point, 2> de = pointsFixingImageLine(figure);
+    const ImageLine image = lineThroughImages(de[0], de[1], r);
     addPoint(image.image1);
     addPoint(image.image2);
     addLine(spanView(image.line));

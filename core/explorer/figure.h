@@ -66,6 +66,10 @@ bool lineThroughCentre(Point x, Point other);
 /// at the angle of the line even where the line passes close to O.
 Circle imageOfLineThrough(Point x, Point other, float r);
 
+/// The two points of a circle through O whose images fix its image line, D' and E': D opposite O and E a quarter turn
+/// on from it round the centre.
+std::array<Point, 2> pointsFixingImageLine(const GivenFigure& figure);
+
 /// Adds the given figure: the point P, the line through A and B, the circle about C through R, or the lines XA and
 /// XB, then the handles that move it.
 void addGivenFigure(Picture& picture, const GivenFigure& figure);

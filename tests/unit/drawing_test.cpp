@@ -136,7 +136,7 @@ TEST(PlaceLabels, NoLabelCoversAnotherOrADot) {
     for (const auto& [x, y] : {std::pair{1, 1}, {1, 0}, {1, -1}, {0, 1}, {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}}) {
         dots.push_back(Point{100.0f + 12 * x, 100.0f + 12 * y});
     }
-    placeLabels(labels, dots, 1.0, labelHeightFor(700));
+    placeLabels(labels, LabelObstacles{dots, {}, {}}, 1.0, labelHeightFor(700));
     EXPECT_EQ(labelHeightFor(400), 14.0);
     // Lines, dots, arrows and labels as the ten programs at the first size, and for a projector's 1080 rows; the
     // image's lines twice as wide as the given figure's.

@@ -587,6 +587,78 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
     }
 }
 
+// The labels over the constructions, at every step, at the first size, on a projector and zoomed out: none covers
+// another, a dot, or a line or curve that the frame draws (walked along here a third of a pixel at a time), and k
+// keeps its name, also where T1 falls on the place of k's label (P at (2.5, 2.5)).
+TEST_F(FreshScene, EachLabelLeavesTheOthersTheDotsAndTheLinesClear) {
+    const GivenFigure figures[] = {figure(FigureKind::PointFigure, {2.5f, 2.5f}),
+                                   figure(FigureKind::PointFigure, {2, 2}),
+                                   figure(FigureKind::PointFigure, {3.75f, 5}),
+                                   ab({1.5f, 2}, {3.5f, 0.5f}),
+                                   cr({3, 4}, {5, 4}),
+                                   cr({3, 4}, {6, 8}),
+                                   cr({-2, 1}, {-1, 1})};
+    const auto inside = [](const PixelBox& box, double x, double y) {
+        return box.left < x && x < box.right && box.bottom < y && y < box.top;
+    };
+    for (const auto& [width, height, zoomOut] : {std::tuple{1024, 700, 0}, {1920, 1080, 0}, {1024, 700, 4}}) {
+        for (const GivenFigure& shown : figures) {
+            const FigureCase shownCase = figureCase(shown, r);
+            for (int n = 0; n <= stepCount(shownCase); ++n) {
+                Session session;
+                Explorer& explorer = session.explorer;
+                explorer.area = FigureArea{width, height, 0};
+                explorer.current = shown.kind;
+                explorer.figures[int(shown.kind)] = shown;
+                session.key('f');
+                for (int i = 0; i < zoomOut; ++i) {
+                    session.send(InputEvent{InputEvent::Wheel, width / 2, height / 2, -1});
+                }
+                explorer.steps = n;
+                SCOPED_TRACE(testing::Message() << "case " << int(shownCase) << ", step " << n << ", " << height);
+                const Picture picture = explorerPicture(explorer);
+                const double upp = unitsPerPixel(explorer.view, height);
+                ASSERT_EQ(picture.labels[0].text, "k");
+                std::vector<PixelBox> boxes;
+                for (const Label& label : picture.labels) {
+                    boxes.push_back(labelBox(label, upp));
+                }
+                const auto clear = [&](double x, double y, const char* what) {
+                    for (std::size_t i = 0; i < boxes.size(); ++i) {
+                        EXPECT_FALSE(inside(boxes[i], x / upp, y / upp))
+                            << picture.labels[i].text << " on " << what << " at " << x << ", " << y;
+                    }
+                };
+                for (const DrawnItem& item : drawList(Picture{picture.shapes, {}}, WalkFrame{})) {
+                    const double steps =
+                        (item.kind == DrawnItem::Outline ? 2.0 * std::acos(-1.0) * item.radius
+                                                         : std::hypot(item.x2 - item.x, item.y2 - item.y)) /
+                        upp * 3.0;
+                    for (double i = 0; i <= steps; ++i) {
+                        const double t = i / std::max(steps, 1.0);
+                        if (item.kind == DrawnItem::Outline) {
+                            const double a = 2.0 * std::acos(-1.0) * t;
+                            clear(item.x + item.radius * std::cos(a), item.y + item.radius * std::sin(a), "a circle");
+                        } else if (item.kind == DrawnItem::Stroke) {
+                            clear(item.x + t * (item.x2 - item.x), item.y + t * (item.y2 - item.y), "a line");
+                        }
+                    }
+                    if (item.kind == DrawnItem::Dot) {
+                        clear(item.x, item.y, "a dot");
+                    }
+                }
+                for (std::size_t i = 0; i < boxes.size(); ++i) {
+                    for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                        EXPECT_FALSE(boxes[i].left < boxes[j].right && boxes[j].left < boxes[i].right &&
+                                     boxes[i].bottom < boxes[j].top && boxes[j].bottom < boxes[i].top)
+                            << picture.labels[i].text << " and " << picture.labels[j].text;
+                    }
+                }
+            }
+        }
+    }
+}
+
 // Inversion keeps angles: over a grid of figures, lines through O among them, the Red images drawn pass through X'
 // and their tangents there make the angle of the lines at X, and so do the sizes shown.
 TEST_F(FreshScene, TheImagesMeetAtXPrimeAtTheAngleOfTheLines) {

@@ -86,11 +86,12 @@ TEST(Explorer, DragsPOntoItsImageAndOntoOAndShowsTheLineAndTheCircle) {
     // The tangent is dashed: 8 pixels on, 5 off, so a box 9 pixels wide about a point of it holds some of a dash.
     frame = frameWhen(window, [&](const Image& f) { return countNear(f, tangent, 4, constructionPixel) > 0; });
     EXPECT_GT(countNear(frame, tangent, 4, constructionPixel), 0) << "no tangent at T1";
-    // P's name, 17.5 pixels tall (2.5 % of 700), starts 6 pixels up and to the right of it: blue in most rows there.
+    // P's name, 17.5 pixels tall (2.5 % of 700), ends 6 pixels up and to the left of it, as the ray OP runs on up to
+    // the right of it: blue in most rows there.
     const Spot p = spotOf(frame, 2, 2);
     int labelRows = 0;
     for (int dy = 4; dy <= 22; ++dy) {
-        labelRows += countNear(frame, Spot{p.column + 13, p.row - dy}, 8, bluePixel) > 0;
+        labelRows += countNear(frame, Spot{p.column - 13, p.row - dy}, 8, bluePixel) > 0;
     }
     EXPECT_GE(labelRows, 12) << "no label next to P";
     // Step 4, then the construction is cleared, with nothing printed.
