@@ -72,9 +72,26 @@ int outlineVertexCount(const Circle& circle, double pixelsPerUnit) {
     return n < mostVertices ? int(n) : mostVertices;
 }
 
+static double linearChannel(double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
 double relativeLuminance(const Rgb& colour) {
-    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+    return 0.2126 * linearChannel(colour.red) + 0.7152 * linearChannel(colour.green) +
+           0.0722 * linearChannel(colour.blue);
+}
+
+Rgb deuteranopeView(const Rgb& colour) {
+    // Machado, Oliveira and Fernandes' deuteranopia (severity 1), on linear light, then encoded as sRGB again.
+    static const double m[3][3] = {
+        {0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}};
+    const double in[3] = {linearChannel(colour.red), linearChannel(colour.green), linearChannel(colour.blue)};
+    float out[3];
+    for (int i = 0; i < 3; ++i) {
+        const double c = std::clamp(m[i][0] * in[0] + m[i][1] * in[1] + m[i][2] * in[2], 0.0, 1.0);
+        out[i] = float(c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1.0 / 2.4) - 0.055);
+    }
+    return Rgb{out[0], out[1], out[2]};
 }
 
 double contrastRatio(const Rgb& a, const Rgb& b) {

@@ -72,6 +72,9 @@ bool imageRole(Role role);
 /// 0.7152 and 0.0722.
 double relativeLuminance(const Rgb& colour);
 
+/// A colour as a deuteranope (no working green cones) sees it, simulated on linear light.
+Rgb deuteranopeView(const Rgb& colour);
+
 /// The contrast ratio of two colours, (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
 double contrastRatio(const Rgb& a, const Rgb& b);
 

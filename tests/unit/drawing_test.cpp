@@ -112,13 +112,19 @@ TEST(LabelStrokes, SitOnTheFontsGridFromTheOffsetAndAdvance) {
 }
 
 // WCAG asks 3:1 of the lines of a figure against what lies next to them: the construction's green has it on the
-// frame's beige and on white paper. #777777 on white is WCAG's own example, 4.48:1.
+// frame's beige and on white paper, also as a deuteranope sees both. #777777 on white is WCAG's own example, 4.48:1;
+// a deuteranope sees grey as it is, and pure green and pure red both as yellows.
 TEST(Palette, TheConstructionGreenStandsOutOnTheBackgroundAndOnPaper) {
     const Rgb white{1, 1, 1};
     EXPECT_NEAR(contrastRatio(Rgb{0, 0, 0}, white), 21.0, 1e-9);
     EXPECT_NEAR(contrastRatio(white, Rgb{0x77 / 255.0f, 0x77 / 255.0f, 0x77 / 255.0f}), 4.48, 0.005);
     EXPECT_GE(contrastRatio(*paletteColour(ConstructionGreen), clearColour), 3.0);
     EXPECT_GE(contrastRatio(*paletteColour(ConstructionGreen), white), 3.0);
+    EXPECT_NEAR(deuteranopeView(Rgb{0.5f, 0.5f, 0.5f}).green, 0.5f, 2e-3);
+    const Rgb green = deuteranopeView(Rgb{0, 1, 0}), red = deuteranopeView(Rgb{1, 0, 0});
+    EXPECT_TRUE(green.red > green.blue && green.green > green.blue && red.red > red.blue)
+        << green.red << " " << red.red;
+    EXPECT_GE(contrastRatio(deuteranopeView(*paletteColour(ConstructionGreen)), deuteranopeView(clearColour)), 3.0);
 }
 
 // A crowded figure at 1 unit a pixel: labels whose first places are taken by a label or a dot move on round their
