@@ -5,6 +5,8 @@ find_package(OpenGL COMPONENTS OpenGL)
 find_package(GLUT)
 find_package(X11)
 find_package(PNG)
+find_package(Freetype)
+find_package(Fontconfig)
 
 # Each imported target that the build links, with what it is and the Debian package that brings it.
 set(required_targets
@@ -13,7 +15,9 @@ set(required_targets
     "GLUT::GLUT|freeglut|freeglut3-dev"
     "X11::X11|Xlib|libx11-dev"
     "X11::Xtst|XTest|libxtst-dev"
-    "PNG::PNG|libpng|libpng-dev")
+    "PNG::PNG|libpng|libpng-dev"
+    "Freetype::Freetype|FreeType|libfreetype-dev"
+    "Fontconfig::Fontconfig|fontconfig|libfontconfig-dev")
 set(missing_what "")
 set(missing_packages "")
 foreach(entry IN LISTS required_targets)

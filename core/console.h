@@ -7,6 +7,9 @@
 /// Writes a console text verbatim and flushes it, so that it is on the console before the program goes on.
 void writeText(const char* text);
 
+/// The characters of UTF-8 text; a byte that starts no well-formed character stands for U+FFFD.
+std::u32string decodeUtf8(const std::string& text);
+
 /// Everything writeText has written so far, in order: the program's explanation, for a figure's description.
 const std::string& writtenText();
 

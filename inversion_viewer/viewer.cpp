@@ -9,6 +9,7 @@
 #include "render.h"
 
 #include <GL/glut.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -117,6 +118,7 @@ int runProgram(int argc, char** argv, const char* title, const Interaction& prog
         figureWindow = glutGetWindow();
         bandWindow = glutCreateSubWindow(figureWindow, 0, 0, 1, 1);
         glutDisplayFunc(program.displayBand);
+        glutReshapeFunc([](int, int) { glutPostRedisplay(); });
         glutKeyboardFunc([](unsigned char key, int x, int y) {
             glutSetWindow(figureWindow);
             keyboard(key, x, y);
@@ -146,6 +148,23 @@ int runProgram(int argc, char** argv, const char* title, const Interaction& prog
     return 0;
 }
 
+#ifndef __EMSCRIPTEN__
+// The band drawn again a little after it moved or took a new size, twice: freeglut counts the size it asked for as
+// the window's before the X server has made it, so the band's own reshape may never come, and Mesa takes the
+// window's new size only for a frame after the first it swaps there.
+static void redrawBand(int time) {
+    if (bandHeight > 0) {
+        const int current = glutGetWindow();
+        glutSetWindow(bandWindow);
+        glutPostRedisplay();
+        glutSetWindow(current);
+    }
+    if (time == 0) {
+        glutTimerFunc(100, redrawBand, 1);
+    }
+}
+#endif
+
 void showBand(int height, bool resized) {
 #ifndef __EMSCRIPTEN__
     if (bandWindow == 0) {
@@ -160,6 +179,7 @@ void showBand(int height, bool resized) {
             glutPositionWindow(0, shownSize.height - height);
             glutReshapeWindow(shownSize.width, height);
             glutShowWindow();
+            glutTimerFunc(50, redrawBand, 0);
         }
         glutPostRedisplay();
     }

@@ -78,8 +78,10 @@ install(FILES "${metainfo_file}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo"
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the libraries the programs link (freeglut, GL, GLU and the C++ runtime).
+# dpkg-shlibdeps finds the libraries the programs link (freeglut, GL, GLU, FreeType, fontconfig and the C++ runtime)
+# and adds them to the font that the explorer's band is written in, which no library names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 
 include(CPack)
 

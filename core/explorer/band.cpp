@@ -25,7 +25,7 @@ std::vector<std::string> wrapText(const std::string& text, int width, const Char
             const std::size_t next = std::min(text.find(' ', word), end);
             const std::string piece = text.substr(word, next - word);
             int pieceWidth = 0;
-            for (char c : piece) {
+            for (char32_t c : decodeUtf8(piece)) {
                 pieceWidth += advance(c);
             }
             const int gap = line.empty() ? 0 : advance(' ');
@@ -42,6 +42,10 @@ std::vector<std::string> wrapText(const std::string& text, int width, const Char
         start = end + 1;
     }
     return lines;
+}
+
+int bandTextSize(int height) {
+    return height <= 700 ? 18 : int(std::lround(18.0 + (height - 700) * (10.0 / 380.0)));
 }
 
 // Whether a coordinate sits on a tenth, as the arrow keys leave it.

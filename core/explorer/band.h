@@ -11,10 +11,10 @@
 #include <vector>
 
 /// The width of a character in pixels, in the font the band is drawn in.
-using CharacterWidth = std::function<int(char)>;
+using CharacterWidth = std::function<int(char32_t)>;
 
-/// The text cut into lines of at most width pixels: at each line break of the text, and between words where the next
-/// word would not fit. A word wider than the width has a line of its own.
+/// The UTF-8 text cut into lines of at most width pixels: at each line break of the text, and between words where the
+/// next word would not fit. A word wider than the width has a line of its own.
 std::vector<std::string> wrapText(const std::string& text, int width, const CharacterWidth& advance);
 
 /// The figure's numbers on one line: P, P' and |OP| * |OP'| (P alone at O); the line's equation and its image; the
@@ -25,6 +25,10 @@ std::string figureNumbersText(const Explorer& explorer);
 /// tenths, the first shown positive (6x + 8y = 25 through (1.5, 2) and (3.5, 0.5)), else with a leading coefficient 1
 /// and the others to two decimals (x + 1.33y = 4.17).
 std::string handleLineEquation(Point a, Point b);
+
+/// The size of the band's letters in a window height pixels tall, in pixels (the height of its tallest glyphs): 18 up
+/// to the first size's 700 pixels, growing with the height beyond it to 28 at a projector's 1080.
+int bandTextSize(int height);
 
 /// The keys, in short.
 extern const char* const bandKeysText;

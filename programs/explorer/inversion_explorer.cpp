@@ -11,6 +11,8 @@
 
 #include <GL/glut.h>
 #ifndef __EMSCRIPTEN__
+#include "text.h"
+
 #include <GL/freeglut_ext.h>
 #endif
 #include <algorithm>
@@ -20,10 +22,15 @@
 static Explorer explorer;
 
 #ifndef __EMSCRIPTEN__
-// The band's font, large enough to be read across a classroom, and its line spacing and margins in pixels.
-static void* const bandFont = GLUT_BITMAP_HELVETICA_18;
-static const int bandLineHeight = 22;
-static const int bandMargin = 10;
+// The band's letters, large enough to be read across a classroom and larger on a projector, and its line spacing and
+// margins in pixels, in proportion to them (22 and 10 for 18-pixel letters).
+static int bandSize = 18;
+static int bandLineHeight() {
+    return (bandSize * 22 + 9) / 18;
+}
+static int bandMargin() {
+    return (bandSize * 10 + 9) / 18;
+}
 // The band keeps room for this many lines, so that the figure does not jump while a drag changes the case.
 static const int bandLeastLines = 5;
 // The band's lines as last laid out.
@@ -38,9 +45,11 @@ static void layOutBand(bool resized) {
 #ifndef __EMSCRIPTEN__
     std::vector<std::string> lines;
     if (explorer.bandShown) {
-        lines = bandLines(explorer, size.width - 2 * bandMargin, [](char c) { return glutBitmapWidth(bandFont, c); });
+        bandSize = bandTextSize(size.height);
+        useTextSize(bandSize);
+        lines = bandLines(explorer, size.width - 2 * bandMargin(), textAdvance);
         const int rows = int(std::max(lines.size(), std::size_t(bandLeastLines)));
-        height = std::min(rows * bandLineHeight + bandMargin, size.height / 2);
+        height = std::min(rows * bandLineHeight() + bandMargin(), size.height / 2);
     }
     if (resized || height != explorer.area.band || lines != bandText) {
         showBand(height, resized);
@@ -137,17 +146,18 @@ static void displayBand() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glColor3f(0.0f, 0.0f, 0.0f);
+    useTextSize(bandSize);
+    beginText(width, height);
+    for (std::size_t i = 0; i < bandText.size(); ++i) {
+        // The baseline sits a fifth of a line above the line's bottom, room for the descenders.
+        drawText(bandText[i], bandMargin(),
+                 height - bandMargin() / 2 - int(i + 1) * bandLineHeight() + bandLineHeight() / 5);
+    }
+    endText();
     glBegin(GL_LINES);
     glVertex2f(0.0f, height - 0.5f);
     glVertex2f(float(width), height - 0.5f);
     glEnd();
-    for (std::size_t i = 0; i < bandText.size(); ++i) {
-        // The baseline sits a fifth of a line above the line's bottom, room for the descenders.
-        glRasterPos2i(bandMargin, height - bandMargin / 2 - int(i + 1) * bandLineHeight + bandLineHeight / 5);
-        for (const char c : bandText[i]) {
-            glutBitmapCharacter(bandFont, c);
-        }
-    }
     glutSwapBuffers();
 }
 #endif

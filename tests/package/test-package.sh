@@ -107,8 +107,10 @@ field() {
 [ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
 [[ "$(field Maintainer)" =~ ^[^\<]*[^\ \<]\ \<[^@\ ]+@[^@\ ]+\>$ ]] || fail "Maintainer is '$(field Maintainer)'"
 depends=$(field Depends)
-# freeglut, GL (libGL, or libOpenGL where GL comes through GLVND) and GLU, with or without a version or alternative.
-for library in '(libglut|freeglut)[-.0-9a-z]*' '(libgl1|libopengl0)' 'libglu1[-.0-9a-z]*'; do
+# freeglut, GL (libGL, or libOpenGL where GL comes through GLVND), GLU, FreeType, fontconfig and the band's font,
+# with or without a version or alternative.
+for library in '(libglut|freeglut)[-.0-9a-z]*' '(libgl1|libopengl0)' 'libglu1[-.0-9a-z]*' 'libfreetype6' \
+    'libfontconfig1' 'fonts-dejavu-core'; do
     grep -Eq "(^|[ ,|])$library([ ,(|]|\$)" <<<"$depends" || fail "Depends names no $library: '$depends'"
 done
 description=$(field Description)

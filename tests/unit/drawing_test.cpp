@@ -2,6 +2,7 @@
 // The renderer's geometry without a GL context: the palette, the ends of a drawn line, the circle's vertices, the
 // labels' strokes.
 #include "drawing.h"
+#include "explorer/band.h"
 #include "labels.h"
 
 #include <cmath>
@@ -145,14 +146,14 @@ TEST(PlaceLabels, NoLabelCoversAnotherOrADot) {
     placeLabels(labels, LabelObstacles{dots, {}, {}}, 1.0, labelHeightFor(700));
     EXPECT_EQ(labelHeightFor(400), 14.0);
     // Lines, dots, arrows and labels as the ten programs at the first size, and for a projector's 1080 rows; the
-    // image's lines twice as wide as the given figure's.
-    for (const auto& [height, line, image, dot, arrow, label] : {std::tuple{400, 1.0, 2.0, 4.0, 1.0, 14.0},
-                                                                 {700, 1.0, 2.0, 4.0, 1.0, 17.5},
-                                                                 {1080, 3.0, 6.0, 8.0, 4.0, 28.0}}) {
+    // image's lines twice as wide as the given figure's; the band's letters as GLUT's 18-pixel font, then 28 pixels.
+    for (const auto& [height, line, image, dot, arrow, label, band] : {std::tuple{400, 1.0, 2.0, 4.0, 1.0, 14.0, 18.0},
+                                                                       {700, 1.0, 2.0, 4.0, 1.0, 17.5, 18.0},
+                                                                       {1080, 3.0, 6.0, 8.0, 4.0, 28.0, 28.0}}) {
         const StrokeSizes sizes = strokeSizesFor(height);
         EXPECT_EQ((std::vector<double>{sizes.lineWidth, sizes.imageLineWidth, sizes.dotSize, sizes.arrowScale,
-                                       labelHeightFor(height)}),
-                  (std::vector<double>{line, image, dot, arrow, label}))
+                                       labelHeightFor(height), double(bandTextSize(height))}),
+                  (std::vector<double>{line, image, dot, arrow, label, band}))
             << height;
     }
     EXPECT_TRUE(labels[0].leftPixels == 6.0 && labels[0].bottomPixels == 6.0);

@@ -3,6 +3,7 @@
 // edge), which handle a press takes, a scene with nothing OpenGL cannot draw, the constructions against geometry
 // computed here, the view that fits each figure, the zoom about the pointer and the band's lines.
 #include "circle_inversion.h"
+#include "console.h"
 #include "explorer/angles.h"
 #include "explorer/band.h"
 #include "explorer/construction.h"
@@ -876,8 +877,13 @@ TEST(ExplorerView, ZoomKeepsThePointUnderThePointerUpToItsLimits) {
 // Lines break at the text's line breaks and between words where the next would pass the width; a word wider than
 // the width keeps a line of its own. The band: the case, P's numbers, the keys.
 TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
-    const CharacterWidth tenPixels = [](char) { return 10; };
+    const CharacterWidth tenPixels = [](char32_t) { return 10; };
     EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 70, tenPixels), (std::vector<std::string>{"aaa bbb", "ccc", "dd"}));
+    // A letter of two or three bytes is one character as wide as any: "\u0436" is the Cyrillic zhe.
+    EXPECT_EQ(wrapText("\u0436\u0436\u0436 \u2026 b", 50, tenPixels),
+              (std::vector<std::string>{"\u0436\u0436\u0436 \u2026", "b"}));
+    EXPECT_EQ(decodeUtf8("a\xc5\xbe\xe2\x80\xa6\xf0\x9f\x98\x80\xc0\xaf\xe2\x80"),
+              (std::u32string{U'a', 0x17e, 0x2026, 0x1f600, 0xfffd, 0xfffd, 0xfffd, 0xfffd}));
     EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 69, tenPixels), (std::vector<std::string>{"aaa", "bbb", "ccc", "dd"}));
     EXPECT_EQ(wrapText("a abcdefgh b", 50, tenPixels), (std::vector<std::string>{"a", "abcdefgh", "b"}));
     Session session;

@@ -9,6 +9,7 @@
 #include <X11/keysym.h>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <sys/wait.h>
 
 namespace {
@@ -291,7 +292,50 @@ TEST(Explorer, OnAProjectorItsLinesAndDotsGrow) {
     const Spot top = spotOf(frame, 0, 5), o = spotOf(frame, 0, 0);
     EXPECT_EQ(blackRun(int(top.column), int(top.row), true), 3) << "k's outline";
     EXPECT_EQ(blackRun(int(o.column), int(o.row), false), 8) << "O's dot";
-    // F11 fills the screen, and F11 again gives the window back.
+    // The band again: its tallest line of text, from a dark row to the next row without ink, has the bars of
+    // |OP| * |OP'|, the band's tallest glyphs, 28 pixels tall.
+    typeKey(testDisplay, 't');
+    const auto white = [](const Pixel& p) { return p.r == 255 && p.g == 255 && p.b == 255; };
+    const auto tallestLine = [&](const Image& f) {
+        int tallest = 0;
+        for (int row = f.height - 1, ink = 0; row >= 0 && white(pixelAt(f, 0, row)); --row) {
+            bool dark = false;
+            for (int column = 0; column < f.width && !dark; ++column) {
+                const Pixel p = pixelAt(f, column, row);
+                dark = p.r < 128 && p.r == p.g && p.g == p.b;
+            }
+            ink = dark ? ink + 1 : 0;
+            tallest = std::max(tallest, ink);
+        }
+        return tallest;
+    };
+    int tallest = 0;
+    for (const double shown = now() + 30.0; tallest == 0 && now() < shown;) {
+        pause(0.05);
+        tallest = tallestLine(grabWindow(testDisplay, window));
+    }
+    EXPECT_GE(tallest, 28) << "the band's letters";
+    // The line's image, a circle, is drawn twice as wide as k: over the columns it crosses, its most common
+    // vertical run of red is 6 pixels (where it runs across).
+    typeKey(testDisplay, '2');
+    frame = frameWhen(window, [&](const Image& f) { return countNear(f, spotOf(f, 0, 0), 400, redPixel) > 2000; });
+    std::map<int, int> runs;
+    for (int column = 0; column < frame.width; ++column) {
+        int run = 0;
+        for (int row = 0; row < frame.height; ++row) {
+            if (countNear(frame, Spot{double(column), double(row)}, 0, redPixel) > 0) {
+                ++run;
+            } else if (run > 0) {
+                ++runs[run];
+                run = 0;
+            }
+        }
+    }
+    const auto most = std::max_element(runs.begin(), runs.end(), [](auto a, auto b) { return a.second < b.second; });
+    ASSERT_NE(most, runs.end()) << "no red";
+    EXPECT_EQ(most->first, 6) << "the image's outline";
+    // F11 fills the screen, and F11 again gives the window back (the band taken away again, as at the start).
+    ASSERT_TRUE(hideBand(window, &frame));
     for (const bool full : {true, false}) {
         typeKey(testDisplay, XK_F11);
         const double until = now() + 30.0;
