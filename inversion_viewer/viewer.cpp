@@ -9,7 +9,6 @@
 #include "render.h"
 
 #include <GL/glut.h>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
