@@ -104,12 +104,22 @@ std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile) 
                                explorerStrokeSizes(explorer).arrowScale, explorerLabelHeight(explorer)));
 }
 
+// A phone draws its page at two or three pixels to a CSS pixel: the sizes made for a window's pixels would show its
+// lines hairline thin and its labels too small to read at arm's length, so on a page they are never less than the
+// first size's in CSS pixels. Natively a CSS pixel is a pixel, and the window's sizes are never less than those.
 StrokeSizes explorerStrokeSizes(const Explorer& explorer) {
-    return strokeSizesFor(explorer.area.height + explorer.area.band);
+    StrokeSizes sizes = strokeSizesFor(explorer.area.height + explorer.area.band);
+    const StrokeSizes least = strokeSizesFor(windowHeight);
+    const double css = explorer.cssScale;
+    sizes.lineWidth = std::max(sizes.lineWidth, float(least.lineWidth * css));
+    sizes.imageLineWidth = std::max(sizes.imageLineWidth, float(least.imageLineWidth * css));
+    sizes.dotSize = std::max(sizes.dotSize, float(least.dotSize * css));
+    sizes.arrowScale = std::max(sizes.arrowScale, least.arrowScale * css);
+    return sizes;
 }
 
 double explorerLabelHeight(const Explorer& explorer) {
-    return labelHeightFor(explorer.area.height + explorer.area.band);
+    return std::max(labelHeightFor(explorer.area.height + explorer.area.band), labelHeightPixels * explorer.cssScale);
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {

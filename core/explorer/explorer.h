@@ -94,10 +94,11 @@ Picture explorerPicture(const Explorer& explorer);
 std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile);
 
 /// How heavily the explorer's window draws: its lines, the image's lines, its dots and its arrows (strokeSizesFor
-/// the whole window's height).
+/// the whole window's height), and on a page never less, in CSS pixels, than the first size's in drawing pixels.
 StrokeSizes explorerStrokeSizes(const Explorer& explorer);
 
-/// The height of the explorer's labels, in drawing pixels (labelHeightFor the whole window's height).
+/// The height of the explorer's labels, in drawing pixels (labelHeightFor the whole window's height), and on a page
+/// never less than labelHeightPixels CSS pixels.
 double explorerLabelHeight(const Explorer& explorer);
 
 /// What the explorer's page shows beside the figure: the case sentence last printed and, while a construction is

@@ -801,6 +801,21 @@ TEST(ExplorerView, ZoomKeepsThePointUnderThePointerUpToItsLimits) {
     }
 }
 
+// The strokes and labels grow with the window and, on a page, keep at least the first size's in CSS pixels: the line,
+// the image's line, the dot, the arrow and the label.
+TEST(ExplorerSizes, GrowWithTheWindowAndNeverFallBelowTheFirstSizesInCssPixels) {
+    const auto sizes = [](int height, int band, double css) {
+        Explorer explorer;
+        explorer.area = FigureArea{1024, height, band};
+        explorer.cssScale = css;
+        const StrokeSizes got = explorerStrokeSizes(explorer);
+        return std::vector<double>{got.lineWidth, got.imageLineWidth, got.dotSize, got.arrowScale,
+                                   explorerLabelHeight(explorer)};
+    };
+    EXPECT_EQ(sizes(767, 0, 3.0), std::vector<double>({3, 6, 12, 3, 42})) << "a phone of 3 pixels to a CSS pixel";
+    EXPECT_EQ(sizes(980, 100, 2.25), std::vector<double>({3, 6, 9, 4, 31.5})) << "a projector's rows, densely";
+}
+
 // Lines break at the text's line breaks and between words where the next would pass the width; a word wider than
 // the width keeps a line of its own. The band: the case, P's numbers, the keys.
 TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
