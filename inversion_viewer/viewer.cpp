@@ -49,7 +49,7 @@ static void openWindow(int argc, char** argv, const char* title, const Camera& c
 
 #ifdef __EMSCRIPTEN__
     windowCamera = camera;
-    backend::useMatrix(cameraMatrix(camera, windowWidth, windowHeight));
+    backend::useMatrix(cameraMatrix(camera, windowWidth, windowHeight), windowWidth, windowHeight);
 #else
     // This projection is replaced by the first reshape, before anything is drawn.
     glMatrixMode(GL_PROJECTION);
@@ -195,7 +195,7 @@ void useCamera(const Camera& camera, int width, int height, int bottom) {
     glViewport(0, bottom, width, height);
 #ifdef __EMSCRIPTEN__
     windowCamera = camera;
-    backend::useMatrix(cameraMatrix(camera, width, height, camera.d / 2.0, camera.d * 2.0));
+    backend::useMatrix(cameraMatrix(camera, width, height, camera.d / 2.0, camera.d * 2.0), width, height);
 #else
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -212,7 +212,7 @@ void reshapeViewport(int width, int height) {
     }
 #ifdef __EMSCRIPTEN__
     glViewport(0, 0, width, height);
-    backend::useMatrix(cameraMatrix(windowCamera, width, height));
+    backend::useMatrix(cameraMatrix(windowCamera, width, height), width, height);
 #else
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
