@@ -184,6 +184,25 @@ void pagePointer(double drawingPerCss, bool finger) {
     }
 }
 
+void pageResized(int width, int height, double drawingPerCss) {
+    if (!interaction) {
+        return;
+    }
+    if (interaction->pageScale) {
+        interaction->pageScale(drawingPerCss);
+    }
+    reshape(width, height);
+    // The browser clears a canvas whose size is set: drawn now, before the browser shows the page again, the figure
+    // never flashes blank while the window is resized.
+    interaction->display();
+}
+
+void pagePinched(int x, int y, double factor, bool first) {
+    if (interaction && interaction->pinch) {
+        interaction->pinch(x, y, factor, first);
+    }
+}
+
 void pageWheelTurned(int x, int y, int notches) {
     for (int notch = 0; interaction && interaction->mouse && notch < std::abs(notches); ++notch) {
         interaction->mouse(notches > 0 ? 3 : 4, GLUT_DOWN, x, y);

@@ -62,9 +62,96 @@
     // GLUT's mouse events made from a touch are not trusted and are left alone.
     function tellPointer(event) {
         if (event.target === canvas && Module['_pagePress'] && (event.type === 'touchstart' || event.isTrusted)) {
-            var shown = canvas.getBoundingClientRect().width;
-            Module['_pagePress'](shown > 0 ? canvas.width / shown : 1, event.type === 'touchstart' ? 1 : 0);
+            Module['_pagePress'](drawingPerCss(), event.type === 'touchstart' ? 1 : 0);
         }
+    }
+    // The explorer's canvas has the device's pixels (below): a CSS pixel holds devicePixelRatio of them, not quite the
+    // ratio of the rounded drawing buffer to its size on the page, whose stray thousandths would make a line of one
+    // CSS pixel a hair wider than one pixel. Elsewhere the drawing buffer keeps the window's size, shown smaller.
+    function drawingPerCss() {
+        if (panel) {
+            return window.devicePixelRatio || 1;
+        }
+        var shown = canvas.getBoundingClientRect().width;
+        return shown > 0 ? canvas.width / shown : 1;
+    }
+
+    // The explorer's canvas draws at the device's pixels: its drawing buffer is its size on the page times the
+    // device's pixels per CSS pixel, and follows it when the window is resized or turned, or moves to a screen of
+    // other pixels. The program reshapes its window to it as natively, so that a phone shows the figure as sharply as
+    // its text and a projector fills its pixels with it. Told at once when the canvas is first shown, so that the
+    // first frame and the first press know the scale.
+    function fitCanvas(always) {
+        var box = canvas.getBoundingClientRect();
+        var ratio = drawingPerCss();
+        var width = Math.max(1, Math.round(box.width * ratio));
+        var height = Math.max(1, Math.round(box.height * ratio));
+        if (box.width > 0 && box.height > 0 && (always || width !== canvas.width || height !== canvas.height)) {
+            canvas.width = width;
+            canvas.height = height;
+            Module['_pageResize'](width, height, ratio);
+        }
+    }
+    // A change of devicePixelRatio alone changes no size on the page. An observer of the canvas's size in device
+    // pixels sees it where the browser offers one; elsewhere a query for the present ratio tells its end.
+    function followRatio() {
+        var query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+        query.addEventListener('change', function changed() {
+            query.removeEventListener('change', changed);
+            fitCanvas(false);
+            followRatio();
+        });
+    }
+    function followDevicePixels() {
+        fitCanvas(true);
+        var observer = new ResizeObserver(function () {
+            fitCanvas(false);
+        });
+        try {
+            observer.observe(canvas, {box: 'device-pixel-content-box'});
+        } catch (error) {
+            observer.observe(canvas);
+            followRatio();
+        }
+    }
+
+    // Two fingers on the explorer's figure zoom it about their middle, by how far they part, and move it with their
+    // middle. None of their touches reach GLUT, which would take the first finger for the mouse and every other
+    // finger's touch for a jump of it: these listeners come before GLUT's (main has not run yet), on the window in the
+    // capture phase as GLUT's are, and stop them. The pinch lasts until the last of its fingers leaves the canvas.
+    var pinching = false;
+    var pinchDistance = 0; // the fingers' distance at the pinch's step before, 0 before its first
+    function pinch(event) {
+        var fingers = event.targetTouches;
+        if (event.target !== canvas || !(pinching || (event.type === 'touchstart' && fingers.length >= 2))) {
+            return;
+        }
+        event.stopImmediatePropagation();
+        event.preventDefault();
+        pinching = fingers.length > 0;
+        if (fingers.length < 2) {
+            // One finger left of two: the pinch waits for another finger or for the last to leave.
+            pinchDistance = 0;
+            if (!pinching) {
+                describeLater();
+            }
+            return;
+        }
+        var box = canvas.getBoundingClientRect();
+        var a = fingers[0];
+        var b = fingers[1];
+        var distance = Math.hypot(a.clientX - b.clientX, a.clientY - b.clientY);
+        var first = pinchDistance === 0;
+        Module['_pagePinch'](Math.floor(((a.clientX + b.clientX) / 2 - box.left) * canvas.width / box.width),
+            Math.floor(((a.clientY + b.clientY) / 2 - box.top) * canvas.height / box.height),
+            first ? 1 : distance / pinchDistance, first ? 1 : 0);
+        // Fingers that meet start afresh when they part.
+        pinchDistance = distance;
+    }
+    if (panel) {
+        ['touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function (type) {
+            window.addEventListener(type, pinch, {capture: true, passive: false});
+        });
     }
     // The wheel over the explorer's figure zooms it, up zooming in as natively, and never scrolls the page. GLUT's own
     // handler listens for the browser's legacy wheel event on the window, reads its direction the wrong way round and
@@ -119,6 +206,9 @@
     Module['postRun'] = [function () {
         if (!ended) {
             canvas.hidden = false;
+            if (panel) {
+                followDevicePixels();
+            }
             describe();
             ['mouseup', 'touchend', 'keydown', 'click'].forEach(function (type) {
                 window.addEventListener(type, describeLater);
