@@ -32,6 +32,33 @@
         }
     };
 
+    // Full screen, for a projector: the lesson (the figure, the panel, the buttons and what follows them) fills the
+    // screen, by its button or by F11 as natively; GLUT would take F11 as a special key and keep it from the browser.
+    // Its key listener comes first, so that F11 does this wherever the focus is.
+    var lesson = document.querySelector('main');
+    var fullscreenButton = document.getElementById('fullscreen');
+    function toggleFullscreen() {
+        var request = lesson.requestFullscreen || lesson.webkitRequestFullscreen;
+        var exit = document.exitFullscreen || document.webkitExitFullscreen;
+        var shown = document.fullscreenElement || document.webkitFullscreenElement;
+        var done = shown ? exit.call(document) : request.call(lesson);
+        if (done && done.catch) {
+            done.catch(function () {});
+        }
+    }
+    if (fullscreenButton) {
+        // A phone's browser may have no full screen for a page: no button then.
+        fullscreenButton.hidden = !(document.fullscreenEnabled || document.webkitFullscreenEnabled);
+        fullscreenButton.addEventListener('click', toggleFullscreen);
+        window.addEventListener('keydown', function (event) {
+            if (event.key === 'F11' && !fullscreenButton.hidden) {
+                event.stopImmediatePropagation();
+                event.preventDefault();
+                toggleFullscreen();
+            }
+        }, true);
+    }
+
     // GLUT takes the keys it knows from the whole window and stops their default action, Tab and Enter among them:
     // the links could no longer be reached or followed from the keyboard. Tab, keys with Ctrl, Alt or Meta, and every
     // key while the focus is on a link stay with the page. Registered before main runs, so before GLUT's own listener.
@@ -43,13 +70,15 @@
         }
     }
     window.addEventListener('keydown', keepForPage, true);
-    // The explorer's buttons do what their keys do: the key, pressed on the figure.
+    // The explorer's buttons do what their keys do: the key, pressed on the figure. GLUT reads a key's character from
+    // its key code; + and - go by the keypad's codes, the only ones it reads as those characters without Shift.
+    var keyCodes = {'+': 107, '-': 109};
     Array.prototype.forEach.call(document.querySelectorAll('#controls button[data-key]'), function (button) {
         button.addEventListener('click', function () {
             var key = button.getAttribute('data-key');
             ['keydown', 'keyup'].forEach(function (type) {
                 var event = new KeyboardEvent(type, {key: key, bubbles: true, cancelable: true});
-                Object.defineProperty(event, 'keyCode', {value: key.toUpperCase().charCodeAt(0)});
+                Object.defineProperty(event, 'keyCode', {value: keyCodes[key] || key.toUpperCase().charCodeAt(0)});
                 canvas.dispatchEvent(event);
             });
         });

@@ -611,7 +611,8 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
     assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
-    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', 'n', 'Shift', 'q', 'Esc'],
+    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', '+', '-', 'f', '0', 'F11', 'n', 'Shift',
+        'q', 'Esc'],
         'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
@@ -656,7 +657,7 @@ test('the explorer at 390 px: buttons as keys, a figure that holds still, an arr
     assert.deepEqual(shown.errors, []);
     assert.equal(seen[1][0], seen[0][0], 'the canvas moved while twenty cases were printed');
     assert.ok(seen[1][1], 'the log\'s last line is out of sight');
-    assert.ok(seen[1][2].length === 8 && seen[1][2].every((size) => size >= 44), `buttons: ${seen[1][2]}`);
+    assert.ok(seen[1][2].length === 12 && seen[1][2].every((size) => size >= 44), `buttons: ${seen[1][2]}`);
     assert.deepEqual(seen[1].slice(3), [demos[0].text.trimEnd(), 'P(2.1, 2), P\'(6.24, 5.95)']);
     assert.equal(shown.status, null, 'q or Escape ended the program');
     const moved = 'P(2.10, 2.00)  P\'(6.24, 5.95)  |OP| * |OP\'| = 25.00\n';
@@ -674,6 +675,7 @@ test('the explorer at 1280 x 800: in sight and still, the wheel zooms, one live 
         }));
         const kAcross = async () => kOnMiddleRow(decodePng(await page.locator('#canvas').screenshot())).across;
         look.start = await place();
+        look.buttons = await page.locator('#controls button:not([hidden])').allInnerTexts();
         // A screen of 2.25 pixels to a CSS pixel gives the canvas a projector's 1080 rows, and k is drawn for them.
         look.stroke = kOnMiddleRow(decodePng(await page.locator('#canvas').screenshot())).stroke;
         look.steps = [];
@@ -696,6 +698,7 @@ test('the explorer at 1280 x 800: in sight and still, the wheel zooms, one live 
     }, { width: 1280, height: 800, scale: 2.25 });
     assert.deepEqual(shown.errors, []);
     assert.ok(look.start.lowest <= 800, `the lesson ends at ${look.start.lowest} px`);
+    assert.deepEqual([...look.buttons.slice(6, 9), look.buttons.at(-1)], ['+', '-', 'f Sve', 'F11 Ceo ekran']);
     assert.ok(shown.canvas.height === Math.round(shown.canvas.box.height * 2.25) && shown.canvas.height >= 1080);
     assert.ok(look.stroke >= 3, `k is ${look.stroke} px thick`);
     assert.deepEqual(look.steps, Array(5).fill(look.start.step), 'the k button moved with the panel\'s text');
