@@ -3,7 +3,7 @@
 // item by item in its order; two back ends implement them. The native one (backend_gl.cpp) makes today's
 // immediate-mode OpenGL calls, one glBegin/glEnd per primitive. The web one (backend_webgl.cpp, emscripten only)
 // gathers a frame's vertices into one buffer and draws them with WebGL when the frame ends, one draw per run of
-// primitives of one kind and colour. A colour code outside 0..9 keeps the colour of the primitive before.
+// primitives of one kind, colour and size. A colour code outside 0..9 keeps the colour of the primitive before.
 #pragma once
 
 #include "scene.h"
@@ -34,9 +34,9 @@ void dot(ColourCode colour, Point at);
 void strokes(ColourCode colour, const std::vector<std::array<Point, 2>>& pairs);
 
 #ifdef __EMSCRIPTEN__
-/// The matrix from the plane to clip space that the frames are drawn with (cameraMatrix); natively the viewer hands
-/// the camera to gluPerspective and glTranslatef instead.
-void useMatrix(const std::array<float, 16>& matrix);
+/// The matrix from the plane to clip space that the frames are drawn with (cameraMatrix), into a viewport of width x
+/// height pixels; natively the viewer hands the camera to gluPerspective and glTranslatef instead.
+void useMatrix(const std::array<float, 16>& matrix, int width, int height);
 #endif
 
 /// Ends the frame: everything handed over since the last is drawn, and the frame is shown.

@@ -1,13 +1,16 @@
 // backend_webgl.cpp
 // The web back end (emscripten only): WebGL without the emulation of immediate mode. A frame's vertices go into one
-// array as the renderer hands them over, in its order; consecutive primitives of one kind and one colour form a run.
-// When the frame ends the array becomes one vertex buffer and each run one draw call of a two-line shader: lines
-// one pixel wide (a circle's polygon as its sides), dots as squares of dotSize pixels, each run in its palette colour,
-// every vertex taken to clip space by the camera's matrix. The pixels are those of the immediate-mode drawing.
+// array as the renderer hands them over, in its order; consecutive primitives of one kind, one colour and one size
+// form a run. When the frame ends the array becomes one vertex buffer and each run one draw call of a two-line
+// shader: lines one pixel wide (a circle's polygon as its sides), wider lines as quads of two triangles each, dots as
+// squares of their size in pixels, each run in its palette colour, every vertex taken to clip space by the camera's
+// matrix. At one pixel the pixels are those of the immediate-mode drawing.
 #include "backend.h"
+#include "camera.h"
 #include "drawing.h"
 
 #include <GLES2/gl2.h>
+#include <cmath>
 
 namespace backend {
 namespace {
@@ -17,16 +20,22 @@ struct Run {
     GLint first;
     GLsizei count;
     Rgb colour;
+    float dotSize; ///< of a run of dots, in pixels
 };
 
 std::vector<float> vertices; // x, y of each vertex of the frame
 std::vector<Run> runs;
 Rgb current{1.0f, 1.0f, 1.0f}; // OpenGL's colour before any is given
 std::array<float, 16> matrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+int viewportWidth = windowWidth;
+int viewportHeight = windowHeight;
+float lineWidth = 1.0f;
+float shownDotSize = dotSize;
 
 GLuint program = 0;
 GLint matrixAt = -1;
 GLint colourAt = -1;
+GLint sizeAt = -1;
 
 const char* const vertexShader = "attribute vec2 p;uniform mat4 m;uniform float s;"
                                  "void main(){gl_Position=m*vec4(p,0.0,1.0);gl_PointSize=s;}";
@@ -50,7 +59,7 @@ void setUp() {
     glUseProgram(program);
     matrixAt = glGetUniformLocation(program, "m");
     colourAt = glGetUniformLocation(program, "c");
-    glUniform1f(glGetUniformLocation(program, "s"), dotSize);
+    sizeAt = glGetUniformLocation(program, "s");
     GLuint buffer = 0;
     glGenBuffers(1, &buffer);
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
@@ -59,15 +68,17 @@ void setUp() {
 }
 
 // Starts a primitive of the mode in the colour of code (the colour before for a code outside 0..9): it continues the
-// last run when that has the same mode and colour.
+// last run when that has the same mode and colour, and for dots the same size.
 void begin(GLenum mode, ColourCode code) {
     if (const Rgb* rgb = paletteColour(code)) {
         current = *rgb;
     }
-    const bool sameRun = !runs.empty() && runs.back().mode == mode && runs.back().colour.red == current.red &&
-                         runs.back().colour.green == current.green && runs.back().colour.blue == current.blue;
+    const Run* last = runs.empty() ? nullptr : &runs.back();
+    const bool sameRun = last && last->mode == mode && last->colour.red == current.red &&
+                         last->colour.green == current.green && last->colour.blue == current.blue &&
+                         (mode != GL_POINTS || last->dotSize == shownDotSize);
     if (!sameRun) {
-        runs.push_back(Run{mode, GLint(vertices.size() / 2), 0, current});
+        runs.push_back(Run{mode, GLint(vertices.size() / 2), 0, current, shownDotSize});
     }
 }
 
@@ -77,13 +88,69 @@ void vertex(Point at) {
     ++runs.back().count;
 }
 
+void vertex(double x, double y) {
+    vertex(Point{float(x), float(y)});
+}
+
+// WebGL draws no line wider than a pixel: a width that rounds to one pixel is drawn as WebGL's own lines, exactly as
+// before there were wider ones; a wider one as triangles.
+bool wide() {
+    return lineWidth >= 1.5f;
+}
+
+GLenum lineMode() {
+    return wide() ? GL_TRIANGLES : GL_LINES;
+}
+
+// A straight piece of a line from a to b. A wide one is a quad lineWidth pixels across, reaching half of that past
+// each end, so that the sides of a circle's polygon overlap where they meet and leave no notch at the joints. The
+// camera looks at the plane face on: every point of it lies at the depth w = m[15], so that a pixel is the same
+// length of the plane anywhere in the view, and the quad's corners are found in the plane.
+void piece(Point a, Point b) {
+    if (!wide()) {
+        vertex(a);
+        vertex(b);
+        return;
+    }
+    const double pixelsPerUnitX = matrix[0] * viewportWidth / 2.0;
+    const double pixelsPerUnitY = matrix[5] * viewportHeight / 2.0;
+    if (!(pixelsPerUnitX > 0.0 && pixelsPerUnitY > 0.0 && matrix[15] > 0.0f)) {
+        return;
+    }
+    const double unitsX = matrix[15] / pixelsPerUnitX;
+    const double unitsY = matrix[15] / pixelsPerUnitY;
+    // Half the width along the piece and across it, in pixels.
+    const double dx = (double(b.x) - a.x) / unitsX;
+    const double dy = (double(b.y) - a.y) / unitsY;
+    const double length = std::hypot(dx, dy);
+    if (!(length > 0.0)) {
+        return;
+    }
+    const double alongX = dx / length * lineWidth / 2.0 * unitsX;
+    const double alongY = dy / length * lineWidth / 2.0 * unitsY;
+    const double acrossX = -dy / length * lineWidth / 2.0 * unitsX;
+    const double acrossY = dx / length * lineWidth / 2.0 * unitsY;
+    const double startX = a.x - alongX, startY = a.y - alongY;
+    const double endX = b.x + alongX, endY = b.y + alongY;
+    vertex(startX + acrossX, startY + acrossY);
+    vertex(startX - acrossX, startY - acrossY);
+    vertex(endX + acrossX, endY + acrossY);
+    vertex(endX + acrossX, endY + acrossY);
+    vertex(startX - acrossX, startY - acrossY);
+    vertex(endX - acrossX, endY - acrossY);
+}
+
 } // namespace
 
-// The page's canvas keeps the first size's drawing: its lines stay one pixel wide, as WebGL draws them.
-void strokeSizes(float, float) {}
+void strokeSizes(float width, float dots) {
+    lineWidth = width;
+    shownDotSize = dots;
+}
 
-void useMatrix(const std::array<float, 16>& cameraMatrix) {
+void useMatrix(const std::array<float, 16>& cameraMatrix, int width, int height) {
     matrix = cameraMatrix;
+    viewportWidth = width;
+    viewportHeight = height;
 }
 
 void beginScene() {}
@@ -91,17 +158,15 @@ void beginScene() {}
 void endScene() {}
 
 void outline(ColourCode colour, const Point* outlineVertices, int count) {
-    begin(GL_LINES, colour);
+    begin(lineMode(), colour);
     for (int i = 0; i < count; ++i) {
-        vertex(outlineVertices[i]);
-        vertex(outlineVertices[i + 1 < count ? i + 1 : 0]);
+        piece(outlineVertices[i], outlineVertices[i + 1 < count ? i + 1 : 0]);
     }
 }
 
 void line(ColourCode colour, Point a, Point b) {
-    begin(GL_LINES, colour);
-    vertex(a);
-    vertex(b);
+    begin(lineMode(), colour);
+    piece(a, b);
 }
 
 void dot(ColourCode colour, Point at) {
@@ -110,10 +175,9 @@ void dot(ColourCode colour, Point at) {
 }
 
 void strokes(ColourCode colour, const std::vector<std::array<Point, 2>>& pairs) {
-    begin(GL_LINES, colour);
+    begin(lineMode(), colour);
     for (const auto& stroke : pairs) {
-        vertex(stroke[0]);
-        vertex(stroke[1]);
+        piece(stroke[0], stroke[1]);
     }
 }
 
@@ -126,6 +190,9 @@ void endFrame() {
     glUniformMatrix4fv(matrixAt, 1, GL_FALSE, matrix.data());
     for (const Run& run : runs) {
         glUniform3f(colourAt, run.colour.red, run.colour.green, run.colour.blue);
+        if (run.mode == GL_POINTS) {
+            glUniform1f(sizeAt, run.dotSize);
+        }
         glDrawArrays(run.mode, run.first, run.count);
     }
     vertices.clear();

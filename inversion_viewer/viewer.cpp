@@ -49,7 +49,7 @@ static void openWindow(int argc, char** argv, const char* title, const Camera& c
 
 #ifdef __EMSCRIPTEN__
     windowCamera = camera;
-    backend::useMatrix(cameraMatrix(camera, windowWidth, windowHeight));
+    backend::useMatrix(cameraMatrix(camera, windowWidth, windowHeight), windowWidth, windowHeight);
 #else
     // This projection is replaced by the first reshape, before anything is drawn.
     glMatrixMode(GL_PROJECTION);
@@ -203,6 +203,25 @@ void pagePointer(double drawingPerCss, bool finger) {
     }
 }
 
+void pageResized(int width, int height, double drawingPerCss) {
+    if (!interaction) {
+        return;
+    }
+    if (interaction->pageScale) {
+        interaction->pageScale(drawingPerCss);
+    }
+    reshape(width, height);
+    // The browser clears a canvas whose size is set: drawn now, before the browser shows the page again, the figure
+    // never flashes blank while the window is resized.
+    interaction->display();
+}
+
+void pagePinched(int x, int y, double factor, bool first) {
+    if (interaction && interaction->pinch) {
+        interaction->pinch(x, y, factor, first);
+    }
+}
+
 void pageWheelTurned(int x, int y, int notches) {
     for (int notch = 0; interaction && interaction->mouse && notch < std::abs(notches); ++notch) {
         interaction->mouse(notches > 0 ? 3 : 4, GLUT_DOWN, x, y);
@@ -214,7 +233,7 @@ void useCamera(const Camera& camera, int width, int height, int bottom) {
     glViewport(0, bottom, width, height);
 #ifdef __EMSCRIPTEN__
     windowCamera = camera;
-    backend::useMatrix(cameraMatrix(camera, width, height, camera.d / 2.0, camera.d * 2.0));
+    backend::useMatrix(cameraMatrix(camera, width, height, camera.d / 2.0, camera.d * 2.0), width, height);
 #else
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -231,7 +250,7 @@ void reshapeViewport(int width, int height) {
     }
 #ifdef __EMSCRIPTEN__
     glViewport(0, 0, width, height);
-    backend::useMatrix(cameraMatrix(windowCamera, width, height));
+    backend::useMatrix(cameraMatrix(windowCamera, width, height), width, height);
 #else
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -39,6 +39,10 @@ struct Interaction {
     void (*displayBand)() = nullptr;    ///< natively: draws the band along the window's bottom
     PageState (*pageState)() = nullptr; ///< on the page: what it shows beside the figure
     void (*pagePointer)(double drawingPerCss, bool finger) = nullptr; ///< on the page: said at each press
+    void (*pageScale)(double drawingPerCss) = nullptr;                ///< on the page: said when the canvas is sized
+    /// on the page: two fingers on the canvas, their middle at the pixel (x, y) of the window: first as they come
+    /// down, then at each move, factor times as far apart as at the move before
+    void (*pinch)(int x, int y, double factor, bool first) = nullptr;
 };
 
 /// The entry of a program that answers the pointer and the keys: sets k's radius, starts the program, opens the window
@@ -56,6 +60,13 @@ PageState pageState();
 /// On the page: the press that is about to come, by a finger or not, on a canvas of drawingPerCss drawing pixels per
 /// CSS pixel.
 void pagePointer(double drawingPerCss, bool finger);
+
+/// On the page: the canvas's drawing buffer is now width x height pixels, drawingPerCss of them to a CSS pixel. The
+/// window is reshaped as natively, and drawn at once.
+void pageResized(int width, int height, double drawingPerCss);
+
+/// On the page: two fingers on the canvas (Interaction::pinch).
+void pagePinched(int x, int y, double factor, bool first);
 
 /// On the page: notches of the wheel at the pixel (x, y) of the window, up positive, as the wheel's buttons 3 (up) and
 /// 4 (down) natively.

@@ -51,6 +51,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE void pageWheel(int x, int y, int notches) {
     pageWheelTurned(x, y, notches);
 }
 
+/// Called by pre.js when it sizes the explorer's canvas: its drawing buffer is width x height pixels, drawingPerCss of
+/// them to a CSS pixel.
+extern "C" EMSCRIPTEN_KEEPALIVE void pageResize(int width, int height, double drawingPerCss) {
+    pageResized(width, height, drawingPerCss);
+}
+
+/// Called by pre.js for two fingers on the explorer's canvas, their middle at the drawing pixel (x, y): first (1)
+/// when they come down, then at each move, factor times as far apart as at the move before.
+extern "C" EMSCRIPTEN_KEEPALIVE void pagePinch(int x, int y, double factor, int first) {
+    pagePinched(x, y, factor, first != 0);
+}
+
 using AnyFunction = void (*)();
 
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime

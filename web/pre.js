@@ -32,6 +32,33 @@
         }
     };
 
+    // Full screen, for a projector: the lesson (the figure, the panel, the buttons and what follows them) fills the
+    // screen, by its button or by F11 as natively; GLUT would take F11 as a special key and keep it from the browser.
+    // Its key listener comes first, so that F11 does this wherever the focus is.
+    var lesson = document.querySelector('main');
+    var fullscreenButton = document.getElementById('fullscreen');
+    function toggleFullscreen() {
+        var request = lesson.requestFullscreen || lesson.webkitRequestFullscreen;
+        var exit = document.exitFullscreen || document.webkitExitFullscreen;
+        var shown = document.fullscreenElement || document.webkitFullscreenElement;
+        var done = shown ? exit.call(document) : request.call(lesson);
+        if (done && done.catch) {
+            done.catch(function () {});
+        }
+    }
+    if (fullscreenButton) {
+        // A phone's browser may have no full screen for a page: no button then.
+        fullscreenButton.hidden = !(document.fullscreenEnabled || document.webkitFullscreenEnabled);
+        fullscreenButton.addEventListener('click', toggleFullscreen);
+        window.addEventListener('keydown', function (event) {
+            if (event.key === 'F11' && !fullscreenButton.hidden) {
+                event.stopImmediatePropagation();
+                event.preventDefault();
+                toggleFullscreen();
+            }
+        }, true);
+    }
+
     // GLUT takes the keys it knows from the whole window and stops their default action, Tab and Enter among them:
     // the links could no longer be reached or followed from the keyboard. Tab, keys with Ctrl, Alt or Meta, and every
     // key while the focus is on a link stay with the page. Registered before main runs, so before GLUT's own listener.
@@ -43,13 +70,15 @@
         }
     }
     window.addEventListener('keydown', keepForPage, true);
-    // The explorer's buttons do what their keys do: the key, pressed on the figure.
+    // The explorer's buttons do what their keys do: the key, pressed on the figure. GLUT reads a key's character from
+    // its key code; + and - go by the keypad's codes, the only ones it reads as those characters without Shift.
+    var keyCodes = {'+': 107, '-': 109};
     Array.prototype.forEach.call(document.querySelectorAll('#controls button[data-key]'), function (button) {
         button.addEventListener('click', function () {
             var key = button.getAttribute('data-key');
             ['keydown', 'keyup'].forEach(function (type) {
                 var event = new KeyboardEvent(type, {key: key, bubbles: true, cancelable: true});
-                Object.defineProperty(event, 'keyCode', {value: key.toUpperCase().charCodeAt(0)});
+                Object.defineProperty(event, 'keyCode', {value: keyCodes[key] || key.toUpperCase().charCodeAt(0)});
                 canvas.dispatchEvent(event);
             });
         });
@@ -62,9 +91,96 @@
     // GLUT's mouse events made from a touch are not trusted and are left alone.
     function tellPointer(event) {
         if (event.target === canvas && Module['_pagePress'] && (event.type === 'touchstart' || event.isTrusted)) {
-            var shown = canvas.getBoundingClientRect().width;
-            Module['_pagePress'](shown > 0 ? canvas.width / shown : 1, event.type === 'touchstart' ? 1 : 0);
+            Module['_pagePress'](drawingPerCss(), event.type === 'touchstart' ? 1 : 0);
         }
+    }
+    // The explorer's canvas has the device's pixels (below): a CSS pixel holds devicePixelRatio of them, not quite the
+    // ratio of the rounded drawing buffer to its size on the page, whose stray thousandths would make a line of one
+    // CSS pixel a hair wider than one pixel. Elsewhere the drawing buffer keeps the window's size, shown smaller.
+    function drawingPerCss() {
+        if (panel) {
+            return window.devicePixelRatio || 1;
+        }
+        var shown = canvas.getBoundingClientRect().width;
+        return shown > 0 ? canvas.width / shown : 1;
+    }
+
+    // The explorer's canvas draws at the device's pixels: its drawing buffer is its size on the page times the
+    // device's pixels per CSS pixel, and follows it when the window is resized or turned, or moves to a screen of
+    // other pixels. The program reshapes its window to it as natively, so that a phone shows the figure as sharply as
+    // its text and a projector fills its pixels with it. Told at once when the canvas is first shown, so that the
+    // first frame and the first press know the scale.
+    function fitCanvas(always) {
+        var box = canvas.getBoundingClientRect();
+        var ratio = drawingPerCss();
+        var width = Math.max(1, Math.round(box.width * ratio));
+        var height = Math.max(1, Math.round(box.height * ratio));
+        if (box.width > 0 && box.height > 0 && (always || width !== canvas.width || height !== canvas.height)) {
+            canvas.width = width;
+            canvas.height = height;
+            Module['_pageResize'](width, height, ratio);
+        }
+    }
+    // A change of devicePixelRatio alone changes no size on the page. An observer of the canvas's size in device
+    // pixels sees it where the browser offers one; elsewhere a query for the present ratio tells its end.
+    function followRatio() {
+        var query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+        query.addEventListener('change', function changed() {
+            query.removeEventListener('change', changed);
+            fitCanvas(false);
+            followRatio();
+        });
+    }
+    function followDevicePixels() {
+        fitCanvas(true);
+        var observer = new ResizeObserver(function () {
+            fitCanvas(false);
+        });
+        try {
+            observer.observe(canvas, {box: 'device-pixel-content-box'});
+        } catch (error) {
+            observer.observe(canvas);
+            followRatio();
+        }
+    }
+
+    // Two fingers on the explorer's figure zoom it about their middle, by how far they part, and move it with their
+    // middle. None of their touches reach GLUT, which would take the first finger for the mouse and every other
+    // finger's touch for a jump of it: these listeners come before GLUT's (main has not run yet), on the window in the
+    // capture phase as GLUT's are, and stop them. The pinch lasts until the last of its fingers leaves the canvas.
+    var pinching = false;
+    var pinchDistance = 0; // the fingers' distance at the pinch's step before, 0 before its first
+    function pinch(event) {
+        var fingers = event.targetTouches;
+        if (event.target !== canvas || !(pinching || (event.type === 'touchstart' && fingers.length >= 2))) {
+            return;
+        }
+        event.stopImmediatePropagation();
+        event.preventDefault();
+        pinching = fingers.length > 0;
+        if (fingers.length < 2) {
+            // One finger left of two: the pinch waits for another finger or for the last to leave.
+            pinchDistance = 0;
+            if (!pinching) {
+                describeLater();
+            }
+            return;
+        }
+        var box = canvas.getBoundingClientRect();
+        var a = fingers[0];
+        var b = fingers[1];
+        var distance = Math.hypot(a.clientX - b.clientX, a.clientY - b.clientY);
+        var first = pinchDistance === 0;
+        Module['_pagePinch'](Math.floor(((a.clientX + b.clientX) / 2 - box.left) * canvas.width / box.width),
+            Math.floor(((a.clientY + b.clientY) / 2 - box.top) * canvas.height / box.height),
+            first ? 1 : distance / pinchDistance, first ? 1 : 0);
+        // Fingers that meet start afresh when they part.
+        pinchDistance = distance;
+    }
+    if (panel) {
+        ['touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function (type) {
+            window.addEventListener(type, pinch, {capture: true, passive: false});
+        });
     }
     // The wheel over the explorer's figure zooms it, up zooming in as natively, and never scrolls the page. GLUT's own
     // handler listens for the browser's legacy wheel event on the window, reads its direction the wrong way round and
@@ -119,6 +235,9 @@
     Module['postRun'] = [function () {
         if (!ended) {
             canvas.hidden = false;
+            if (panel) {
+                followDevicePixels();
+            }
             describe();
             ['mouseup', 'touchend', 'keydown', 'click'].forEach(function (type) {
                 window.addEventListener(type, describeLater);

@@ -104,12 +104,22 @@ std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile) 
                                explorerStrokeSizes(explorer).arrowScale, explorerLabelHeight(explorer)));
 }
 
+// A phone draws its page at two or three pixels to a CSS pixel: the sizes made for a window's pixels would show its
+// lines hairline thin and its labels too small to read at arm's length, so on a page they are never less than the
+// first size's in CSS pixels. Natively a CSS pixel is a pixel, and the window's sizes are never less than those.
 StrokeSizes explorerStrokeSizes(const Explorer& explorer) {
-    return strokeSizesFor(explorer.area.height + explorer.area.band);
+    StrokeSizes sizes = strokeSizesFor(explorer.area.height + explorer.area.band);
+    const StrokeSizes least = strokeSizesFor(windowHeight);
+    const double css = explorer.cssScale;
+    sizes.lineWidth = std::max(sizes.lineWidth, float(least.lineWidth * css));
+    sizes.imageLineWidth = std::max(sizes.imageLineWidth, float(least.imageLineWidth * css));
+    sizes.dotSize = std::max(sizes.dotSize, float(least.dotSize * css));
+    sizes.arrowScale = std::max(sizes.arrowScale, least.arrowScale * css);
+    return sizes;
 }
 
 double explorerLabelHeight(const Explorer& explorer) {
-    return labelHeightFor(explorer.area.height + explorer.area.band);
+    return std::max(labelHeightFor(explorer.area.height + explorer.area.band), labelHeightPixels * explorer.cssScale);
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {
@@ -180,13 +190,17 @@ Point pointer(const Explorer& explorer, int x, int y) {
                       std::clamp(y, 0, std::max(area.height - 1, 0)));
 }
 
+bool sameFigure(const GivenFigure& a, const GivenFigure& b) {
+    const auto same = [](Point p, Point q) { return p.x == q.x && p.y == q.y; };
+    return same(a.first, b.first) && same(a.second, b.second) && same(a.third, b.third);
+}
+
 // The handle moved to q, snapped onto whole coordinates where toGrid; the case printed when it changes. Returns
 // whether the figure changed.
 bool moveTo(Explorer& explorer, Effects& effects, int handle, Point q, double unitsPerPixel, bool toGrid) {
     GivenFigure& figure = figureOf(explorer);
     const GivenFigure moved = moveHandle(figure, handle, q, inversionRadius, unitsPerPixel, toGrid);
-    const auto same = [](Point a, Point b) { return a.x == b.x && a.y == b.y; };
-    if (same(moved.first, figure.first) && same(moved.second, figure.second) && same(moved.third, figure.third)) {
+    if (sameFigure(moved, figure)) {
         return false;
     }
     figure = moved;
@@ -231,6 +245,8 @@ void press(Explorer& explorer, const InputEvent& event) {
         nearestHandle(currentFigure(explorer), pointer(explorer, event.x, event.y), reach(explorer), inversionRadius);
     explorer.panFrom = scenePoint(explorer, event.x, event.y);
     explorer.moved = false;
+    explorer.figureBefore = currentFigure(explorer);
+    explorer.stepsBefore = explorer.steps;
 }
 
 // Whether the pointer has left the place of the press by more than a click allows.
@@ -277,6 +293,34 @@ void release(Explorer& explorer, Effects& effects, const InputEvent& event) {
         endMove(explorer, effects, explorer.taken);
     }
     explorer.taken = -1;
+}
+
+// A second finger: the first finger's press meant the pinch, not the handle under it, so a handle its drag has moved
+// goes back to where it was, with the steps shown then, the case printed again if the drag changed it. The fingers
+// then hold the scene point under their middle.
+void pinchStart(Explorer& explorer, Effects& effects, const InputEvent& event) {
+    if (explorer.gesture == Gesture::Dragging && !sameFigure(currentFigure(explorer), explorer.figureBefore)) {
+        figureOf(explorer) = explorer.figureBefore;
+        explorer.steps = explorer.stepsBefore;
+        if (figureCase(currentFigure(explorer), inversionRadius) != explorer.shownCase) {
+            printCase(explorer, effects);
+        }
+        keepChosen(explorer);
+        effects.redraw = true;
+    }
+    explorer.gesture = Gesture::Pinching;
+    explorer.taken = -1;
+    explorer.panFrom = scenePoint(explorer, event.x, event.y);
+}
+
+// The point held comes under the fingers' middle, and the view is magnified about it as the fingers part.
+void pinch(Explorer& explorer, Effects& effects, const InputEvent& event) {
+    if (explorer.gesture != Gesture::Pinching) {
+        return;
+    }
+    explorer.view = panned(explorer.view, explorer.panFrom, scenePoint(explorer, event.x, event.y));
+    explorer.view = zoomAbout(explorer.view, explorer.panFrom, event.factor);
+    effects.redraw = true;
 }
 
 // An arrow: the chosen handle, its coordinates rounded to the nearest tenth, moves by whole tenths (ten steps of a
@@ -411,6 +455,12 @@ Effects handleEvent(Explorer& explorer, const InputEvent& event) {
         break;
     case InputEvent::Arrow:
         arrow(explorer, effects, event);
+        break;
+    case InputEvent::PinchStart:
+        pinchStart(explorer, effects, event);
+        break;
+    case InputEvent::Pinch:
+        pinch(explorer, effects, event);
         break;
     }
     effects.redraw = effects.redraw || helpBefore != explorer.helpShown;

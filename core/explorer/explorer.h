@@ -20,8 +20,8 @@ constexpr double clickPixels = 3.0;
 constexpr double zoomStep = 1.25;
 
 /// What the pointer is doing: nothing; pressed and not yet moved beyond a click (on a handle or away from the
-/// handles); dragging a handle; holding the plane and moving the view.
-enum class Gesture { Idle, Pressed, Dragging, Panning };
+/// handles); dragging a handle; holding the plane and moving the view; two fingers zooming the view and moving it.
+enum class Gesture { Idle, Pressed, Dragging, Panning, Pinching };
 
 /// The part of the window the figure is drawn in, in pixels: all of it but the band along its bottom.
 struct FigureArea {
@@ -44,27 +44,33 @@ struct Explorer {
     int pressX = 0; ///< where the press was, in the figure's pixels
     int pressY = 0;
     bool moved = false;                              ///< whether the drag under way has moved its handle
+    GivenFigure figureBefore;                        ///< the figure when the press under way was made
+    int stepsBefore = 0;                             ///< and the steps of its construction then shown
     Point panFrom;                                   ///< while panning, the scene point held under the pointer
     FigureCase caseBefore = FigureCase::PointInside; ///< the case when the gesture under way began
     Camera view = startView();                       ///< what part of the plane the figure shows
     FigureArea area;                                 ///< the figure's size in the window
     bool bandShown = true;                           ///< the band with the lesson under the figure (key t)
     bool helpShown = false;                          ///< the band shows the help (key h) until the next input
-    double cssScale = 1.0; ///< drawing pixels per CSS pixel of the canvas, as the page says at each press (1 natively)
-    bool finger = false;   ///< whether the page's last press was a finger's: its reach and zones are wider
+    double cssScale = 1.0;    ///< drawing pixels per CSS pixel of the canvas, as the page says when it sizes the canvas
+                              ///< and at each press (1 natively)
+    bool finger = false;      ///< whether the page's last press was a finger's: its reach and zones are wider
     std::string announcement; ///< what the last event changed, until the page has read it
 };
 
-/// One input: a pointer event in the figure's pixels (from its top-left corner, kept inside it), a key, an arrow.
+/// One input: a pointer event in the figure's pixels (from its top-left corner, kept inside it), a key, an arrow;
+/// on a page, two fingers: PinchStart when they come down (it undoes what the first finger's press began), Pinch at
+/// each move.
 struct InputEvent {
-    enum Kind { Press, Move, Release, Wheel, Key, Arrow } kind = Key;
-    int x = 0; ///< the pointer, in the figure's pixels
+    enum Kind { Press, Move, Release, Wheel, Key, Arrow, PinchStart, Pinch } kind = Key;
+    int x = 0; ///< the pointer, or the fingers' middle, in the figure's pixels
     int y = 0;
-    int notches = 0;    ///< Wheel: up (away from the user) positive, zooming in
-    char key = 0;       ///< Key: the character typed (Escape 27)
-    int dx = 0;         ///< Arrow: right positive, in steps
-    int dy = 0;         ///< Arrow: up positive
-    bool shift = false; ///< Arrow: with Shift, steps of a whole unit instead of a tenth
+    int notches = 0;     ///< Wheel: up (away from the user) positive, zooming in
+    char key = 0;        ///< Key: the character typed (Escape 27)
+    int dx = 0;          ///< Arrow: right positive, in steps
+    int dy = 0;          ///< Arrow: up positive
+    bool shift = false;  ///< Arrow: with Shift, steps of a whole unit instead of a tenth
+    double factor = 1.0; ///< Pinch: how many times as far apart the fingers are as at the step before
 };
 
 /// What an event did, for the program to carry out.
@@ -94,10 +100,11 @@ Picture explorerPicture(const Explorer& explorer);
 std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile);
 
 /// How heavily the explorer's window draws: its lines, the image's lines, its dots and its arrows (strokeSizesFor
-/// the whole window's height).
+/// the whole window's height), and on a page never less, in CSS pixels, than the first size's in drawing pixels.
 StrokeSizes explorerStrokeSizes(const Explorer& explorer);
 
-/// The height of the explorer's labels, in drawing pixels (labelHeightFor the whole window's height).
+/// The height of the explorer's labels, in drawing pixels (labelHeightFor the whole window's height), and on a page
+/// never less than labelHeightPixels CSS pixels.
 double explorerLabelHeight(const Explorer& explorer);
 
 /// What the explorer's page shows beside the figure: the case sentence last printed and, while a construction is

@@ -184,6 +184,12 @@ static const Interaction explorerProgram = [] {
         explorer.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0;
         explorer.finger = finger;
     };
+    program.pageScale = [](double drawingPerCss) { explorer.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0; };
+    program.pinch = [](int x, int y, double factor, bool first) {
+        InputEvent event{first ? InputEvent::PinchStart : InputEvent::Pinch, x, y};
+        event.factor = factor;
+        handle(event);
+    };
     return program;
 }();
 

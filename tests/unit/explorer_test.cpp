@@ -874,6 +874,44 @@ TEST(ExplorerView, ZoomKeepsThePointUnderThePointerUpToItsLimits) {
     }
 }
 
+// Two fingers zoom about their middle and move with it; after a drag of P across k they put P back, and print its case.
+TEST_F(FreshScene, APinchZoomsAboutTheFingersAndPutsBackTheHandleTheFirstFingerDragged) {
+    Session session;
+    Explorer& explorer = session.explorer;
+    const Point& p = currentFigure(explorer).first;
+    session.pointer(InputEvent::Press, {2, 2});
+    session.pointer(InputEvent::Move, {4, 4});
+    ASSERT_TRUE(p.x == 4 && explorer.shownCase == FigureCase::PointOutside);
+    const std::array<int, 2> at = session.pixelOf({-1, 0.5f});
+    const Point held = sceneOfPixel(explorer.view, 1024, 700, at[0], at[1]);
+    const double start = unitsPerPixel(explorer.view, 700);
+    session.printed.clear();
+    session.send(InputEvent{InputEvent::PinchStart, at[0], at[1]});
+    InputEvent pinch{InputEvent::Pinch, at[0] + 40, at[1] - 10};
+    pinch.factor = 1.5;
+    session.send(pinch);
+    session.pointer(InputEvent::Release, {4, 4});
+    EXPECT_NEAR(unitsPerPixel(explorer.view, 700), start / 1.5, start * 1e-6);
+    const Point still = sceneOfPixel(explorer.view, 1024, 700, at[0] + 40, at[1] - 10);
+    EXPECT_TRUE(std::hypot(still.x - held.x, still.y - held.y) < 1e-3 && p.x == 2 && p.y == 2);
+    EXPECT_EQ(session.printed, std::string(caseText(FigureCase::PointInside)) + "\n");
+}
+
+// The strokes and labels grow with the window and, on a page, keep at least the first size's in CSS pixels: the line,
+// the image's line, the dot, the arrow and the label.
+TEST(ExplorerSizes, GrowWithTheWindowAndNeverFallBelowTheFirstSizesInCssPixels) {
+    const auto sizes = [](int height, int band, double css) {
+        Explorer explorer;
+        explorer.area = FigureArea{1024, height, band};
+        explorer.cssScale = css;
+        const StrokeSizes got = explorerStrokeSizes(explorer);
+        return std::vector<double>{got.lineWidth, got.imageLineWidth, got.dotSize, got.arrowScale,
+                                   explorerLabelHeight(explorer)};
+    };
+    EXPECT_EQ(sizes(767, 0, 3.0), std::vector<double>({3, 6, 12, 3, 42})) << "a phone of 3 pixels to a CSS pixel";
+    EXPECT_EQ(sizes(980, 100, 2.25), std::vector<double>({3, 6, 9, 4, 31.5})) << "a projector's rows, densely";
+}
+
 // Lines break at the text's line breaks and between words where the next would pass the width; a word wider than
 // the width keeps a line of its own. The band: the case, P's numbers, the keys.
 TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {

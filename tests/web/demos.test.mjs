@@ -167,6 +167,24 @@ function outlineSamples(object, camera, spacing) {
 const pixel = (image, x, y) => [...image.rgb.subarray((y * image.width + x) * 3, (y * image.width + x) * 3 + 3)];
 const matches = (rgb, colour) => rgb.every((value, c) => Math.abs(value - colour[c]) <= colourTolerance);
 
+/// How far apart k crosses the middle row of the explorer's first view, through O (its outermost dark or grey pixels),
+/// and how thick its stroke is there: the dark pixels that run inwards from the last.
+function kOnMiddleRow(frame) {
+    const dark = [...Array(frame.width).keys()].filter((x) => {
+        const [r, g, b] = pixel(frame, x, Math.floor(frame.height / 2));
+        return r + g + b < 560 && Math.abs(r - b) < 60 && Math.abs(r - g) < 60;
+    });
+    const inwards = [...dark].reverse();
+    return { across: inwards[0] - dark[0], stroke: inwards.findIndex((x, i) => x !== inwards[0] - i) };
+}
+
+/// How many rows, from the first to the last, of the frame's box [left, right) x [top, bottom) hold the colour.
+function rowsWith(frame, colour, [left, top, right, bottom]) {
+    const rows = [...Array(bottom).keys()].filter((y) => y >= top &&
+        [...Array(right).keys()].some((x) => x >= left && matches(pixel(frame, x, y), colour)));
+    return rows.length > 0 ? rows.at(-1) - rows[0] + 1 : 0;
+}
+
 /// Whether some pixel within `radius` of the pixel that holds (x, y) has the colour.
 function near(image, x, y, colour, radius) {
     for (let dy = -radius; dy <= radius; ++dy) {
@@ -325,13 +343,15 @@ async function figureDescription(page) {
     return nodes.find((node) => node.role?.value === 'image' && node.name?.value === 'Crtez')?.description?.value;
 }
 
-/// Opens a demo's page in a window of the given size, with a touch screen when asked, and waits until its program
-/// has ended or has drawn its first frame; act, when given, then works the page before it is read.
-async function openDemo(name, act, { width: viewportWidth = 1280, height: viewportHeight = 1100, touch = false } = {}) {
+/// Opens a demo's page in a window of the given size and device pixels to a CSS pixel, with a touch screen or a phone
+/// when asked, and waits until its program has ended or has drawn its first frame; act then works the page, if given.
+async function openDemo(name, act,
+    { width: viewportWidth = 1280, height: viewportHeight = 1100, touch = false, phone = false, scale = 1 } = {}) {
     const page = await browser.newPage({
         viewport: { width: viewportWidth, height: viewportHeight },
-        deviceScaleFactor: 1,
-        hasTouch: touch,
+        deviceScaleFactor: scale,
+        hasTouch: touch || phone,
+        isMobile: phone,
     });
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
@@ -530,6 +550,51 @@ test('the explorer on a phone: P dragged by finger to (2, -3) lands there, and i
     }
 });
 
+const phone = { width: 390, height: 844, phone: true, scale: 3 };
+
+/// Touches the page: each step lists where the fingers are, a finger that comes down last, a frame apart (the browser
+/// hands the page a frame's latest move); a function among them is called there. Then all the fingers leave.
+async function touchSteps(page, steps) {
+    const session = await page.context().newCDPSession(page);
+    const touch = (type, points) => session.send('Input.dispatchTouchEvent', { type, touchPoints: points });
+    for (const [i, step] of steps.entries()) {
+        const type = step.length > (steps[i - 1]?.length ?? 0) ? 'touchStart' : 'touchMove';
+        await (typeof step === 'function' ? step() : touch(type, step.map(([x, y], id) => ({ x, y, id }))));
+        await nextFrame(page);
+    }
+    await touch('touchEnd', []);
+    await session.detach();
+}
+
+test('the explorer on a phone: device pixels, labels to read, a pinch that zooms and puts back the P it began on', async () => {
+    const look = {};
+    const shown = await openDemo(explorer.name, async (page) => {
+        const box = await page.locator('#canvas').boundingBox();
+        const [[ox, oy], [px, py]] = [[0, 0], [2, 2]].map(([x, y]) => projection([], explorerBox).at(x, y)
+            .map((v, i) => (v * box.width) / width + (i === 0 ? box.x : box.y)));
+        const first = decodePng(await page.locator('#canvas').screenshot());
+        // The label O right of O and above it, clear of O's dot: a capital's height, its stroke included.
+        const [cx, cy] = [Math.floor(first.width / 2), Math.floor(first.height / 2)];
+        look.label = rowsWith(first, black, [cx + 8, cy - 90, cx + 60, cy + 10]) / phone.scale;
+        // The first finger drags P to (3, 1); the second comes down across O from it, and the two part to half as
+        // far again from O, their middle on O.
+        const [dx, dy] = [px + 16 - ox, py + 16 - oy];
+        await touchSteps(page, [...[0, 4, 8, 12, 16].map((d) => [[px + d, py + d]]), async () => {
+            look.dragged = await page.evaluate(() => JSON.parse(Module.UTF8ToString(Module._pageStateJson())));
+        }, ...[1, 1.125, 1.25, 1.375, 1.5].map((f) => [[ox + dx * f, oy + dy * f], [ox - dx * f, oy - dy * f]])]);
+        look.zoomed = kOnMiddleRow(decodePng(await page.locator('#canvas').screenshot())).across /
+            kOnMiddleRow(first).across;
+    }, phone);
+    assert.deepEqual(shown.errors, []);
+    assert.deepEqual([shown.canvas.box.width, shown.canvas.width, shown.canvas.height], [phone.width - 16,
+        ...[shown.canvas.box.width, shown.canvas.box.height].map((side) => Math.round(side * phone.scale))]);
+    assert.ok(look.label >= 14, `the label O is ${look.label} CSS px tall`);
+    assert.ok(look.dragged.description.includes('P(3, 1)'), `P not dragged: ${look.dragged.description}`);
+    assert.ok(Math.abs(look.zoomed - 1.5) < 0.03, `k grew ${look.zoomed} times`);
+    assert.ok(shown.description?.includes('P(2, 2)'), `P moved: ${shown.description}`);
+    assert.equal(shown.text, demos[0].text, 'the pinch printed');
+});
+
 test('the explorer from the keyboard: Tab goes through the links, the keys listed under the figure work on it', async () => {
     const focused = [];
     let keys = [];
@@ -546,7 +611,8 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
     assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
-    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', 'n', 'Shift', 'q', 'Esc'],
+    assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', '+', '-', 'f', '0', 'F11', 'n', 'Shift',
+        'q', 'Esc'],
         'the keys under the figure');
     for (const words of ['C(2, 2)', 'R(4, 2)']) {
         assert.ok(shown.description?.includes(words), `"${words}" missing from: ${shown.description}`);
@@ -591,14 +657,14 @@ test('the explorer at 390 px: buttons as keys, a figure that holds still, an arr
     assert.deepEqual(shown.errors, []);
     assert.equal(seen[1][0], seen[0][0], 'the canvas moved while twenty cases were printed');
     assert.ok(seen[1][1], 'the log\'s last line is out of sight');
-    assert.ok(seen[1][2].length === 8 && seen[1][2].every((size) => size >= 44), `buttons: ${seen[1][2]}`);
+    assert.ok(seen[1][2].length === 12 && seen[1][2].every((size) => size >= 44), `buttons: ${seen[1][2]}`);
     assert.deepEqual(seen[1].slice(3), [demos[0].text.trimEnd(), 'P(2.1, 2), P\'(6.24, 5.95)']);
     assert.equal(shown.status, null, 'q or Escape ended the program');
     const moved = 'P(2.10, 2.00)  P\'(6.24, 5.95)  |OP| * |OP\'| = 25.00\n';
     assert.ok(shown.text.endsWith(`${circleOffCentre}\n${demos[0].text}${moved}`), shown.text);
 });
 
-test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, the wheel zooms in, one live region', async () => {
+test('the explorer at 1280 x 800: in sight and still, the wheel zooms, one live region, a projector\'s lines', async () => {
     let look = {};
     const shown = await openDemo(explorer.name, async (page) => {
         const place = () => page.evaluate(() => ({
@@ -607,21 +673,11 @@ test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, 
             step: document.querySelector('#controls button[data-key="k"]').getBoundingClientRect().top,
             scroll: window.scrollY,
         }));
-        // How far apart k crosses the canvas's middle row, through O: the outermost grey pixels of that row, where
-        // the canvas shown smaller than its drawing greys k's black.
-        const kAcross = async () => {
-            const frame = decodePng(await page.locator('#canvas').screenshot());
-            const row = Math.floor(frame.height / 2);
-            const dark = [];
-            for (let x = 0; x < frame.width; ++x) {
-                const [r, g, b] = pixel(frame, x, row);
-                if (r + g + b < 560 && Math.abs(r - b) < 60 && Math.abs(r - g) < 60) {
-                    dark.push(x);
-                }
-            }
-            return dark[dark.length - 1] - dark[0];
-        };
+        const kAcross = async () => kOnMiddleRow(decodePng(await page.locator('#canvas').screenshot())).across;
         look.start = await place();
+        look.buttons = await page.locator('#controls button:not([hidden])').allInnerTexts();
+        // A screen of 2.25 pixels to a CSS pixel gives the canvas a projector's 1080 rows, and k is drawn for them.
+        look.stroke = kOnMiddleRow(decodePng(await page.locator('#canvas').screenshot())).stroke;
         look.steps = [];
         for (let i = 0; i < 5; ++i) {
             await page.getByRole('button', { name: 'k Korak' }).click();
@@ -639,9 +695,12 @@ test('the explorer at 1280 x 800: figure, panel and buttons in sight and still, 
             [...document.querySelectorAll('[aria-live]')].map((element) => element.id + ' ' + element.ariaLive));
         look.order = await page.evaluate(() => ['canvas', 'panel', 'controls', 'console'].map((id) =>
             document.getElementById(id).compareDocumentPosition(document.getElementById('console'))));
-    }, { width: 1280, height: 800 });
+    }, { width: 1280, height: 800, scale: 2.25 });
     assert.deepEqual(shown.errors, []);
     assert.ok(look.start.lowest <= 800, `the lesson ends at ${look.start.lowest} px`);
+    assert.deepEqual([...look.buttons.slice(6, 9), look.buttons.at(-1)], ['+', '-', 'f Sve', 'F11 Ceo ekran']);
+    assert.ok(shown.canvas.height === Math.round(shown.canvas.box.height * 2.25) && shown.canvas.height >= 1080);
+    assert.ok(look.stroke >= 3, `k is ${look.stroke} px thick`);
     assert.deepEqual(look.steps, Array(5).fill(look.start.step), 'the k button moved with the panel\'s text');
     assert.ok(Math.abs(look.zoomed - 1.25) < 0.02, `k grew ${look.zoomed} times with one notch of the wheel up`);
     assert.equal(look.end.scroll, 0, 'the wheel scrolled the page');
