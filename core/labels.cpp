@@ -147,7 +147,8 @@ void placeLabels(std::vector<Label>& labels, const LabelObstacles& around, doubl
     for (const Point& dot : around.dots) {
         const double x = dot.x / unitsPerPixel;
         const double y = dot.y / unitsPerPixel;
-        taken.push_back({x - dotSize / 2.0, y - dotSize / 2.0, x + dotSize / 2.0, y + dotSize / 2.0});
+        const double half = around.dotPixels / 2.0;
+        taken.push_back({x - half, y - half, x + half, y + half});
     }
     // Half a line's width at the widest the explorer draws, so that a label clears a projector's line too.
     const double lineRoom = 2.0;
@@ -173,7 +174,7 @@ void placeLabels(std::vector<Label>& labels, const LabelObstacles& around, doubl
         const double h = heightPixels;
         std::size_t fewest = std::size_t(-1);
         for (int ring = 0; ring < rings && fewest > 0; ++ring) {
-            const double gap = labelOffsetPixels + ring * h / 2.0;
+            const double gap = labelOffsetPixels * around.dotPixels / dotSize + ring * h / 2.0;
             const double round[8][2] = {
                 {gap, gap},      {-gap - width, gap},      {gap, -gap - h},     {-gap - width, -gap - h},
                 {gap, -h / 2.0}, {-gap - width, -h / 2.0}, {-width / 2.0, gap}, {-width / 2.0, -gap - h}};

@@ -3,6 +3,7 @@
 // has no fonts) shows the same letters.
 #pragma once
 
+#include "drawing.h"
 #include "role.h"
 #include "scene.h"
 
@@ -52,6 +53,7 @@ struct LabelObstacles {
     std::vector<Point> dots;
     std::vector<std::array<Point, 2>> pieces;
     std::vector<Circle> circles;
+    double dotPixels = dotSize; ///< the dots' size as drawn; the labels' gap from their points grows with it
 };
 
 /// Whether a box (in pixels) is crossed by a straight piece or by a circle's curve, at unitsPerPixel, with lineRoom

@@ -281,10 +281,11 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
     return kept;
 }
 
-void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight) {
+void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight, double dotPixels) {
     // What a frame draws besides the labels: its dots (the points and the ends of segments), its straight pieces and
     // its circles, a dashed one taken whole.
     LabelObstacles around;
+    around.dotPixels = dotPixels;
     for (const DrawnItem& item : drawList(Picture{picture.shapes, {}}, WalkFrame{})) {
         const Point at{float(item.x), float(item.y)};
         if (item.kind == DrawnItem::Dot) {

@@ -32,4 +32,4 @@ std::vector<Label> figureLabels(const GivenFigure& figure, FigureCase figureCase
 
 /// The picture's labels, labelHeight pixels tall at unitsPerPixel: placed (placeLabels) clear of each other and of
 /// what the picture draws, its dots, lines and circles.
-void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight);
+void placePictureLabels(Picture& picture, double unitsPerPixel, double labelHeight, double dotPixels);

@@ -90,7 +90,8 @@ Picture explorerPicture(const Explorer& explorer) {
         picture.shapes.push_back(ring);
     }
     picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);
-    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height), explorerLabelHeight(explorer));
+    placePictureLabels(picture, unitsPerPixel(explorer.view, explorer.area.height), explorerLabelHeight(explorer),
+                       explorerStrokeSizes(explorer).dotSize);
     return picture;
 }
 
