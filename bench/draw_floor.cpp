@@ -2,7 +2,8 @@
 // The floor of the drawing pipeline: the programs' window and camera calls, and one primitive of each kind they
 // draw (a 100-vertex line loop, a line, a 4-pixel dot) in immediate mode on every repaint.
 // Given "LOOPS LINES DOTS" on the command line it draws that many of each instead: the same drawing as a
-// program's figure, without the program.
+// program's figure, without the program; a fourth number WIDTH draws the lines that wide and the dots as the
+// explorer's grow with them (4 pixels at width 1, 8 at width 3), as on a projector.
 #include <GL/glut.h>
 #include <cmath>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 static int loops = 1;
 static int lines = 1;
 static int dots = 1;
+static float width = 1.0f;
 
 // Black, blue, red in turn, as the figures use them.
 static void colour(int i) {
@@ -37,7 +39,7 @@ static void display() {
     }
     for (int k = 0; k < dots; ++k) {
         colour(k + 2);
-        glPointSize(4.0f);
+        glPointSize(4.0f + 2.0f * (width - 1.0f));
         glBegin(GL_POINTS);
         glVertex2f(float(k), float(k));
         glEnd();
@@ -57,10 +59,13 @@ static void reshape(int width, int height) {
 
 int main(int argc, char** argv) {
     glutInit(&argc, argv);
-    if (argc == 4) {
+    if (argc >= 4) {
         loops = std::atoi(argv[1]);
         lines = std::atoi(argv[2]);
         dots = std::atoi(argv[3]);
+    }
+    if (argc == 5) {
+        width = float(std::atof(argv[4]));
     }
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(1024, 700);
@@ -75,6 +80,7 @@ int main(int argc, char** argv) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -20.0f);
+    glLineWidth(width);
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
     glutMainLoop();
