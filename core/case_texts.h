@@ -18,10 +18,10 @@ constexpr const char* centreErrorText =
 constexpr const char* pointAtCentreText = "Tacka P je u centru kruga k, a centar nema sliku: sto je P bliza tacki O, "
                                           "to je njena slika P' dalje, pa odlazi u beskonacnost.";
 
-/// A line that misses O.
+/// A line that misses O: its image is a circle through O, O itself excepted.
 constexpr const char* lineMissesCentreText =
     "Ukoliko prava ciju inverziju trazimo NE prolazi kroz centar kruga, njena inverzija je "
-    "krug cija kruznica ne sadrzi centar kruga u odnosu na koji invertujemo.";
+    "krug cija kruznica prolazi kroz centar kruga u odnosu na koji invertujemo, bez samog centra.";
 /// A line through O.
 constexpr const char* lineThroughCentreText =
     "Ukoliko prava ciju inverziju trazimo prolazi kroz centar kruga, njena inverzija je "

@@ -45,22 +45,22 @@ const char* stepText(FigureCase figureCase, int step) {
     };
     static const char* const pointOutside[] = {
         "Korak 1: poluprava OP.",
-        "Korak 2: krug nad precnikom OP sece kruznicu k u tackama T1 i T2, pa su PT1 i PT2 tangente iz tacke P.",
+        "Korak 2: kruznica nad precnikom OP sece kruznicu k u tackama T1 i T2, pa su PT1 i PT2 tangente iz tacke P.",
         "Korak 3: tetiva T1T2 sece polupravu OP u tacki P'.",
         "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.",
     };
     static const char* const lineMisses[] = {
         "Korak 1: normala iz tacke O na pravu AB sece je u tacki F.",
         "Korak 2: F' je slika tacke F.",
-        "Korak 3: slika prave AB je krug nad precnikom OF'.",
+        "Korak 3: slika prave AB je kruznica nad precnikom OF'.",
     };
     static const char* const circleMisses[] = {
-        "Korak 1: prava OC sece krug u tackama D i E.",
+        "Korak 1: prava OC sece kruznicu u tackama D i E.",
         "Korak 2: D' i E' su slike tacaka D i E.",
-        "Korak 3: slika kruga je krug nad precnikom D'E'.",
+        "Korak 3: slika kruga je kruznica nad precnikom D'E'.",
     };
     static const char* const circleThrough[] = {
-        "Korak 1: prava OC sece krug jos u tacki D.",
+        "Korak 1: prava OC sece kruznicu jos u tacki D.",
         "Korak 2: D' je slika tacke D.",
         "Korak 3: slika kruga je prava kroz D' normalna na OC.",
     };

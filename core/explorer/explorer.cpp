@@ -19,12 +19,12 @@
 const char* const explorerHelpText =
     "Tasteri: 1 tacka, 2 prava, 3 krug, 4 ugao, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
     "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj (na veb stranici ne rade nista).\n"
-    "n bira sledecu plavu tacku (oko nje je krug); strelice je pomeraju za 0.1, sa Shift za 1.\n"
+    "n bira sledecu plavu tacku (oko nje je kruznica); strelice je pomeraju za 0.1, sa Shift za 1.\n"
     "Klik na tacku je bira; sledeci klik van tacaka pomera izabranu tacku tamo.\n"
     "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla)\n"
-    "ili sliku P' i pomerajte je: slika (crvena) prati figuru. Tacka se lepi za O, za krug k i za tacke sa celim\n"
+    "ili sliku P' i pomerajte je: slika (crvena) prati figuru. Tacka se lepi za O, za kruznicu k i za tacke sa celim\n"
     "koordinatama, a prava i krug se lepe tako da prolaze kroz O; krug se lepi i tako da bude krug k, da mu centar\n"
-    "bude u O ili da sece krug k pod pravim uglom.\n"
+    "bude u O ili da sece kruznicu k pod pravim uglom.\n"
     "Tocak misa uvecava i umanjuje oko pokazivaca, + i - oko sredine; prevlacenje van tacaka pomera pogled;\n"
     "f prikazuje figuru, njenu sliku i konstrukciju, 0 vraca pocetni pogled, t skriva i prikazuje traku sa\n"
     "objasnjenjem na dnu prozora.\n";
@@ -86,7 +86,7 @@ Picture explorerPicture(const Explorer& explorer) {
     }
     if (explorer.ring && explorer.chosen < handleCount(figure, r)) {
         Shape ring = circleShape(Circle{handleAt(figure, explorer.chosen, r), ringRadius}, Role::Ring);
-        ring.name = "krug oko izabrane tacke";
+        ring.name = "kruznica oko izabrane tacke";
         picture.shapes.push_back(ring);
     }
     picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);

@@ -137,7 +137,7 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
     const std::string words = describeScene(explorerPicture(explorer));
     for (const char* aid : {"Poluprava OP, u tamnozelenoj boji.", "Normala na OP u tacki P, u tamnozelenoj boji.",
                             "Tangenta kruznice k u tacki T2, u tamnozelenoj boji.",
-                            "Poluprecnik OT1, u tamnozelenoj boji.", "Krug oko izabrane tacke, u crnoj boji."}) {
+                            "Poluprecnik OT1, u tamnozelenoj boji.", "Kruznica oko izabrane tacke, u crnoj boji."}) {
         EXPECT_NE(words.find(aid), std::string::npos) << aid << " in " << words;
     }
     EXPECT_EQ(words.find("Prav ugao u tacki T1"), words.rfind("Prav ugao u tacki T1"));

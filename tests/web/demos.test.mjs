@@ -573,9 +573,10 @@ test('the explorer on a phone: device pixels, labels to read, a pinch that zooms
         const [[ox, oy], [px, py]] = [[0, 0], [2, 2]].map(([x, y]) => projection([], explorerBox).at(x, y)
             .map((v, i) => (v * box.width) / width + (i === 0 ? box.x : box.y)));
         const first = decodePng(await page.locator('#canvas').screenshot());
-        // The label O right of O and above it, 6 CSS px clear of O's dot: a capital's height, its stroke included.
-        const [cx, cy] = [Math.floor((ox - box.x) * phone.scale), Math.floor((oy - box.y) * phone.scale)];
-        look.label = rowsWith(first, black, [cx + 8, cy - 110, cx + 100, cy + 10]) / phone.scale;
+        // The label O above O, right or left of it (P's dot takes the right), 6 CSS px clear of O's dot: a capital's
+        // height, its stroke included.
+        const [cx, cy] = [Math.floor(first.width / 2), Math.floor(first.height / 2)];
+        look.label = rowsWith(first, black, [cx - 100, cy - 110, cx + 100, cy - 8]) / phone.scale;
         // The first finger drags P to (3, 1); the second comes down across O from it, and the two part to half as
         // far again from O, their middle on O.
         const [dx, dy] = [px + 16 - ox, py + 16 - oy];
@@ -610,7 +611,7 @@ test('the explorer from the keyboard: Tab goes through the links, the keys liste
     });
     assert.deepEqual(shown.errors, []);
     assert.deepEqual(focused, ['index.html', `${demos[1].name}.html`, 'canvas']);
-    assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece krug u tackama D i E.\n`), shown.text);
+    assert.ok(shown.text.endsWith(`${circleOffCentre}\nKorak 1: prava OC sece kruznicu u tackama D i E.\n`), shown.text);
     assert.deepEqual(keys, ['1', '2', '3', '4', 'k', 'r', 's', 'h', '+', '-', 'f', '0', 'F11', 'n', 'Shift',
         'q', 'Esc'],
         'the keys under the figure');
