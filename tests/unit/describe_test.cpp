@@ -1,8 +1,11 @@
 // describe_test.cpp
-// The figure in words: each role, colour and number of a few scenes as the programs and the explorer build them.
+// The figure in words: each role, colour and number of a few scenes as the programs and the explorer build them;
+// the Serbian forms of a sentence, and the language an environment asks for.
+#include "case_texts.h"
 #include "describe.h"
 #include "explorer/explorer.h"
 #include "fresh_scene.h"
+#include "language.h"
 #include "task.h"
 
 #include <functional>
@@ -149,4 +152,51 @@ TEST_F(FreshScene, AnEmptyStoreHasNoDescriptionAndKNeedsItsRadius) {
     inversionRadius = circleOfInversionRadius;
     addCircle(circle(0, 0, 4, Black), Black);
     EXPECT_EQ(describeScene(storePicture()), "Krug sa centrom (0, 0) i poluprecnikom 4, u crnoj boji.");
+}
+
+// Each Serbian sentence is written once in Cyrillic: its Latin form follows letter by letter and its plain form is
+// today's text, byte for byte; a two-letter capital is whole in a word in capitals. Then which language each
+// environment asks for.
+TEST(Language, LatinAndPlainFormsFollowFromTheCyrillic) {
+    const struct {
+        const char* cyrillic;
+        const char* latin;
+        const char* plain;
+    } rows[] = {
+        {"Тачка P је унутар круга k, па је њена слика P' ван круга k, на полуправој OP.",
+         "Tačka P je unutar kruga k, pa je njena slika P' van kruga k, na polupravoj OP.", pointInsideText},
+        {"Уколико права чију инверзију тражимо НЕ пролази кроз центар круга, њена инверзија је круг чија кружница "
+         "пролази кроз центар круга у односу на који инвертујемо, без самог центра.",
+         "Ukoliko prava čiju inverziju tražimo NE prolazi kroz centar kruga, njena inverzija je krug čija kružnica "
+         "prolazi kroz centar kruga u odnosu na koji invertujemo, bez samog centra.",
+         lineMissesCentreText},
+        {"ЉУБАВ Љубав ЊЕН Џеп ЏЕП КРАЉ Ђорђе ЂУРА ћ X' = 2.5",
+         "LJUBAV Ljubav NJEN Džep DŽEP KRALJ Đorđe ĐURA ć X' = 2.5",
+         "LJUBAV Ljubav NJEN Dzep DZEP KRALJ Djordje DJURA c X' = 2.5"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(latinFromCyrillic(row.cyrillic), row.latin);
+        EXPECT_EQ(plainFromLatin(row.latin), row.plain);
+    }
+    using L = Language;
+    const struct {
+        const char *language, *lcAll, *lcMessages, *lang;
+        Language expected;
+    } environments[] = {
+        {nullptr, nullptr, nullptr, "sr_RS.UTF-8", L::Cyrillic},
+        {nullptr, nullptr, nullptr, "sr_ME", L::Cyrillic},
+        {nullptr, nullptr, nullptr, "sr_RS.UTF-8@latin", L::Latin},
+        {nullptr, "sr@latin", nullptr, "en_GB", L::Latin},
+        {"en:sr", "C", nullptr, "sr_RS", L::English},
+        {"de:sr@latin", "C", nullptr, nullptr, L::Latin},
+        {"de", "", "en_US.UTF-8", "sr", L::English},
+        {nullptr, "C", nullptr, "sr_RS", L::Plain},
+        {nullptr, nullptr, nullptr, "POSIX", L::Plain},
+        {nullptr, nullptr, nullptr, "serbian", L::Plain},
+        {nullptr, nullptr, nullptr, nullptr, L::Plain},
+    };
+    for (const auto& e : environments) {
+        EXPECT_EQ(environmentLanguage(e.language, e.lcAll, e.lcMessages, e.lang), e.expected)
+            << (e.language ? e.language : "-") << " " << (e.lcAll ? e.lcAll : "-") << " " << (e.lang ? e.lang : "-");
+    }
 }
