@@ -60,6 +60,8 @@ void openFace() {
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pattern);
+    // The file is open: fontconfig's configuration and caches are no longer needed.
+    FcFini();
 }
 
 // The character's bitmap at the size in use, rendered when first drawn.
