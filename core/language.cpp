@@ -48,6 +48,65 @@ bool inCapitals(const std::u32string& text, std::size_t i) {
     return i > 0 && isCapital(text[i - 1]);
 }
 
+// The Latin form of each small Cyrillic letter from а (U+0430) to џ (U+045F): small, capital, and capital within a
+// word in capitals; none for the letters that are not Serbian (й щ ъ ы ь э ю я ѐ ё ѓ є ѕ і ї ќ ѝ ў).
+struct Letter {
+    const char* small;
+    const char* capital;
+    const char* inCapitals;
+};
+const Letter letters_[] = {
+    {"a", "A", "A"},
+    {"b", "B", "B"},
+    {"v", "V", "V"},
+    {"g", "G", "G"},
+    {"d", "D", "D"},
+    {"e", "E", "E"},
+    {"ž", "Ž", "Ž"},
+    {"z", "Z", "Z"},
+    {"i", "I", "I"},
+    {},
+    {"k", "K", "K"},
+    {"l", "L", "L"},
+    {"m", "M", "M"},
+    {"n", "N", "N"},
+    {"o", "O", "O"},
+    {"p", "P", "P"},
+    {"r", "R", "R"},
+    {"s", "S", "S"},
+    {"t", "T", "T"},
+    {"u", "U", "U"},
+    {"f", "F", "F"},
+    {"h", "H", "H"},
+    {"c", "C", "C"},
+    {"č", "Č", "Č"},
+    {"š", "Š", "Š"},
+    {},
+    {},
+    {},
+    {},
+    {},
+    {},
+    {}, // щ ъ ы ь э ю я
+    {},
+    {},
+    {"đ", "Đ", "Đ"},
+    {},
+    {},
+    {},
+    {},
+    {}, // ѐ ё ђ ѓ є ѕ і ї
+    {"j", "J", "J"},
+    {"lj", "Lj", "LJ"},
+    {"nj", "Nj", "NJ"},
+    {"ć", "Ć", "Ć"},
+    {},
+    {},
+    {},
+    {"dž", "Dž", "DŽ"},
+};
+static_assert(sizeof letters_ / sizeof letters_[0] == 0x460 - 0x430, "one entry for each of а..џ");
+
 } // namespace
 
 std::string latinFromCyrillic(const std::string& text) {
@@ -61,63 +120,12 @@ std::string latinFromCyrillic(const std::string& text) {
         }
         // Capitals: Ѐ..Џ (Ђ Ј Љ Њ Ћ Џ among them) at U+0400, А..Я at U+0410; their small letters 0x50 and 0x20 on.
         const bool capital = c < 0x430;
-        const char32_t lower = c < 0x410 ? c + 0x50 : c < 0x430 ? c + 0x20 : c;
-        std::string latin;
-        switch (lower) {
-        case 0x452:
-            latin = "đ";
-            break;
-        case 0x458:
-            latin = "j";
-            break;
-        case 0x459:
-            latin = "lj";
-            break;
-        case 0x45a:
-            latin = "nj";
-            break;
-        case 0x45b:
-            latin = "ć";
-            break;
-        case 0x45f:
-            latin = "dž";
-            break;
-        default: {
-            // The Serbian letters among а..я (й щ ъ ы ь э ю я are not Serbian and pass unchanged).
-            static const char32_t order[] = {0x430, 0x431, 0x432, 0x433, 0x434, 0x435, 0x436, 0x437,
-                                             0x438, 0x43a, 0x43b, 0x43c, 0x43d, 0x43e, 0x43f, 0x440,
-                                             0x441, 0x442, 0x443, 0x444, 0x445, 0x446, 0x447, 0x448};
-            static const char* const names[] = {"a", "b", "v", "g", "d", "e", "ž", "z", "i", "k", "l", "m",
-                                                "n", "o", "p", "r", "s", "t", "u", "f", "h", "c", "č", "š"};
-            for (std::size_t k = 0; k < sizeof order / sizeof order[0]; ++k) {
-                if (order[k] == lower) {
-                    latin = names[k];
-                }
-            }
-            if (latin.empty()) {
-                appendUtf8(latin, c); // not a letter of Serbian: left as it is
-            }
+        const Letter& letter = letters_[(c < 0x410 ? c + 0x50 : c < 0x430 ? c + 0x20 : c) - 0x430];
+        if (!letter.small) {
+            appendUtf8(out, c); // not a letter of Serbian: left as it is
+        } else {
+            out += !capital ? letter.small : inCapitals(letters, i) ? letter.inCapitals : letter.capital;
         }
-        }
-        if (capital && !latin.empty()) {
-            // The first letter made capital; the second of lj, nj, dž too in a word in capitals.
-            std::u32string parts = decodeUtf8(latin);
-            const auto upper = [](char32_t l) {
-                return l >= 'a' && l <= 'z'                                   ? l - 32
-                       : l == 0x17e || l == 0x10d || l == 0x107 || l == 0x161 ? l - 1
-                       : l == 0x111                                           ? 0x110
-                                                                              : l;
-            };
-            parts[0] = upper(parts[0]);
-            if (parts.size() > 1 && inCapitals(letters, i)) {
-                parts[1] = upper(parts[1]);
-            }
-            latin.clear();
-            for (char32_t p : parts) {
-                appendUtf8(latin, p);
-            }
-        }
-        out += latin;
     }
     return out;
 }
