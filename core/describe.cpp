@@ -56,8 +56,8 @@ std::string lineEquation(const Line& line) {
     return text + " = " + number(c);
 }
 
-std::string circleWords(const Circle& circle) {
-    return "krug sa centrom " + at(circle.centre) + " i poluprecnikom " + number(circle.radius);
+std::string circleWords(const Circle& circle, Language language) {
+    return say(Sentence::CircleWords, language, {at(circle.centre), number(circle.radius)});
 }
 
 static bool same(Point a, Point b) {
@@ -94,7 +94,7 @@ namespace {
 template <class Record> struct Cast {
     Record record;
     Role role;
-    const char* name; ///< an aid's name, or none
+    Sentence name; ///< an aid's name, or none
 };
 
 } // namespace
@@ -218,13 +218,13 @@ std::string describeScene(const Picture& picture) {
     }
 
     // Anything else: an aid by its name (once, where it is drawn in pieces), another object by kind and colour.
-    const char* named = nullptr;
-    const auto byName = [&](const char* name, ColourCode colour) {
-        if (name && (!named || std::string(named) != name)) {
-            out.add(capitalised(name), colour);
+    Sentence named = Sentence::None;
+    const auto byName = [&](Sentence name, ColourCode colour) {
+        if (name != Sentence::None && name != named) {
+            out.add(capitalised(say(name, Language::Plain)), colour);
         }
-        named = name ? name : named;
-        return name != nullptr;
+        named = name != Sentence::None ? name : named;
+        return name != Sentence::None;
     };
     for (const auto& [c, role, name] : sceneCircles) {
         if (role != Role::Given && role != Role::Image && role != Role::K && !byName(name, c.colour)) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "picture.h"
+#include "sentences.h"
 
 #include <string>
 #include <vector>
@@ -19,5 +20,5 @@ std::string describeScene(const Picture& picture);
 /// The line as a x + b y = c, the smaller coefficient 1 and the first one shown positive: "x - 2y = -2".
 std::string lineEquation(const Line& line);
 
-/// "krug sa centrom (2, 2) i poluprecnikom 2".
-std::string circleWords(const Circle& circle);
+/// "krug sa centrom (2, 2) i poluprecnikom 2", in the language.
+std::string circleWords(const Circle& circle, Language language = Language::Plain);

@@ -3,6 +3,7 @@
 // the one walk gives (walk.h), so that the files and the window cannot disagree.
 #pragma once
 
+#include "sentences.h"
 #include "walk.h"
 
 #include <string>
@@ -28,6 +29,7 @@ std::string figureBaseName(const char* programPath);
 /// <name>-N.svg and <name>-N.tex with the first N for which neither exists (an existing file is never replaced).
 /// Each file is written whole under a temporary name beside it and only then given its name, so a failure leaves
 /// no partial file. Prints one line, "Sacuvano: <a>.svg, <a>.tex" or "Greska: <file>: <reason>", on a line of its
-/// own. In the browser the two files are offered as downloads instead. Returns whether both were written.
+/// own, in the language (the ten programs' always plain). In the browser the two files are offered as downloads
+/// instead. Returns whether both were written.
 bool saveFigure(const std::string& name, bool numbered, const std::vector<DrawnItem>& items, const WalkFrame& frame,
-                int width, int height, const char* title, const char* description);
+                int width, int height, const char* title, const char* description, Language language = Language::Plain);

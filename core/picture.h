@@ -7,6 +7,7 @@
 #include "labels.h"
 #include "role.h"
 #include "scene.h"
+#include "sentences.h"
 
 #include <vector>
 
@@ -18,11 +19,11 @@ enum class ShapeKind { Circle, Line, Segment, Dot };
 struct Shape {
     ShapeKind kind = ShapeKind::Dot;
     Role role = Role::Other;
-    Point a;                    ///< the dot; a circle's centre; a point of the line; a segment's start
-    Point b;                    ///< a line's direction (its length decides how far it is drawn); a segment's end
-    float radius = 0.0f;        ///< a circle's, in scene units
-    ColourCode colour = Black;  ///< for Role::Other only (a record of the store): the record's own code
-    const char* name = nullptr; ///< what an aid is, in the description's words ("poluprava OP"), or none
+    Point a;                        ///< the dot; a circle's centre; a point of the line; a segment's start
+    Point b;                        ///< a line's direction (its length decides how far it is drawn); a segment's end
+    float radius = 0.0f;            ///< a circle's, in scene units
+    ColourCode colour = Black;      ///< for Role::Other only (a record of the store): the record's own code
+    Sentence name = Sentence::None; ///< what an aid is, in the description's words ("poluprava OP"), or none
 };
 
 /// A figure: its objects in the order they were added, and the labels of its named points.

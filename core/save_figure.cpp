@@ -38,14 +38,14 @@ EM_JS(void, offerDownload, (const char* name, const char* type, const char* text
 // clang-format on
 
 bool saveFigure(const std::string& name, bool numbered, const std::vector<DrawnItem>& items, const WalkFrame& frame,
-                int width, int height, const char* title, const char* description) {
+                int width, int height, const char* title, const char* description, Language language) {
     // A page keeps no files of its own, so the numbers only have to differ within one visit.
     static std::map<std::string, int> lastNumber;
     const std::string base = numbered ? name + "-" + std::to_string(++lastNumber[name]) : name;
     offerDownload((base + ".svg").c_str(), "image/svg+xml",
                   figureSvg(items, frame, width, height, title, description).c_str());
     offerDownload((base + ".tex").c_str(), "application/x-tex", figureTikz(items, frame).c_str());
-    reportLine("Sacuvano: " + base + ".svg, " + base + ".tex\n");
+    reportLine(say(Sentence::Saved, language, {base, base}) + "\n");
     return true;
 }
 
@@ -152,7 +152,7 @@ static bool linkNumbered(PendingFile files[2], const std::string& base, std::str
 }
 
 bool saveFigure(const std::string& name, bool numbered, const std::vector<DrawnItem>& items, const WalkFrame& frame,
-                int width, int height, const char* title, const char* description) {
+                int width, int height, const char* title, const char* description, Language language) {
     PendingFile files[2] = {{name + ".svg", ""}, {name + ".tex", ""}};
     const std::string texts[2] = {figureSvg(items, frame, width, height, title, description), figureTikz(items, frame)};
     Failure failure;
@@ -172,10 +172,10 @@ bool saveFigure(const std::string& name, bool numbered, const std::vector<DrawnI
     }
     discard(files, 2);
     if (!saved) {
-        reportLine("Greska: " + failure.file + ": " + std::strerror(failure.error) + "\n");
+        reportLine(say(Sentence::SaveError, language, {failure.file, std::strerror(failure.error)}) + "\n");
         return false;
     }
-    reportLine("Sacuvano: " + stem + ".svg, " + stem + ".tex\n");
+    reportLine(say(Sentence::Saved, language, {stem, stem}) + "\n");
     return true;
 }
 

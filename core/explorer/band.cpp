@@ -10,9 +10,6 @@
 #include <cmath>
 #include <numeric>
 
-const char* const bandKeysText =
-    "1-4 figura  k korak  n, strelice  r pocetak  tocak, + i - uvecanje  f sve  0 pogled  t traka  s cuva  h pomoc";
-
 std::vector<std::string> wrapText(const std::string& text, int width, const CharacterWidth& advance) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -98,34 +95,36 @@ std::string handleLineEquation(Point a, Point b) {
 }
 
 // The image as drawn: its first circle, or its line.
-static std::string imageWords(const Picture& picture) {
+static std::string imageWords(const Picture& picture, Language language) {
     for (const Shape& shape : picture.shapes) {
         if (shape.role == Role::Image && shape.kind == ShapeKind::Circle) {
-            return circleWords(circleOf(shape));
+            return circleWords(circleOf(shape), language);
         }
     }
     for (const Shape& shape : picture.shapes) {
         if (shape.role == Role::Image && shape.kind == ShapeKind::Line) {
-            return "prava " + lineEquation(lineOf(shape));
+            return say(Sentence::ImageLine, language, {lineEquation(lineOf(shape))});
         }
     }
-    return "nema je";
+    return say(Sentence::ImageNone, language);
 }
 
 std::string figureNumbersText(const Explorer& explorer) {
     const GivenFigure& figure = currentFigure(explorer);
+    const Language language = explorer.language;
     switch (figure.kind) {
     case FigureKind::PointFigure:
         return explorer.shownCase == FigureCase::PointAtCentre
                    ? "P(" + decimalText(figure.first.x, 2) + ", " + decimalText(figure.first.y, 2) + ")"
                    : measurementText(figure.first);
     case FigureKind::LineFigure:
-        return "Prava " + handleLineEquation(figure.first, figure.second) +
-               ", slika: " + imageWords(explorerPicture(explorer));
+        return say(Sentence::BandLine, language,
+                   {handleLineEquation(figure.first, figure.second), imageWords(explorerPicture(explorer), language)});
     case FigureKind::CircleFigure:
-        return "Dati " + circleWords(givenCircle(figure)) + ", slika: " + imageWords(explorerPicture(explorer));
+        return say(Sentence::BandCircle, language,
+                   {circleWords(givenCircle(figure), language), imageWords(explorerPicture(explorer), language)});
     case FigureKind::AngleFigure:
-        return anglesText(figure);
+        return anglesText(figure, language);
     }
     return "";
 }
@@ -133,11 +132,12 @@ std::string figureNumbersText(const Explorer& explorer) {
 std::vector<std::string> bandLines(const Explorer& explorer, int width, const CharacterWidth& advance) {
     std::vector<std::string> lines = wrapText(panelText(explorer), width, advance);
     // The help, after h, in place of the numbers and the keys; its last line break ends no line of the band.
-    std::string help = explorerHelpText;
+    std::string help = say(Sentence::ExplorerHelp, explorer.language);
     help.pop_back();
-    const std::vector<std::string> texts = explorer.helpShown
-                                               ? std::vector<std::string>{help}
-                                               : std::vector<std::string>{figureNumbersText(explorer), bandKeysText};
+    const std::vector<std::string> texts =
+        explorer.helpShown
+            ? std::vector<std::string>{help}
+            : std::vector<std::string>{figureNumbersText(explorer), say(Sentence::BandKeys, explorer.language)};
     for (const std::string& text : texts) {
         if (!text.empty()) {
             const std::vector<std::string> wrapped = wrapText(text, width, advance);

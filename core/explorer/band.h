@@ -30,9 +30,6 @@ std::string handleLineEquation(Point a, Point b);
 /// to the first size's 700 pixels, growing with the height beyond it to 28 at a projector's 1080.
 int bandTextSize(int height);
 
-/// The keys, in short.
-extern const char* const bandKeysText;
-
 /// The band's lines in a window width pixels wide: panelText, the figure's numbers and the keys, wrapped; after the
 /// key h, panelText and the help.
 std::vector<std::string> bandLines(const Explorer& explorer, int width, const CharacterWidth& advance);

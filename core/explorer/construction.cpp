@@ -36,34 +36,13 @@ int stepCount(FigureCase figureCase) {
     return 1;
 }
 
-const char* stepText(FigureCase figureCase, int step) {
-    static const char* const pointInside[] = {
-        "Korak 1: poluprava OP.",
-        "Korak 2: normala na OP u tacki P sece kruznicu k u tackama T1 i T2.",
-        "Korak 3: tangente kruznice k u tackama T1 i T2 seku se u tacki P'.",
-        "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.",
-    };
-    static const char* const pointOutside[] = {
-        "Korak 1: poluprava OP.",
-        "Korak 2: kruznica nad precnikom OP sece kruznicu k u tackama T1 i T2, pa su PT1 i PT2 tangente iz tacke P.",
-        "Korak 3: tetiva T1T2 sece polupravu OP u tacki P'.",
-        "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.",
-    };
-    static const char* const lineMisses[] = {
-        "Korak 1: normala iz tacke O na pravu AB sece je u tacki F.",
-        "Korak 2: F' je slika tacke F.",
-        "Korak 3: slika prave AB je kruznica nad precnikom OF'.",
-    };
-    static const char* const circleMisses[] = {
-        "Korak 1: prava OC sece kruznicu u tackama D i E.",
-        "Korak 2: D' i E' su slike tacaka D i E.",
-        "Korak 3: slika kruga je kruznica nad precnikom D'E'.",
-    };
-    static const char* const circleThrough[] = {
-        "Korak 1: prava OC sece kruznicu jos u tacki D.",
-        "Korak 2: D' je slika tacke D.",
-        "Korak 3: slika kruga je prava kroz D' normalna na OC.",
-    };
+Sentence stepSentence(FigureCase figureCase, int step) {
+    using S = Sentence;
+    static const S pointInside[] = {S::PointStep1, S::PointInsideStep2, S::PointInsideStep3, S::PointStep4};
+    static const S pointOutside[] = {S::PointStep1, S::PointOutsideStep2, S::PointOutsideStep3, S::PointStep4};
+    static const S lineMisses[] = {S::LineStep1, S::LineStep2, S::LineStep3};
+    static const S circleMisses[] = {S::CircleStep1, S::CircleStep2, S::CircleStep3};
+    static const S circleThrough[] = {S::CircleThroughStep1, S::CircleThroughStep2, S::CircleThroughStep3};
     const int i = step - 1;
     switch (figureCase) {
     case FigureCase::PointInside:
@@ -77,7 +56,7 @@ const char* stepText(FigureCase figureCase, int step) {
     case FigureCase::CircleThroughCentre:
         return circleThrough[i];
     case FigureCase::LineThroughCentre:
-        return "Prava AB prolazi kroz O, pa je sama sebi slika.";
+        return S::LineThroughStep;
     case FigureCase::PointOnCircle:
     case FigureCase::PointAtCentre:
     case FigureCase::CircleIsK:
@@ -87,7 +66,11 @@ const char* stepText(FigureCase figureCase, int step) {
     case FigureCase::AngleAtCentre:
         break;
     }
-    return caseText(figureCase);
+    return caseSentence(figureCase);
+}
+
+const char* stepText(FigureCase figureCase, int step) {
+    return sentenceRow(stepSentence(figureCase, step)).plain;
 }
 
 namespace {
@@ -100,22 +83,22 @@ struct Drawing {
     ConstructionStep step;
 
     // Each aid carries its name, for the description.
-    void add(Shape shape, const char* name) {
+    void add(Shape shape, Sentence name) {
         shape.name = name;
         step.shapes.push_back(shape);
     }
-    void line(Point at, Point direction, const char* name) {
+    void line(Point at, Point direction, Sentence name) {
         add(lineShape(spanView(Line{at, direction}), Role::Construction), name);
     }
-    void segment(Point start, Point end, const char* name) { add(segmentShape(start, end, Role::Construction), name); }
-    void circle(const Circle& c, const char* name) { add(circleShape(c, Role::Construction), name); }
+    void segment(Point start, Point end, Sentence name) { add(segmentShape(start, end, Role::Construction), name); }
+    void circle(const Circle& c, Sentence name) { add(circleShape(c, Role::Construction), name); }
     // The circle on the diameter from p to q, as a compass draws it about the middle of pq.
-    void circleOnDiameter(Point p, Point q, const char* name) {
+    void circleOnDiameter(Point p, Point q, Sentence name) {
         const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
         circle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)}, name);
     }
     // The corner of a right angle at vertex between the directions towards a and towards b, side units long.
-    void rightAngle(Point vertex, Point a, Point b, double side, const char* name) {
+    void rightAngle(Point vertex, Point a, Point b, double side, Sentence name) {
         const auto toward = [&](Point to) {
             const double share = side / distance(vertex, to);
             return Point{float(vertex.x + (double(to.x) - vertex.x) * share),
@@ -141,7 +124,7 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
     const Point b = figure.second;
     std::vector<Drawing> steps(std::size_t(stepCount(figureCase)));
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        steps[i].step.sentence = stepText(figureCase, int(i) + 1);
+        steps[i].step.sentence = stepSentence(figureCase, int(i) + 1);
     }
     switch (figureCase) {
     case FigureCase::PointInside:
@@ -149,24 +132,24 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
         // The ray OP; the points T1 and T2 of k on the chord of contact; then the tangents at them (P inside) or the
         // chord itself (P outside).
         const bool inside = figureCase == FigureCase::PointInside;
-        steps[0].segment(Point{}, scaled(a, drawnReach / norm(a)), "poluprava OP");
+        steps[0].segment(Point{}, scaled(a, drawnReach / norm(a)), Sentence::AidRayOP);
         const std::array<Point, 2> t = contactPoints(a, r);
         if (inside) {
-            steps[1].line(a, turned(a), "normala na OP u tacki P");
-            steps[2].line(t[0], turned(t[0]), "tangenta kruznice k u tacki T1");
-            steps[2].line(t[1], turned(t[1]), "tangenta kruznice k u tacki T2");
+            steps[1].line(a, turned(a), Sentence::AidPerpendicularAtP);
+            steps[2].line(t[0], turned(t[0]), Sentence::AidTangentAtT1);
+            steps[2].line(t[1], turned(t[1]), Sentence::AidTangentAtT2);
         } else {
-            steps[1].circle(Circle{scaled(a, 0.5), float(norm(a) * 0.5)}, "kruznica nad precnikom OP");
-            steps[1].line(a, towards(a, t[0]), "tangenta PT1");
-            steps[1].line(a, towards(a, t[1]), "tangenta PT2");
-            steps[2].segment(t[0], t[1], "tetiva T1T2");
+            steps[1].circle(Circle{scaled(a, 0.5), float(norm(a) * 0.5)}, Sentence::AidCircleOnOP);
+            steps[1].line(a, towards(a, t[0]), Sentence::AidTangentPT1);
+            steps[1].line(a, towards(a, t[1]), Sentence::AidTangentPT2);
+            steps[2].segment(t[0], t[1], Sentence::AidChordT1T2);
         }
         steps[1].point(t[0], "T1");
         steps[1].point(t[1], "T2");
         // Why: the radius OT1 is perpendicular to the tangent at T1, so the right triangles OT1P and OP'T1 (inside),
         // or OPT1 and OT1P' (outside), are alike and |OP| * |OP'| = |OT1|^2 = r^2.
-        steps[3].segment(Point{}, t[0], "poluprecnik OT1");
-        steps[3].rightAngle(t[0], Point{}, inside ? invertPoint(a, r) : a, rightAngleSide, "prav ugao u tacki T1");
+        steps[3].segment(Point{}, t[0], Sentence::AidRadiusOT1);
+        steps[3].rightAngle(t[0], Point{}, inside ? invertPoint(a, r) : a, rightAngleSide, Sentence::AidRightAngleAtT1);
         break;
     }
     case FigureCase::LineMissesCentre: {
@@ -174,30 +157,30 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
         // towards it even when F' lies beyond the window. The circle on the diameter OF' is the image it traces.
         const Point foot = footOfPerpendicular(a, b);
         const Point image = invertPoint(foot, r);
-        steps[0].segment(Point{}, foot, "normala iz tacke O na pravu AB");
+        steps[0].segment(Point{}, foot, Sentence::AidPerpendicularFromO);
         steps[0].point(foot, "F");
-        steps[1].segment(Point{}, image, "duz OF'");
+        steps[1].segment(Point{}, image, Sentence::AidSegmentOF);
         steps[1].point(image, "F'");
-        steps[2].circleOnDiameter(Point{}, image, "kruznica nad precnikom OF'");
+        steps[2].circleOnDiameter(Point{}, image, Sentence::AidCircleOnOF);
         break;
     }
     case FigureCase::CircleMissesCentre:
     case FigureCase::CircleThroughCentre: {
         const bool through = figureCase == FigureCase::CircleThroughCentre;
         const std::array<Point, 2> de = pointsOnLineOC(givenCircle(figure));
-        steps[0].line(Point{}, atCentre(a) ? Point{1.0f, 0.0f} : a, "prava OC");
+        steps[0].line(Point{}, atCentre(a) ? Point{1.0f, 0.0f} : a, Sentence::AidLineOC);
         steps[0].point(de[0], "D");
         steps[1].point(invertPoint(de[0], r), "D'");
         if (through) {
             // The perpendicular to OC at D', drawn over the image that it is.
-            steps[2].line(invertPoint(de[0], r), turned(de[0]), "normala na OC u tacki D'");
+            steps[2].line(invertPoint(de[0], r), turned(de[0]), Sentence::AidPerpendicularAtD);
             break;
         }
         steps[0].point(de[1], "E");
         steps[1].point(invertPoint(de[1], r), "E'");
         // The diameter D'E' and the circle on it, drawn over the image that it is.
-        steps[2].segment(invertPoint(de[0], r), invertPoint(de[1], r), "precnik D'E'");
-        steps[2].circleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r), "kruznica nad precnikom D'E'");
+        steps[2].segment(invertPoint(de[0], r), invertPoint(de[1], r), Sentence::AidDiameterDE);
+        steps[2].circleOnDiameter(invertPoint(de[0], r), invertPoint(de[1], r), Sentence::AidCircleOnDE);
         break;
     }
     case FigureCase::PointOnCircle:

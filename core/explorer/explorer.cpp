@@ -16,19 +16,6 @@
 #include <cstring>
 #include <string>
 
-const char* const explorerHelpText =
-    "Tasteri: 1 tacka, 2 prava, 3 krug, 4 ugao, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
-    "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj (na veb stranici ne rade nista).\n"
-    "n bira sledecu plavu tacku (oko nje je kruznica); strelice je pomeraju za 0.1, sa Shift za 1.\n"
-    "Klik na tacku je bira; sledeci klik van tacaka pomera izabranu tacku tamo.\n"
-    "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla)\n"
-    "ili sliku P' i pomerajte je: slika (crvena) prati figuru. Tacka se lepi za O, za kruznicu k i za tacke sa celim\n"
-    "koordinatama, a prava i krug se lepe tako da prolaze kroz O; krug se lepi i tako da bude krug k, da mu centar\n"
-    "bude u O ili da sece kruznicu k pod pravim uglom.\n"
-    "Tocak misa uvecava i umanjuje oko pokazivaca, + i - oko sredine; prevlacenje van tacaka pomera pogled;\n"
-    "f prikazuje figuru, njenu sliku i konstrukciju, 0 vraca pocetni pogled, t skriva i prikazuje traku sa\n"
-    "objasnjenjem na dnu prozora.\n";
-
 // A number as the description writes it, to two decimals, without the zeros at the end: 2.5, 1, 3.85.
 static std::string spoken(double value) {
     return trimmedDecimalText(value, 2);
@@ -59,10 +46,11 @@ std::string measurementText(Point p) {
            decimalText(image.y, 2) + ")  |OP| * |OP'| = " + decimalText(norm(p) * norm(image), 2);
 }
 
-std::string anglesText(const GivenFigure& figure) {
+std::string anglesText(const GivenFigure& figure, Language language) {
     const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
-    const std::string atX = "Ugao u X: " + decimalText(marks[0].degrees, 1) + " stepeni";
-    return atCentre(figure.first) ? atX : atX + ", ugao u X': " + decimalText(marks[1].degrees, 1) + " stepeni";
+    const std::string atX = say(Sentence::AngleAtX, language, {decimalText(marks[0].degrees, 1)});
+    return atCentre(figure.first) ? atX
+                                  : atX + say(Sentence::AngleAtXImage, language, {decimalText(marks[1].degrees, 1)});
 }
 
 Picture explorerPicture(const Explorer& explorer) {
@@ -86,7 +74,7 @@ Picture explorerPicture(const Explorer& explorer) {
     }
     if (explorer.ring && explorer.chosen < handleCount(figure, r)) {
         Shape ring = circleShape(Circle{handleAt(figure, explorer.chosen, r), ringRadius}, Role::Ring);
-        ring.name = "kruznica oko izabrane tacke";
+        ring.name = Sentence::Ring;
         picture.shapes.push_back(ring);
     }
     picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);
@@ -155,7 +143,7 @@ void keepChosen(Explorer& explorer) {
 
 void printCase(Explorer& explorer, Effects& effects) {
     explorer.shownCase = figureCase(currentFigure(explorer), inversionRadius);
-    print(effects, caseText(explorer.shownCase));
+    print(effects, say(caseSentence(explorer.shownCase), explorer.language));
 }
 
 void showFigure(Explorer& explorer, Effects& effects, FigureKind kind) {
@@ -166,7 +154,7 @@ void showFigure(Explorer& explorer, Effects& effects, FigureKind kind) {
     explorer.chosen = 0;
     explorer.ring = false;
     printCase(explorer, effects);
-    announce(explorer, effects, caseText(explorer.shownCase));
+    announce(explorer, effects, say(caseSentence(explorer.shownCase), explorer.language));
     effects.redraw = true;
 }
 
@@ -221,11 +209,11 @@ void endMove(Explorer& explorer, Effects& effects, int handle) {
     const GivenFigure& figure = currentFigure(explorer);
     std::string words = handleWords(figure, handle);
     if (explorer.shownCase != explorer.caseBefore) {
-        words += std::string(". ") + caseText(explorer.shownCase);
+        words += ". " + say(caseSentence(explorer.shownCase), explorer.language);
     }
     announce(explorer, effects, words);
     if (figure.kind == FigureKind::AngleFigure) {
-        print(effects, anglesText(figure));
+        print(effects, anglesText(figure, explorer.language));
     }
     if (figure.kind == FigureKind::PointFigure && explorer.shownCase != FigureCase::PointAtCentre) {
         print(effects, measurementText(figure.first));
@@ -347,12 +335,13 @@ void nextStep(Explorer& explorer, Effects& effects) {
     effects.redraw = true;
     if (explorer.steps == stepCount(shown)) {
         explorer.steps = 0;
-        announce(explorer, effects, "Konstrukcija je obrisana.");
+        announce(explorer, effects, say(Sentence::ConstructionCleared, explorer.language));
         return;
     }
     ++explorer.steps;
-    print(effects, stepText(shown, explorer.steps));
-    announce(explorer, effects, stepText(shown, explorer.steps));
+    const std::string sentence = say(stepSentence(shown, explorer.steps), explorer.language);
+    print(effects, sentence);
+    announce(explorer, effects, sentence);
     // The step's new points come into sight.
     explorer.view = widenToInclude(explorer.view, sceneBox(explorerPicture(explorer), true), explorer.area.width,
                                    explorer.area.height);
@@ -365,7 +354,7 @@ void chooseNextHandle(Explorer& explorer, Effects& effects) {
     explorer.chosen = (explorer.chosen + 1) % count;
     explorer.ring = true;
     effects.redraw = true;
-    announce(explorer, effects, "Izabrana je tacka " + handleWords(figure, explorer.chosen));
+    announce(explorer, effects, say(Sentence::HandleChosen, explorer.language, {handleWords(figure, explorer.chosen)}));
 }
 
 void key(Explorer& explorer, Effects& effects, char key) {
@@ -403,8 +392,14 @@ void key(Explorer& explorer, Effects& effects, char key) {
     case 'n':
         chooseNextHandle(explorer, effects);
         return;
+    case 'j':
+        // The next language; the case said again in it.
+        explorer.language = nextLanguage(explorer.language);
+        printCase(explorer, effects);
+        announce(explorer, effects, say(caseSentence(explorer.shownCase), explorer.language));
+        break;
     case 'h':
-        print(effects, explorerHelpText);
+        print(effects, say(Sentence::ExplorerHelp, explorer.language));
         explorer.helpShown = true;
         break;
     case 's':
@@ -469,9 +464,9 @@ Effects handleEvent(Explorer& explorer, const InputEvent& event) {
 }
 
 std::string panelText(const Explorer& explorer) {
-    std::string text = caseText(explorer.shownCase);
+    std::string text = say(caseSentence(explorer.shownCase), explorer.language);
     if (explorer.steps > 0) {
-        text = text + "\n" + stepText(explorer.shownCase, explorer.steps);
+        text = text + "\n" + say(stepSentence(explorer.shownCase, explorer.steps), explorer.language);
     }
     return text;
 }

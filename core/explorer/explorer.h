@@ -56,6 +56,7 @@ struct Explorer {
                               ///< and at each press (1 natively)
     bool finger = false;      ///< whether the page's last press was a finger's: its reach and zones are wider
     std::string announcement; ///< what the last event changed, until the page has read it
+    Language language = Language::Plain; ///< what it speaks (key j: the next one)
 };
 
 /// One input: a pointer event in the figure's pixels (from its top-left corner, kept inside it), a key, an arrow;
@@ -115,8 +116,5 @@ std::string panelText(const Explorer& explorer);
 std::string measurementText(Point p);
 
 /// The line a release prints for the two lines through X: "Ugao u X: 60.3 stepeni, ugao u X': 60.3 stepeni"; for X at
-/// O, which has no image, "Ugao u X: 60.3 stepeni".
-std::string anglesText(const GivenFigure& figure);
-
-/// The short help of the key h.
-extern const char* const explorerHelpText;
+/// O, which has no image, "Ugao u X: 60.3 stepeni"; in the language.
+std::string anglesText(const GivenFigure& figure, Language language);

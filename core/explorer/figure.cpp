@@ -3,7 +3,6 @@
 // invertPoint.
 #include "figure.h"
 
-#include "case_texts.h"
 #include "circle_inversion.h"
 #include "drawing.h"
 #include "inversion.h"
@@ -72,14 +71,19 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
     return fromO < r ? FigureCase::PointInside : FigureCase::PointOutside;
 }
 
-const char* caseText(FigureCase figureCase) {
+Sentence caseSentence(FigureCase figureCase) {
     // In the order of FigureCase.
-    static const char* const texts[] = {pointInsideText,         pointOutsideText,        pointOnCircleText,
-                                        pointAtCentreText,       lineMissesCentreText,    lineThroughCentreText,
-                                        circleThroughCentreText, circleMissesCentreText,  circleIsKText,
-                                        circleAboutCentreText,   circleAtRightAnglesText, anglesKeptText,
-                                        anglesAtCentreText};
-    return texts[int(figureCase)];
+    static const Sentence sentences[] = {
+        Sentence::PointInside,         Sentence::PointOutside,        Sentence::PointOnCircle,
+        Sentence::PointAtCentre,       Sentence::LineMissesCentre,    Sentence::LineThroughCentre,
+        Sentence::CircleThroughCentre, Sentence::CircleMissesCentre,  Sentence::CircleIsK,
+        Sentence::CircleAboutCentre,   Sentence::CircleAtRightAngles, Sentence::AnglesKept,
+        Sentence::AngleAtCentre};
+    return sentences[int(figureCase)];
+}
+
+const char* caseText(FigureCase figureCase) {
+    return sentenceRow(caseSentence(figureCase)).plain;
 }
 
 Line spanView(const Line& line) {

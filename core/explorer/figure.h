@@ -5,6 +5,7 @@
 
 #include "picture.h"
 #include "scene.h"
+#include "sentences.h"
 
 /// A handle that snapping puts on k, or a figure it puts through O, lies there up to float rounding, a few parts
 /// in 10^8; the case tests accept this much, relative to the figure's size.
@@ -51,6 +52,9 @@ FigureCase figureCase(const GivenFigure& figure, float r);
 
 /// The explanation of a case, as the ten programs print it (without the line break the explorer adds); for P or X at
 /// O, where the ten programs refuse their input, the explorer's own sentence: O simply has no image.
+Sentence caseSentence(FigureCase figureCase);
+
+/// Its plain form, the ten programs' bytes.
 const char* caseText(FigureCase figureCase);
 
 /// The same line, drawn from the foot of the perpendicular from O with a direction long enough that the drawn

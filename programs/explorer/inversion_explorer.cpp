@@ -68,9 +68,11 @@ static void carryOut(const Effects& effects) {
     }
     if (effects.save) { // numbered, so that no figure saved earlier is replaced
         const FigureArea& area = explorer.area;
+        const Language language = explorer.language;
         saveFigure("inversion_explorer", true, explorerDrawList(explorer, true),
-                   fileFrame(explorer.view, area.width, area.height), area.width, area.height, PROGRAM_TITLE,
-                   caseText(explorer.shownCase));
+                   fileFrame(explorer.view, area.width, area.height), area.width, area.height,
+                   say(Sentence::ExplorerTitle, language).c_str(),
+                   say(caseSentence(explorer.shownCase), language).c_str(), language);
     }
 #ifndef __EMSCRIPTEN__ // a page is not closed by its program
     if (effects.quit) {
@@ -194,5 +196,9 @@ static const Interaction explorerProgram = [] {
 }();
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, PROGRAM_TITLE, explorerProgram);
+    // The language the environment asks for, from the variables' names alone: no installed locale is needed.
+    explorer.language = environmentLanguage(std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                            std::getenv("LANG"));
+    const std::string title = say(Sentence::ExplorerTitle, explorer.language);
+    return runProgram(argc, argv, title.c_str(), explorerProgram);
 }

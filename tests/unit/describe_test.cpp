@@ -2,12 +2,15 @@
 // The figure in words: each role, colour and number of a few scenes as the programs and the explorer build them;
 // the Serbian forms of a sentence, and the language an environment asks for.
 #include "case_texts.h"
+#include "console.h"
 #include "describe.h"
 #include "explorer/explorer.h"
 #include "fresh_scene.h"
 #include "language.h"
+#include "sentences.h"
 #include "task.h"
 
+#include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -198,5 +201,41 @@ TEST(Language, LatinAndPlainFormsFollowFromTheCyrillic) {
     for (const auto& e : environments) {
         EXPECT_EQ(environmentLanguage(e.language, e.lcAll, e.lcMessages, e.lang), e.expected)
             << (e.language ? e.language : "-") << " " << (e.lcAll ? e.lcAll : "-") << " " << (e.lang ? e.lang : "-");
+    }
+}
+
+// Every sentence of the table: the plain form derived from the Cyrillic is the plain text byte for byte (so a typo in
+// the Cyrillic cannot hide), it is ASCII, no Cyrillic letter is left without its Latin form, no Cyrillic word hides a
+// Latin letter that looks the same, and every form fills as many values.
+TEST(Language, EverySentencesPlainFormFollowsFromItsCyrillic) {
+    const auto values = [](const std::string& text) {
+        std::size_t count = 0;
+        for (std::size_t at = text.find("{}"); at != std::string::npos; at = text.find("{}", at + 2)) {
+            ++count;
+        }
+        return count;
+    };
+    for (int i = 1; i < int(Sentence::Count); ++i) {
+        const SentenceRow& row = sentenceRow(Sentence(i));
+        const std::string latin = latinFromCyrillic(row.cyrillic);
+        EXPECT_EQ(plainFromLatin(latin), row.plain) << "sentence " << i;
+        for (char32_t c : decodeUtf8(latin)) {
+            EXPECT_FALSE(c >= 0x400 && c < 0x530) << "sentence " << i << " keeps a Cyrillic letter";
+        }
+        bool cyrillic = false, latinLetter = false;
+        for (char32_t c : decodeUtf8(row.cyrillic + std::string(" "))) {
+            const bool letter = (c >= 0x400 && c < 0x530) || std::isalpha(int(c < 0x80 ? c : 0));
+            if (!letter) {
+                EXPECT_FALSE(cyrillic && latinLetter) << "sentence " << i << " mixes the scripts in a word";
+                cyrillic = latinLetter = false;
+            }
+            cyrillic = cyrillic || (c >= 0x400 && c < 0x530);
+            latinLetter = latinLetter || (c < 0x80 && std::isalpha(int(c)));
+        }
+        for (const char* p = row.plain; *p; ++p) {
+            EXPECT_GE(*p, 0) << "sentence " << i << " is not ASCII";
+        }
+        EXPECT_EQ(values(row.cyrillic), values(row.plain)) << "sentence " << i;
+        EXPECT_EQ(values(row.english), values(row.plain)) << "sentence " << i;
     }
 }

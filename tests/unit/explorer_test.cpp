@@ -816,12 +816,13 @@ TEST_F(FreshScene, TheViewAndTheOtherKeysAnswerAsTheirKeysSay) {
     session.key('t');
     EXPECT_TRUE(explorer.bandShown);
     // The help on the console and in the band, until the next input.
-    EXPECT_EQ(session.key('h').printed, explorerHelpText);
+    EXPECT_EQ(session.key('h').printed, sentenceRow(Sentence::ExplorerHelp).plain);
     const CharacterWidth onePixel = [](char) { return 1; };
-    const std::string helpStart(explorerHelpText, std::strchr(explorerHelpText, '\n'));
+    const std::string helpStart(sentenceRow(Sentence::ExplorerHelp).plain,
+                                std::strchr(sentenceRow(Sentence::ExplorerHelp).plain, '\n'));
     EXPECT_EQ(bandLines(explorer, 100000, onePixel)[1], helpStart);
     EXPECT_TRUE(session.key('x').redraw);
-    EXPECT_EQ(bandLines(explorer, 100000, onePixel)[2], bandKeysText);
+    EXPECT_EQ(bandLines(explorer, 100000, onePixel)[2], sentenceRow(Sentence::BandKeys).plain);
     EXPECT_TRUE(session.key('s').save && session.key('q').quit && session.key(27).quit);
     EXPECT_FALSE(session.key('x').redraw || session.key('x').save || session.key('x').quit);
 }
@@ -927,7 +928,8 @@ TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
     Session session;
     EXPECT_EQ(bandLines(session.explorer, 100000, tenPixels),
               (std::vector<std::string>{caseText(FigureCase::PointInside),
-                                        "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00", bandKeysText}));
+                                        "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00",
+                                        sentenceRow(Sentence::BandKeys).plain}));
     // The line through A(2, 2) and B(0, 1), x - 2y = -2, goes to the circle on the diameter from O to F' = (-12.5, 25);
     // the circle about C(2, 2) through R(4, 2), whose points on OC are (2 -+ sqrt 2)(1, 1), to the circle on the
     // diameter between their images 25 / (2 (2 -+ sqrt 2)^2) (2 -+ sqrt 2)(1, 1): about (12.5, 12.5), radius 12.5.
