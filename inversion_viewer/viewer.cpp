@@ -9,6 +9,11 @@
 #include "render.h"
 
 #include <GL/glut.h>
+#ifndef __EMSCRIPTEN__
+#include <GL/glx.h>
+#include <X11/Xatom.h>
+#endif
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,6 +42,25 @@ WindowSize shownWindowSize() {
     return shownSize;
 }
 
+#ifndef __EMSCRIPTEN__
+// GLUT names the window in Latin-1 (WM_NAME of type STRING), which turns a title in Cyrillic or with č into other
+// letters: such a title is given again in UTF-8, as window managers read _NET_WM_NAME. An ASCII title is left as
+// GLUT gives it.
+static void nameWindowInUtf8(const char* title) {
+    Display* display = glXGetCurrentDisplay();
+    const Window window = glXGetCurrentDrawable();
+    const std::string name = title;
+    if (!display || !window || std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return;
+    }
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    for (const Atom property : {XInternAtom(display, "_NET_WM_NAME", False), Atom(XA_WM_NAME)}) {
+        XChangeProperty(display, window, property, utf8, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(name.data()), int(name.size()));
+    }
+}
+#endif
+
 // Opens the window with the given title and sets up the camera's projection and view.
 static void openWindow(int argc, char** argv, const char* title, const Camera& camera) {
     int glutArgc = argc;
@@ -46,6 +70,9 @@ static void openWindow(int argc, char** argv, const char* title, const Camera& c
     glutInitWindowPosition(windowX, windowY);
     glutCreateWindow(title);
     glClearColor(clearColour.red, clearColour.green, clearColour.blue, 0.0f);
+#ifndef __EMSCRIPTEN__
+    nameWindowInUtf8(title);
+#endif
 
 #ifdef __EMSCRIPTEN__
     windowCamera = camera;

@@ -290,6 +290,32 @@ void resizeWindow(Display* display, Window window, int width, int height) {
     XFlush(display);
 }
 
+std::string windowTitle(Display* display, Window window) {
+    // The name in UTF-8 where the window has one (_NET_WM_NAME), else its Latin-1 WM_NAME.
+    Atom type = 0;
+    int format = 0;
+    unsigned long length = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(display, "UTF8_STRING", False), &type, &format, &length, &after,
+                           &data) == Success &&
+        data && type != None) {
+        title.assign(reinterpret_cast<char*>(data), length);
+        XFree(data);
+        return title;
+    }
+    if (data) {
+        XFree(data);
+    }
+    char* name = nullptr;
+    if (XFetchName(display, window, &name) && name) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
 std::vector<Window> findWindows(Display* display, const char* title) {
     std::vector<Window> found;
     Window root = 0;
@@ -300,12 +326,8 @@ std::vector<Window> findWindows(Display* display, const char* title) {
         return found;
     }
     for (unsigned i = 0; i < count; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name) {
-            if (std::strcmp(name, title) == 0) {
-                found.push_back(children[i]);
-            }
-            XFree(name);
+        if (windowTitle(display, children[i]) == title) {
+            found.push_back(children[i]);
         }
     }
     if (children) {
@@ -442,11 +464,7 @@ Window findNamedWindow(Display* display) {
         return found;
     }
     for (unsigned i = 0; i < count && !found; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && name) {
-            found = children[i];
-            XFree(name);
-        }
+        found = windowTitle(display, children[i]).empty() ? 0 : children[i];
     }
     if (children) {
         XFree(children);

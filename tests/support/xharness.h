@@ -67,6 +67,9 @@ Window findWindow(Display* display, const char* title);
 /// Counts the top-level windows whose name is title.
 int countWindows(Display* display, const char* title);
 
+/// The window's title: its UTF-8 name (_NET_WM_NAME) where it has one, else its WM_NAME; empty for none.
+std::string windowTitle(Display* display, Window window);
+
 /// All top-level windows whose name is title, in stacking order from the bottom.
 std::vector<Window> findWindows(Display* display, const char* title);
 

@@ -788,7 +788,8 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
 }
 
 // The wheel zooms about the pointer, in when turned up; + and - about the middle; 0 returns to the first view; t
-// hides the band and shows it again; h prints the help, s asks for a save, q and Escape for the end.
+// hides the band and shows it again; h prints the help, s asks for a save, q and Escape for the end; j speaks the
+// next language.
 TEST_F(FreshScene, TheViewAndTheOtherKeysAnswerAsTheirKeysSay) {
     Session session;
     Explorer& explorer = session.explorer;
@@ -825,6 +826,13 @@ TEST_F(FreshScene, TheViewAndTheOtherKeysAnswerAsTheirKeysSay) {
     EXPECT_EQ(bandLines(explorer, 100000, onePixel)[2], sentenceRow(Sentence::BandKeys).plain);
     EXPECT_TRUE(session.key('s').save && session.key('q').quit && session.key(27).quit);
     EXPECT_FALSE(session.key('x').redraw || session.key('x').save || session.key('x').quit);
+    // j: Cyrillic, Latin, English, then the plain form again, each saying the case of P(2, 2) inside k.
+    for (const char* said : {"Тачка P је унутар круга k, па је њена слика P' ван круга k, на полуправој OP.\n",
+                             "Tačka P je unutar kruga k, pa je njena slika P' van kruga k, na polupravoj OP.\n",
+                             "The point P lies inside k, so its image P' lies outside k, on the ray OP.\n",
+                             "Tacka P je unutar kruga k, pa je njena slika P' van kruga k, na polupravoj OP.\n"}) {
+        EXPECT_EQ(session.key('j').printed, said);
+    }
 }
 
 // f frames k, the figure's points, its image and its whole construction, the image cut 60 from O along each axis:

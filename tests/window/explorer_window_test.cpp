@@ -43,11 +43,12 @@ template <class Ready> Image frameWhen(Window window, Ready ready) {
     return frame;
 }
 
-// Starts the explorer, in folder when given (where s saves), and waits for its window; 0 when none appears.
-Window startExplorer(ChildGuard& guard, const std::string& folder = "") {
+// Starts the explorer, in folder when given (where s saves), and waits for its window of that title; 0 when none
+// appears.
+Window startExplorer(ChildGuard& guard, const std::string& folder = "", const char* title = explorerTitle) {
     guard.child =
         startChild(programPath(explorerStart.name), {}, testScreen.name, true, ChildInput::AtEnd, false, folder);
-    return waitForWindow(guard.child, 60.0, nullptr, explorerTitle);
+    return waitForWindow(guard.child, 60.0, nullptr, title);
 }
 
 // Its starting figure, with the band taken away: false when it does not come.
@@ -391,15 +392,31 @@ Image bandOf(const Image& frame) {
 // The band with the lesson is under the figure from the start, and it follows the case; t takes it away. P at (0, 1)
 // has its image (0, 25) above the view, where an arrow at the top edge points; f frames k, P and P' from y = -5 to 25
 // with a twentieth to spare on each side, and P' comes into sight.
-TEST(Explorer, BandFollowsTheCaseAndTheViewFitsTheImage) {
+// Under a Serbian locale it speaks Cyrillic, in its band too; j three times brings the plain form, in other letters.
+TEST(Explorer, BandFollowsTheLanguageAndTheCaseAndTheViewFitsTheImage) {
     ChildGuard guard;
-    const Window window = startExplorer(guard);
+    setenv("LANG", "sr_RS.UTF-8", 1);
+    const Window window = startExplorer(guard, "", "Геометрија - истраживање инверзије");
+    setenv("LANG", "C", 1);
     ASSERT_NE(window, 0u) << "no window appeared";
+    EXPECT_EQ(readOutput(guard.child, 5.0),
+              "Тачка P је унутар круга k, па је њена слика P' ван круга k, на полуправој OP.\n");
     Image frame = frameWhen(window, [](const Image& f) { return bandOf(f).height > 0; });
     movePointer(testDisplay, window, 10, frame.height - 10); // keys typed over the band are the figure's too
+    const Image cyrillicBand = bandOf(frame);
+    for (int i = 0; i < 3; ++i) {
+        typeKey(testDisplay, 'j');
+    }
+    frame = frameWhen(window, [&](const Image& f) { return bandOf(f).rgb != cyrillicBand.rgb; });
     const Image pointBand = bandOf(frame);
     ASSERT_GT(pointBand.height, 88) << "no band of five lines";
     EXPECT_GT(countColour(pointBand, blackPixel), 1000) << "no text in the band";
+    ASSERT_EQ(cyrillicBand.height, pointBand.height);
+    int otherLetters = 0;
+    for (std::size_t i = 0; i < pointBand.rgb.size(); i += 3) {
+        otherLetters += cyrillicBand.rgb[i] != pointBand.rgb[i];
+    }
+    EXPECT_GT(otherLetters, 1000) << "the band drew the Cyrillic as the plain form";
     typeKey(testDisplay, '2');
     frame = frameWhen(window, [&](const Image& f) { return bandOf(f).rgb != pointBand.rgb; });
     const Image lineBand = bandOf(frame);

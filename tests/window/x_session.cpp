@@ -121,6 +121,12 @@ Image frameAtSize(Child& child, Window window, int width, int height) {
 
 // Every window test program runs its tests on one private display.
 int main(int argc, char** argv) {
+    // The explorer speaks the language its environment asks for: the programs under test get the plain form, as on a
+    // machine in the C locale, unless a test asks for another.
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        unsetenv(variable);
+    }
+    setenv("LANG", "C", 1);
     testing::InitGoogleTest(&argc, argv);
     testing::AddGlobalTestEnvironment(new VirtualDisplayEnvironment);
     return RUN_ALL_TESTS();
