@@ -65,14 +65,27 @@ foreach(program IN LISTS INVERSION_PROGRAMS)
         string(REPLACE "${plain}" "${escaped}" summary "${summary}")
     endforeach()
     string(APPEND metainfo_programs "      <li>${program}: ${summary}</li>\n")
+    foreach(language IN ITEMS sr sr@latin)
+        string(APPEND metainfo_programs "      <li xml:lang=\"${language}\">${program}: ${program_comment_sr_${program}}</li>\n")
+    endforeach()
     string(APPEND metainfo_launchables "  <launchable type=\"desktop-id\">${program}.desktop</launchable>\n")
     string(APPEND metainfo_binaries "    <binary>${program}</binary>\n")
 endforeach()
 foreach(list IN ITEMS metainfo_programs metainfo_launchables metainfo_binaries)
     string(REGEX REPLACE "\n$" "" ${list} "${${list}}")
 endforeach()
+# Its Serbian is written in Cyrillic; the lines of sr@latin take their Latin form when the file is built.
+string(JOIN " " metainfo_about_sr
+    "Мали програми за часове геометрије у равни, за наставнике и ученике који желе да виде шта ради инверзија у"
+    "кругу. Сваки показује један случај инверзије у кругу k са центром O(0, 0) и полупречником 5: објашњава случај"
+    "на српском у конзоли и црта дати објекат плавом, а његову слику црвеном бојом.")
+set(metainfo_save_sr "У прозору програма тастер s чува цртеж као SVG слику и као TikZ слику за LaTeX, спреман за радни лист.")
 set(metainfo_file "${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_DATADIR}/metainfo/${metainfo_id}.metainfo.xml")
-configure_file("${CMAKE_CURRENT_LIST_DIR}/metainfo.xml.in" "${metainfo_file}" @ONLY)
+set(metainfo_staged "${PROJECT_BINARY_DIR}/staged/${metainfo_id}.metainfo.xml")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/metainfo.xml.in" "${metainfo_staged}" @ONLY)
+add_custom_command(OUTPUT "${metainfo_file}" COMMAND latin_lines "${metainfo_staged}" "${metainfo_file}"
+                   DEPENDS latin_lines "${metainfo_staged}" VERBATIM)
+add_custom_target(metainfo ALL DEPENDS "${metainfo_file}")
 install(FILES "${metainfo_file}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

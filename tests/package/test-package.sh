@@ -185,7 +185,8 @@ program_pid=""
 cmp -s "$scratch/console" <(printf '%s' "$shown_text") ||
     fail "$shown_program printed '$(cat -A "$scratch/console")' instead of '$shown_text' (cat -A: \$ marks a newline)"
 
-# 5. Every menu entry is valid, starts its own installed program in a terminal and has a name of its own.
+# 5. Every menu entry is valid, starts its own installed program in a terminal and has a name of its own, in plain
+#    ASCII and in Serbian Cyrillic and Latin (the Latin derived from the Cyrillic, which the table checks).
 names=()
 for program in "${programs[@]}"; do
     entry="$root/usr/share/applications/$program.desktop"
@@ -200,7 +201,11 @@ for program in "${programs[@]}"; do
     [ "$(value Exec)" = "$program" ] || fail "$program.desktop: Exec is '$(value Exec)'"
     [ -x "$root/usr/bin/$(value Exec)" ] || fail "$program.desktop: $(value Exec) is not installed"
     [ -n "$(value Comment)" ] || fail "$program.desktop has no Comment"
-    ! LC_ALL=C grep -q '[^ -~]' "$entry" || fail "$program.desktop is not plain ASCII"
+    ! grep -E '^(Name|Comment)=' "$entry" | LC_ALL=C grep -q '[^ -~]' || fail "$program.desktop: Name is not ASCII"
+    [ "$(value 'Name\[sr\]')" = "$("$table" --cell "$program" menu_sr)" ] || fail "$program.desktop: no Name[sr]"
+    grep -q '^Name\[sr@latin\]=.*[[:alpha:]]' "$entry" || fail "$program.desktop: no Name[sr@latin]"
+    ! grep '^Name\[sr@latin\]=' "$entry" | LC_ALL=C.UTF-8 grep -qP '\p{Cyrillic}' ||
+        fail "$program.desktop: Cyrillic in Name[sr@latin]"
     names+=("$(value Name)")
 done
 [ "$(printf '%s\n' "${names[@]}" | grep -c .)" -eq ${#programs[@]} ] || fail "a menu entry has no Name"
@@ -208,7 +213,8 @@ duplicates=$(printf '%s\n' "${names[@]}" | sort | uniq -d)
 [ -z "$duplicates" ] || fail "menu entries share a Name: $duplicates"
 
 # 6. The AppStream metadata is valid, and every manual page shows, its NAME line the program's summary in the table.
-report=$(appstreamcli validate --no-net "$root/usr/$metainfo" 2>&1) || fail "$(basename "$metainfo"): $report"
+report=$(appstreamcli validate --pedantic --no-net "$root/usr/$metainfo" 2>&1) ||
+    fail "$(basename "$metainfo"): $report"
 for program in "${programs[@]}"; do
     page=$(MANWIDTH=1000 man -l "$root/usr/share/man/man1/$program.1.gz" 2>&1) || fail "man -l $program.1.gz: $page"
     summary=$("$table" --cell "$program" summary)

@@ -113,8 +113,14 @@ static std::vector<ProgramRow> readTable() {
             fail("a row of " + std::to_string(cells.size()) + " cells: " + line);
         }
         const auto cell = [&](const char* name) { return cells.at(column.at(name)); };
-        rows.push_back(
-            {cell("name"), cell("family"), cell("title"), cell("figure"), decoded(cell("text")), scene(cell("scene"))});
+        rows.push_back({cell("name"),
+                        cell("family"),
+                        cell("title"),
+                        cell("figure"),
+                        decoded(cell("text")),
+                        scene(cell("scene")),
+                        {cell("menu"), cell("comment")},
+                        {cell("menu_sr"), cell("comment_sr")}});
     }
     return rows;
 }

@@ -7,6 +7,7 @@
 #include "explorer/explorer.h"
 #include "fresh_scene.h"
 #include "language.h"
+#include "program_table.h"
 #include "sentences.h"
 #include "task.h"
 
@@ -204,9 +205,10 @@ TEST(Language, LatinAndPlainFormsFollowFromTheCyrillic) {
     }
 }
 
-// Every sentence of the table: the plain form derived from the Cyrillic is the plain text byte for byte (so a typo in
-// the Cyrillic cannot hide), it is ASCII, no Cyrillic letter is left without its Latin form, no Cyrillic word hides a
-// Latin letter that looks the same, and every form fills as many values.
+// Every sentence of the table, and every menu entry's name and comment: the plain form derived from the Cyrillic is
+// the plain text byte for byte (so a typo in the Cyrillic cannot hide), it is ASCII, no Cyrillic letter is left
+// without its Latin form, no Cyrillic word hides a Latin letter that looks the same, and every form fills as many
+// values.
 TEST(Language, EverySentencesPlainFormFollowsFromItsCyrillic) {
     const auto values = [](const std::string& text) {
         std::size_t count = 0;
@@ -215,8 +217,18 @@ TEST(Language, EverySentencesPlainFormFollowsFromItsCyrillic) {
         }
         return count;
     };
+    std::vector<SentenceRow> rows;
     for (int i = 1; i < int(Sentence::Count); ++i) {
-        const SentenceRow& row = sentenceRow(Sentence(i));
+        rows.push_back(sentenceRow(Sentence(i)));
+    }
+    for (const ProgramRow& program : programTable()) {
+        for (int i = 0; i < 2; ++i) {
+            rows.push_back(
+                {Sentence::None, program.menu[i].c_str(), program.menuSr[i].c_str(), program.menu[i].c_str()});
+        }
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const SentenceRow& row = rows[i];
         const std::string latin = latinFromCyrillic(row.cyrillic);
         EXPECT_EQ(plainFromLatin(latin), row.plain) << "sentence " << i;
         for (char32_t c : decodeUtf8(latin)) {
