@@ -3,7 +3,7 @@
 
 #include "console.h"
 
-#include <sstream>
+#include <cstring>
 
 namespace {
 
@@ -178,13 +178,14 @@ Language localeLanguage(const std::string& name) {
 }
 
 Language environmentLanguage(const char* language, const char* lcAll, const char* lcMessages, const char* lang) {
-    if (language) {
-        std::istringstream entries(language);
-        for (std::string entry; std::getline(entries, entry, ':');) {
-            if (localeLanguage(entry) != Language::Plain) {
-                return localeLanguage(entry);
-            }
+    // No string streams: their locales would bring the C library's time formatting into every page's runtime.
+    for (const char* entry = language; entry && *entry;) {
+        const char* end = std::strchr(entry, ':');
+        const std::string name = end ? std::string(entry, end) : std::string(entry);
+        if (localeLanguage(name) != Language::Plain) {
+            return localeLanguage(name);
         }
+        entry = end ? end + 1 : nullptr;
     }
     for (const char* value : {lcAll, lcMessages, lang}) {
         if (value && *value) {

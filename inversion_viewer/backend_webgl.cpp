@@ -2,14 +2,16 @@
 // The web back end (emscripten only): WebGL without the emulation of immediate mode. A frame's vertices go into one
 // array as the renderer hands them over, in its order; consecutive primitives of one kind, one colour and one size
 // form a run. When the frame ends the array becomes one vertex buffer and each run one draw call of a two-line
-// shader: lines one pixel wide (a circle's polygon as its sides), wider lines as quads of two triangles each, dots as
-// squares of their size in pixels, each run in its palette colour, every vertex taken to clip space by the camera's
-// matrix. At one pixel the pixels are those of the immediate-mode drawing.
+// shader: lines one pixel wide (a circle's polygon as its sides), wider lines as quads of two triangles each and a
+// wider circle's polygon as one strip of triangles, dots as squares of their size in pixels, each run in its palette
+// colour, every vertex taken to clip space by the camera's matrix. At one pixel the pixels are those of the
+// immediate-mode drawing.
 #include "backend.h"
 #include "camera.h"
 #include "drawing.h"
 
 #include <GLES2/gl2.h>
+#include <algorithm>
 #include <cmath>
 
 namespace backend {
@@ -158,9 +160,57 @@ void beginScene() {}
 void endScene() {}
 
 void outline(ColourCode colour, const Point* outlineVertices, int count) {
-    begin(lineMode(), colour);
-    for (int i = 0; i < count; ++i) {
-        piece(outlineVertices[i], outlineVertices[i + 1 < count ? i + 1 : 0]);
+    if (!wide() || count < 3) {
+        begin(lineMode(), colour);
+        for (int i = 0; i < count; ++i) {
+            piece(outlineVertices[i], outlineVertices[i + 1 < count ? i + 1 : 0]);
+        }
+        return;
+    }
+    // A wide closed polygon is one strip along it: at each corner a point lineWidth / 2 out and one in, along the
+    // bisector of the two sides' normals and as far as keeps both sides lineWidth wide (at most twice that, for a
+    // sharp corner). The sides meet without overlapping, and the strip has a third of the vertices of a quad per
+    // side. A strip that follows another in the run is joined to it by two repeated vertices, whose triangles have no
+    // area.
+    const double pixelsPerUnitX = matrix[0] * viewportWidth / 2.0;
+    const double pixelsPerUnitY = matrix[5] * viewportHeight / 2.0;
+    if (!(pixelsPerUnitX > 0.0 && pixelsPerUnitY > 0.0 && matrix[15] > 0.0f)) {
+        return;
+    }
+    const double unitsX = matrix[15] / pixelsPerUnitX;
+    const double unitsY = matrix[15] / pixelsPerUnitY;
+    // The unit normal of the side from a to b in pixels, (0, 0) for a side of no length.
+    const auto normal = [&](Point a, Point b) {
+        const double dx = (double(b.x) - a.x) / unitsX;
+        const double dy = (double(b.y) - a.y) / unitsY;
+        const double length = std::hypot(dx, dy);
+        return length > 0.0 ? std::array<double, 2>{-dy / length, dx / length} : std::array<double, 2>{0.0, 0.0};
+    };
+    begin(GL_TRIANGLE_STRIP, colour);
+    bool join = runs.back().count > 0;
+    for (int i = 0; i <= count; ++i) {
+        const Point at = outlineVertices[i % count];
+        const auto before = normal(outlineVertices[(i + count - 1) % count], at);
+        const auto after = normal(at, outlineVertices[(i + 1) % count]);
+        double mx = before[0] + after[0];
+        double my = before[1] + after[1];
+        const double length = std::hypot(mx, my);
+        if (!(length > 0.0)) {
+            continue;
+        }
+        mx /= length;
+        my /= length;
+        const double side = std::max(mx * after[0] + my * after[1], mx * before[0] + my * before[1]);
+        const double reach = lineWidth / 2.0 / std::max(side, 0.5);
+        const double x = at.x + mx * reach * unitsX;
+        const double y = at.y + my * reach * unitsY;
+        if (join) {
+            vertex(Point{vertices[vertices.size() - 2], vertices.back()});
+            vertex(x, y);
+            join = false;
+        }
+        vertex(x, y);
+        vertex(at.x - mx * reach * unitsX, at.y - my * reach * unitsY);
     }
 }
 

@@ -217,6 +217,30 @@ void showBand(int height, bool resized) {
 #endif
 }
 
+#ifdef __EMSCRIPTEN__
+static Language pageLanguage = Language::Plain;
+#endif
+
+Language programLanguage() {
+#ifdef __EMSCRIPTEN__
+    return pageLanguage;
+#else
+    return environmentLanguage(std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                               std::getenv("LANG"));
+#endif
+}
+
+void pageLanguageChosen(Language language) {
+#ifdef __EMSCRIPTEN__
+    pageLanguage = language;
+    if (interaction && interaction->languageChosen) {
+        interaction->languageChosen();
+    }
+#else
+    (void)language;
+#endif
+}
+
 PageState pageState() {
     if (interaction && interaction->pageState) {
         return interaction->pageState();

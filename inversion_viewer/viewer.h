@@ -5,6 +5,7 @@
 #pragma once
 
 #include "camera.h"
+#include "language.h"
 #include "task.h"
 
 #include <string>
@@ -43,6 +44,7 @@ struct Interaction {
     /// on the page: two fingers on the canvas, their middle at the pixel (x, y) of the window: first as they come
     /// down, then at each move, factor times as far apart as at the move before
     void (*pinch)(int x, int y, double factor, bool first) = nullptr;
+    void (*languageChosen)() = nullptr; ///< on the page: another language was chosen (programLanguage)
 };
 
 /// The entry of a program that answers the pointer and the keys: sets k's radius, starts the program, opens the window
@@ -56,6 +58,14 @@ void showBand(int height, bool resized);
 
 /// On the page: what the program's page shows (the ten programs: their figure in words).
 PageState pageState();
+
+/// The language a program that answers a person speaks: natively the one the environment asks for, from the
+/// variables' names alone (environmentLanguage: no installed locale is needed); on the page the one the page chose,
+/// the plain form until it says. The ten programs always print their plain texts.
+Language programLanguage();
+
+/// On the page: the language chosen, at the start (before main) and whenever the reader chooses another.
+void pageLanguageChosen(Language language);
 
 /// On the page: the press that is about to come, by a finger or not, on a canvas of drawingPerCss drawing pixels per
 /// CSS pixel.

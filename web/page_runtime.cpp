@@ -63,6 +63,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE void pagePinch(int x, int y, double factor, int 
     pagePinched(x, y, factor, first != 0);
 }
 
+/// Called by pre.js with the language the reader chose (0 Serbian Cyrillic, 1 Latin, 2 English), before main runs and
+/// whenever another is chosen.
+extern "C" EMSCRIPTEN_KEEPALIVE void pageLanguage(int language) {
+    if (language >= 0 && language <= int(Language::Plain)) {
+        pageLanguageChosen(Language(language));
+    }
+}
+
 using AnyFunction = void (*)();
 
 /// Never called. The pages share one runtime script, and emscripten writes that script from the set of runtime

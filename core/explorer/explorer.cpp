@@ -393,11 +393,8 @@ void key(Explorer& explorer, Effects& effects, char key) {
         chooseNextHandle(explorer, effects);
         return;
     case 'j':
-        // The next language; the case said again in it.
-        explorer.language = nextLanguage(explorer.language);
-        printCase(explorer, effects);
-        announce(explorer, effects, say(caseSentence(explorer.shownCase), explorer.language));
-        break;
+        effects = chooseLanguage(explorer, nextLanguage(explorer.language));
+        return;
     case 'h':
         print(effects, say(Sentence::ExplorerHelp, explorer.language));
         explorer.helpShown = true;
@@ -416,6 +413,16 @@ void key(Explorer& explorer, Effects& effects, char key) {
 }
 
 } // namespace
+
+Effects chooseLanguage(Explorer& explorer, Language language) {
+    Effects effects;
+    explorer.language = language;
+    // The case said again in the new language.
+    printCase(explorer, effects);
+    announce(explorer, effects, say(caseSentence(explorer.shownCase), language));
+    effects.redraw = true;
+    return effects;
+}
 
 Effects startExplorer(Explorer& explorer) {
     Effects effects;

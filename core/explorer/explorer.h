@@ -89,6 +89,9 @@ const GivenFigure& currentFigure(const Explorer& explorer);
 /// The explorer as it opens: the point figure, its case printed.
 Effects startExplorer(Explorer& explorer);
 
+/// The explorer speaks the language from now on (the key j: the next one), and says the case in it.
+Effects chooseLanguage(Explorer& explorer, Language language);
+
 /// The one way in for input.
 Effects handleEvent(Explorer& explorer, const InputEvent& event);
 

@@ -167,7 +167,11 @@ static void displayBand() {
 static const Interaction explorerProgram = [] {
     Interaction program;
     program.view = explorer.view;
-    program.start = [] { writeText(startExplorer(explorer).printed.c_str()); }; // before the window opens
+    program.start = [] { // before the window opens
+        explorer.language = programLanguage();
+        writeText(startExplorer(explorer).printed.c_str());
+    };
+    program.languageChosen = [] { carryOut(chooseLanguage(explorer, programLanguage())); };
     program.display = display;
     program.reshape = [](int, int) { layOutBand(true); };
     program.mouse = mouse;
@@ -196,9 +200,6 @@ static const Interaction explorerProgram = [] {
 }();
 
 int main(int argc, char** argv) {
-    // The language the environment asks for, from the variables' names alone: no installed locale is needed.
-    explorer.language = environmentLanguage(std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
-                                            std::getenv("LANG"));
-    const std::string title = say(Sentence::ExplorerTitle, explorer.language);
+    const std::string title = say(Sentence::ExplorerTitle, programLanguage());
     return runProgram(argc, argv, title.c_str(), explorerProgram);
 }
