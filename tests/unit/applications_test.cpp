@@ -1,0 +1,134 @@
+// applications_test.cpp
+// The applications against geometry checked here: the inversor's bars and its stops.
+#include "applications/peaucellier.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+constexpr double tolerance = 1e-9;
+constexpr double unchecked = std::numeric_limits<double>::quiet_NaN();
+
+double length(PlanePoint p) {
+    return std::hypot(p.x, p.y);
+}
+
+double apart(PlanePoint p, PlanePoint q) {
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
+
+// The signed angle about a centre from one point to another, counter-clockwise positive.
+double turnAbout(PlanePoint centre, PlanePoint from, PlanePoint to) {
+    const double ux = from.x - centre.x, uy = from.y - centre.y;
+    const double vx = to.x - centre.x, vy = to.y - centre.y;
+    return std::atan2(ux * vy - uy * vx, ux * vx + uy * vy);
+}
+
+enum class Move { StepB, StepD, DragB, DragD, MoveQ };
+
+} // namespace
+
+TEST(Peaucellier, TheBarsKeepTheirLengthsAndDIsBsImageOnItsPath) {
+    const struct {
+        PlanePoint guide;
+        PlanePoint pointer; // where B is dragged once Q is there
+    } cases[] = {
+        {{2.5, 0}, {3, 3}},
+        {{2.5, 0}, {0, -4}},
+        {{0, 2.5}, {-1, 9}},
+        {{4, 0}, {4, 3}},
+        {{0.3, 0.2}, {-3, 0}},
+        {{-1, 1.5}, {2, 3}},
+        {guideThroughCentreNearest({-5, 2}), {-1, 5}},
+        {{6, -3}, {5, -5}},
+    };
+    const double side = std::sqrt(24.0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Q(" << c.guide.x << ", " << c.guide.y << ")");
+        const Inversor inversor = dragB(moveGuide(Inversor{}, c.guide).inversor, c.pointer).inversor;
+        const InversorJoints j = inversorJoints(inversor.b);
+        EXPECT_NEAR(apart(inversor.guide, j.b), 2.5, tolerance);
+        EXPECT_NEAR(length(j.a), 7.0, tolerance);
+        EXPECT_NEAR(length(j.c), 7.0, tolerance);
+        for (const PlanePoint& corner : {j.a, j.c}) {
+            EXPECT_NEAR(apart(corner, j.b), side, tolerance);
+            EXPECT_NEAR(apart(corner, j.d), side, tolerance);
+        }
+        EXPECT_GT(j.b.x * j.a.y - j.b.y * j.a.x, 0.0); // A counter-clockwise of OB
+        EXPECT_NEAR(length(j.b) * length(j.d), 25.0, tolerance);
+        EXPECT_NEAR(j.b.x * j.d.y - j.b.y * j.d.x, 0.0, tolerance); // on one ray from O
+        EXPECT_GT(j.b.x * j.d.x + j.b.y * j.d.y, 0.0);
+        EXPECT_GE(length(j.b), 7.0 - side - tolerance);
+        EXPECT_LE(length(j.b), 5.0 + tolerance);
+        const PathOfD path = pathOfD(inversor.guide);
+        if (path.straight) { // at r^2 / |OQ'| from O, Q' = 2Q the far end of B's circle
+            EXPECT_NEAR((j.d.x * inversor.guide.x + j.d.y * inversor.guide.y) / length(inversor.guide), 5.0, tolerance);
+        } else {
+            EXPECT_NEAR(apart(j.d, path.circle.centre), path.circle.radius, tolerance);
+        }
+    }
+    EXPECT_EQ(inversorText(Inversor{}), "B(3.20, 2.40)  D(5.00, 3.75)  |OB| * |OD| = 25.00");
+}
+
+TEST(Peaucellier, TheBarsStopAtFullStretchAndStepsGoATenthAlong) {
+    const double shortest = 7.0 - std::sqrt(24.0);
+    const Inversor start;
+    const Inversor wide = moveGuide(start, {4, 0}).inversor; // B held where it meets k, on the upper of two arcs
+    const Inversor inside = dragB(wide, {4, 3}).inversor;
+    const Inversor atLimit = dragB(start, {-10, 1}).inversor; // the upper end of B's arc
+    // Q snapped by rounding, B just below the far point where its circle touches k: it passes that point.
+    const PlanePoint snapped = guideThroughCentreNearest({-5, 2});
+    const Inversor belowFar{snapped, onCircle(guideCircle(snapped), std::atan2(snapped.y, snapped.x) - 0.01)};
+    const struct {
+        const char* name;
+        Inversor before;
+        Move move;
+        PlanePoint to; // for a drag or Q's move
+        double along;  // for a step
+        bool stopped;
+        double reach; // |OB| after
+        double bArc;  // B's way along its circle, counter-clockwise
+        double dWay;  // D's way along its path, forward
+    } cases[] = {
+        {"B a tenth forward", start, Move::StepB, {}, 0.1, false, unchecked, 0.1, unchecked},
+        {"B a tenth back", start, Move::StepB, {}, -0.1, false, unchecked, -0.1, unchecked},
+        {"B through the far point", belowFar, Move::StepB, {}, 0.1, false, unchecked, 0.1, unchecked},
+        {"B along one of two arcs", wide, Move::StepB, {}, 0.1, false, unchecked, 0.1, unchecked},
+        {"B stepped at its limit", atLimit, Move::StepB, {}, 0.1, true, shortest, 0.0, unchecked},
+        {"D a tenth up the line", start, Move::StepD, {}, 0.1, false, unchecked, unchecked, 0.1},
+        {"D a tenth back along its circle", inside, Move::StepD, {}, -0.1, false, unchecked, unchecked, -0.1},
+        {"B dragged towards O", start, Move::DragB, {-10, 1}, 0, true, shortest, unchecked, unchecked},
+        {"B dragged past k", wide, Move::DragB, {10, 0.5}, 0, true, 5.0, unchecked, unchecked},
+        {"D dragged far up", start, Move::DragD, {5, 100}, 0, true, shortest, unchecked, unchecked},
+        {"D dragged into k", wide, Move::DragD, {3, 0.2}, 0, true, 5.0, unchecked, unchecked},
+        {"Q far out", start, Move::MoveQ, {20, 0}, 0, true, 5.0, unchecked, unchecked},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const InversorMove moved = c.move == Move::StepB   ? stepB(c.before, c.along)
+                                   : c.move == Move::StepD ? stepD(c.before, c.along)
+                                   : c.move == Move::DragB ? dragB(c.before, c.to)
+                                   : c.move == Move::DragD ? dragD(c.before, c.to)
+                                                           : moveGuide(c.before, c.to);
+        const Inversor& after = moved.inversor;
+        EXPECT_EQ(moved.stopped, c.stopped);
+        if (!std::isnan(c.reach)) {
+            EXPECT_NEAR(length(after.b), c.reach, tolerance);
+        }
+        if (!std::isnan(c.bArc)) {
+            EXPECT_NEAR(2.5 * turnAbout(after.guide, c.before.b, after.b), c.bArc, tolerance);
+        }
+        if (!std::isnan(c.dWay)) { // along a line, forward is counter-clockwise about O
+            const PlanePoint from = inversorJoints(c.before.b).d;
+            const PlanePoint to = inversorJoints(after.b).d;
+            const PathOfD path = pathOfD(after.guide);
+            const PlanePoint q = after.guide;
+            EXPECT_NEAR(path.straight ? ((to.y - from.y) * q.x - (to.x - from.x) * q.y) / length(q)
+                                      : path.circle.radius * turnAbout(path.circle.centre, from, to),
+                        c.dWay, tolerance);
+        }
+    }
+    EXPECT_NEAR(length(moveGuide(start, {20, 0}).inversor.guide), 7.5, tolerance);
+}
