@@ -1,5 +1,7 @@
 // applications_test.cpp
-// The applications against geometry checked here: the inversor's bars and its stops.
+// The applications against geometry checked here: the inversor's bars and its stops, and the Pappus chain's
+// circles touching by the distances of their centres.
+#include "applications/pappus.h"
 #include "applications/peaucellier.h"
 
 #include <cmath>
@@ -24,6 +26,16 @@ double turnAbout(PlanePoint centre, PlanePoint from, PlanePoint to) {
     const double ux = from.x - centre.x, uy = from.y - centre.y;
     const double vx = to.x - centre.x, vy = to.y - centre.y;
     return std::atan2(ux * vy - uy * vx, ux * vx + uy * vy);
+}
+
+// Two circles touch from inside when their centres are the difference of the radii apart, from outside when they
+// are the sum apart.
+void expectTouchInside(const PlaneCircle& big, const PlaneCircle& small) {
+    EXPECT_NEAR(apart(big.centre, small.centre), big.radius - small.radius, tolerance);
+}
+
+void expectTouchOutside(const PlaneCircle& one, const PlaneCircle& other) {
+    EXPECT_NEAR(apart(one.centre, other.centre), one.radius + other.radius, tolerance);
 }
 
 enum class Move { StepB, StepD, DragB, DragD, MoveQ };
@@ -131,4 +143,26 @@ TEST(Peaucellier, TheBarsStopAtFullStretchAndStepsGoATenthAlong) {
         }
     }
     EXPECT_NEAR(length(moveGuide(start, {20, 0}).inversor.guide), 7.5, tolerance);
+}
+
+TEST(Pappus, EachCircleTouchesTheArbelosAndTheOneBeforeAndStandsNDiametersHigh) {
+    for (const double c : {0.5, 1.0, 2.5, 4.0, 6.0, 7.3, 9.5}) {
+        const PappusChain chain = pappusChain(c);
+        for (int n = 1; n <= 8; ++n) {
+            SCOPED_TRACE(testing::Message() << "c " << c << ", n " << n);
+            const PlaneCircle& circle = chain[std::size_t(n)];
+            expectTouchInside(PlaneCircle{{5, 0}, 5}, circle);
+            expectTouchOutside(PlaneCircle{{c / 2, 0}, c / 2}, circle);
+            expectTouchOutside(chain[std::size_t(n - 1)], circle);
+            EXPECT_NEAR(circle.centre.y / (2 * circle.radius), n, tolerance);
+            // The inversion of the column keeps circle n where it is.
+            const PlaneCircle kept = columnPicture(c, n).column[std::size_t(n)];
+            EXPECT_NEAR(apart(kept.centre, circle.centre), 0.0, tolerance);
+            EXPECT_NEAR(kept.radius, circle.radius, tolerance);
+        }
+        EXPECT_NEAR(apart(chain[0].centre, {(c + 10) / 2, 0}), 0.0, tolerance);
+        EXPECT_NEAR(chain[0].radius, (10 - c) / 2, tolerance);
+    }
+    // c = 9/2: circle 3 has d = 247.5 / 317.25 and h = 3d, worked by hand.
+    EXPECT_EQ(pappusText(4.5, 3), "n = 3: h = 2.34, d = 0.78, h / d = 3.00");
 }
