@@ -1,8 +1,9 @@
 // applications_test.cpp
-// The applications against geometry checked here: the inversor's bars and its stops, and the Pappus chain's
-// circles touching by the distances of their centres.
+// The applications against geometry checked here: the inversor's bars and its stops, and the Pappus chain's and
+// Steiner's chain's circles touching by the distances of their centres.
 #include "applications/pappus.h"
 #include "applications/peaucellier.h"
+#include "applications/steiner.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr double tolerance = 1e-9;
+constexpr double pi = 3.14159265358979323846;
 constexpr double unchecked = std::numeric_limits<double>::quiet_NaN();
 
 double length(PlanePoint p) {
@@ -165,4 +167,36 @@ TEST(Pappus, EachCircleTouchesTheArbelosAndTheOneBeforeAndStandsNDiametersHigh) 
     }
     // c = 9/2: circle 3 has d = 247.5 / 317.25 and h = 3d, worked by hand.
     EXPECT_EQ(pappusText(4.5, 3), "n = 3: h = 2.34, d = 0.78, h / d = 3.00");
+}
+
+TEST(Steiner, TheChainClosesForEveryCountTurnAndInnerCentre) {
+    for (int n = 3; n <= 20; ++n) {
+        for (const double turn : {0.0, 0.3, 2.1, -1.7}) {
+            for (const PlanePoint centre :
+                 {PlanePoint{0, 0}, PlanePoint{1.5, 0}, PlanePoint{-1.2, 2}, heldInnerCentre({0, -9})}) {
+                SCOPED_TRACE(testing::Message()
+                             << "n " << n << ", turn " << turn << ", (" << centre.x << ", " << centre.y << ")");
+                const SteinerFigure figure = steinerFigure(SteinerState{n, centre, turn});
+                const PlaneCircle outer{{0, 0}, 4};
+                const PlaneCircle inner{centre, steinerInnerRadius(n, centre)};
+                const std::vector<PlaneCircle>& chain = figure.given.chain;
+                ASSERT_EQ(int(chain.size()), n);
+                EXPECT_LE(length(centre) + inner.radius, 4.0);
+                for (int j = 0; j < n; ++j) {
+                    expectTouchInside(outer, chain[std::size_t(j)]);
+                    expectTouchOutside(inner, chain[std::size_t(j)]);
+                    expectTouchOutside(chain[std::size_t(j)], chain[std::size_t((j + 1) % n)]);
+                }
+                EXPECT_NEAR(apart(figure.handle, chain[0].centre), chain[0].radius, tolerance);
+                EXPECT_NEAR(length(figure.handle), 4.0, tolerance);
+                // Dragging the handle to where another turn puts it gives that turn.
+                const double other = turn + 1.0;
+                const PlanePoint target = steinerFigure(SteinerState{n, centre, other}).handle;
+                EXPECT_NEAR(std::remainder(turnToward(SteinerState{n, centre, turn}, target) - other, 2 * pi), 0.0,
+                            tolerance);
+            }
+        }
+    }
+    EXPECT_NEAR(length(heldInnerCentre({0, -9})), 3.2, tolerance);
+    EXPECT_EQ(steinerText(SteinerState{}), "n = 6: sin(180/n) = 0.500, (R - q) / (R + q) = 0.500");
 }
