@@ -1,8 +1,9 @@
 // applications_test.cpp
-// The applications against geometry checked here: the inversor's bars and its stops, and the Pappus chain's and
-// Steiner's chain's circles touching by the distances of their centres.
+// The four applications against geometry checked here: the inversor's bars and its stops, the Pappus chain's and
+// Steiner's chain's circles touching by the distances of their centres, and Ptolemy's equality and inequality.
 #include "applications/pappus.h"
 #include "applications/peaucellier.h"
+#include "applications/ptolemy.h"
 #include "applications/steiner.h"
 
 #include <cmath>
@@ -199,4 +200,40 @@ TEST(Steiner, TheChainClosesForEveryCountTurnAndInnerCentre) {
     }
     EXPECT_NEAR(length(heldInnerCentre({0, -9})), 3.2, tolerance);
     EXPECT_EQ(steinerText(SteinerState{}), "n = 6: sin(180/n) = 0.500, (R - q) / (R + q) = 0.500");
+}
+
+TEST(Ptolemy, EqualOnTheCircleInOrderAndGreaterOffIt) {
+    // Points by their angles about the circle's centre (3, 0), of radius 3; O is at 180 degrees.
+    const auto at = [](double degrees) {
+        return PlanePoint{3 + 3 * std::cos(degrees * pi / 180), 3 * std::sin(degrees * pi / 180)};
+    };
+    const struct {
+        const char* name;
+        PtolemyPoints points;
+        bool equal;
+    } cases[] = {
+        {"the start", PtolemyPoints{}, true},
+        {"A, B, C, O in order", {at(150), at(100), at(20)}, true},
+        {"close together", {at(60), at(50), at(40)}, true},
+        {"round both sides", {at(170), at(-10), at(-170)}, true},
+        {"B beyond C", {at(90), at(-100), at(-20)}, false},
+        {"B off the circle", {at(90), {6, 1}, at(-53)}, false},
+        {"all off the circle", {{1, 1}, {2, -3}, {-4, 0.5}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PtolemyFigure figure = ptolemyFigure(c.points);
+        if (c.equal) {
+            EXPECT_NEAR(figure.sum, figure.product, tolerance);
+            for (const PlanePoint& image : {figure.aImage, figure.bImage, figure.cImage}) {
+                EXPECT_NEAR(image.x, 25.0 / 6.0, tolerance); // on the image line
+            }
+        } else {
+            EXPECT_GT(figure.sum - figure.product, 1e-3);
+        }
+        EXPECT_NEAR(figure.abImage, apart(figure.aImage, figure.bImage), tolerance);
+        EXPECT_NEAR(figure.bcImage, apart(figure.bImage, figure.cImage), tolerance);
+        EXPECT_NEAR(figure.acImage, apart(figure.aImage, figure.cImage), tolerance);
+    }
+    EXPECT_EQ(ptolemyText(PtolemyPoints{}), "AB * CO + BC * AO = 32.40, AC * BO = 32.40");
 }
