@@ -1,7 +1,10 @@
 // exercises_test.cpp
 // The exercises against geometry worked out here in double: three sets within their bounds and the same for the same
-// number, the grader at the edge of its tolerance with the hint of each fault, and the summary's rounding.
+// number, the grader at the edge of its tolerance with the hint of each fault, the summary's rounding, and a figure's
+// link read back, or refused.
 #include "exercises/exercises.h"
+#include "explorer/link.h"
+#include "explorer/view.h"
 
 #include <algorithm>
 #include <cmath>
@@ -172,4 +175,82 @@ TEST(Exercises, TheSummaryRoundsTheShareHalfUp) {
         EXPECT_EQ(pointsText(row.points), row.text);
     }
     EXPECT_EQ(namedPointText("P", unitsOf({12, -4})), "P(1.20, -0.40)");
+}
+
+TEST(FigureLink, ReadsBackWhatItWrites) {
+    EXPECT_EQ(figureLinkText(startFigure(FigureKind::PointFigure), startView(), 0), "tacka~2,2~v0,0,32~s0");
+    const struct {
+        GivenFigure figure;
+        Camera view;
+        int steps;
+    } rows[] = {
+        {startFigure(FigureKind::LineFigure), zoomAbout(startView(), {1, 1}, 1e-9), 2}, // zoomed out to the farthest
+        {{FigureKind::CircleFigure, {0.1f, -1 / 3.0f}, {1e-7f, 123456.7f}}, zoomAbout(startView(), {0.3f, -7}, 1e9), 9},
+        {{FigureKind::AngleFigure, {-2.5f, 1e-30f}, {7, 1e5f}, {3.14159274f, -0.0f}},
+         panned(startView(), {0, 0}, {1.7f, 2.9f}),
+         3},
+    };
+    for (const auto& row : rows) {
+        const std::string text = figureLinkText(row.figure, row.view, row.steps);
+        EXPECT_EQ(text.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789.-,_=~"), std::string::npos) << text;
+        const FigureLink link = readFigureLink(text);
+        ASSERT_EQ(link.error, LinkError::None) << text << " at " << link.part;
+        const GivenFigure& f = link.figure;
+        EXPECT_TRUE(f.kind == row.figure.kind && f.first.x == row.figure.first.x && f.first.y == row.figure.first.y &&
+                    f.second.x == row.figure.second.x && f.second.y == row.figure.second.y &&
+                    f.third.x == row.figure.third.x && f.third.y == row.figure.third.y)
+            << text;
+        EXPECT_EQ(std::memcmp(&link.view, &row.view, sizeof(Camera)), 0) << text;
+        EXPECT_EQ(link.steps, row.steps);
+    }
+    // Floats of every size within reach, each read back exactly.
+    for (std::uint32_t i = 1; i < 4000; ++i) {
+        float x = 0;
+        const std::uint32_t bits = i * 2654435761u;
+        std::memcpy(&x, &bits, sizeof x);
+        if (std::isfinite(x) && std::fabs(x) <= linkReach) {
+            const GivenFigure p{FigureKind::PointFigure, {x, -x}, {x, -x}};
+            EXPECT_EQ(readFigureLink(figureLinkText(p, startView(), 0)).figure.first.x, x);
+        }
+    }
+}
+
+TEST(FigureLink, RefusesWhatNoLinkWrites) {
+    const struct {
+        const char* text;
+        LinkError error;
+        const char* part;
+    } rows[] = {
+        {"", LinkError::Parts, ""},
+        {"tacka~2,2~v0,0,32", LinkError::Parts, "tacka~2,2~v0,0,32"},
+        {"tacka~2,2~v0,0,32~s0~x", LinkError::Parts, "~x"},
+        {"kvadrat~2,2~v0,0,32~s0", LinkError::Kind, "kvadrat"},
+        {"Tacka~2,2~v0,0,32~s0", LinkError::Kind, "Tacka"},
+        {"tacka~2,+2~v0,0,32~s0", LinkError::Number, "+2"},
+        {"tacka~2, 2~v0,0,32~s0", LinkError::Number, " 2"},
+        {"tacka~.5,2~v0,0,32~s0", LinkError::Number, ".5"},
+        {"tacka~2.,2~v0,0,32~s0", LinkError::Number, "2."},
+        {"tacka~2,nan~v0,0,32~s0", LinkError::Number, "nan"},
+        {"tacka~2,1e39~v0,0,32~s0", LinkError::Number, "1e39"},
+        {"tacka~2,2e6~v0,0,32~s0", LinkError::Number, "2e6"},
+        {"tacka~2,2e~v0,0,32~s0", LinkError::Number, "2e"},
+        {"tacka~2,2,~v0,0,32~s0", LinkError::Number, ""},
+        {"tacka~2,2~v0,0,1x~s0", LinkError::Number, "1x"},
+        {"tacka~2~v0,0,32~s0", LinkError::Points, "2"},
+        {"prava~1,1,1,1~v0,0,32~s0", LinkError::Points, "1,1,1,1"},
+        {"ugao~0,0,1,1,0,0~v0,0,32~s0", LinkError::Points, "0,0,1,1,0,0"},
+        {"tacka~2,2~0,0,32~s0", LinkError::View, "0,0,32"},
+        {"tacka~2,2~v0,0~s0", LinkError::View, "v0,0"},
+        {"tacka~2,2~v0,0,0~s0", LinkError::View, "v0,0,0"},
+        {"tacka~2,2~v0,0,-32~s0", LinkError::View, "v0,0,-32"},
+        {"tacka~2,2~v0,0,1300~s0", LinkError::View, "v0,0,1300"},
+        {"tacka~2,2~v0,0,32~s10", LinkError::Steps, "s10"},
+        {"tacka~2,2~v0,0,32~k0", LinkError::Steps, "k0"},
+        {"tacka~2,2~v0,0,32~s0 ", LinkError::Steps, "s0 "},
+    };
+    for (const auto& row : rows) {
+        const FigureLink link = readFigureLink(row.text);
+        EXPECT_EQ(link.error, row.error) << row.text;
+        EXPECT_EQ(link.part, row.part) << row.text;
+    }
 }
