@@ -166,9 +166,12 @@ FigureLink readFigureLink(const std::string& text) {
         return link;
     };
     const std::vector<std::string> parts = pieces(text, '~');
-    if (parts.size() != 4) {
-        const std::size_t past = parts[0].size() + parts[1].size() + parts[2].size() + parts[3].size() + 3;
-        return fail(LinkError::Parts, parts.size() < 4 ? text : text.substr(past));
+    if (parts.size() < 4) {
+        return fail(LinkError::Parts, text);
+    }
+    if (parts.size() > 4) { // from the fourth ~ on
+        return fail(LinkError::Parts,
+                    text.substr(parts[0].size() + parts[1].size() + parts[2].size() + parts[3].size() + 3));
     }
     const auto named = std::find_if(std::begin(kindNames), std::end(kindNames),
                                     [&parts](const char* name) { return parts[0] == name; });
