@@ -42,6 +42,11 @@ const weightGoal = 40_000; // bytes of a demo page, the first visit
 const explorerWeightGoal = 48_000; // bytes of the explorer's page, the first visit
 const timeGoal = 1.05; // first frame against webgl_line
 const moves = 200; // pointer motions of a drag
+const thickGoal = 1.15; // a figure's repaint with a projector's thick lines against thin ones
+// A construction's figure: circles, lines and dots, drawn by the pages' back end at 1 and at 3 pixels (and 8-pixel
+// dots), as a window 1080 rows tall draws them; the frames of one timed repaint.
+const thickFigure = [6, 12, 12];
+const thickFrames = 50;
 
 // ---- Pages ---------------------------------------------------------------------------------------
 
@@ -130,13 +135,15 @@ async function openExplorer(browser, origin, key) {
         await tab.keyboard.press(key);
         await tab.waitForFunction((n) => window.frameEnds.length > n, frames);
     }
-    // The explorer's camera: the box from (-8, -8) to (8, 8) framed from distance 32 under 45 degrees, in the canvas
-    // of 1024 x 700 pixels as the page shows it.
+    // The explorer's camera: the box from (-8, -8) to (8, 8) framed from distance 32 under 45 degrees, in the canvas's
+    // drawing buffer as the page lays it out, shown at the canvas's CSS size. A point [x, y, right] is the scene point
+    // (x, y) moved right by that many pixels of the drawing buffer.
     const box = await tab.locator('#canvas').boundingBox();
-    const scaled = box.width / 1024;
-    const unitsPerPixel = (2 * 32 * Math.tan(Math.PI / 8)) / 700;
-    const at = ([x, y]) => [box.x + (Math.floor(512 + x / unitsPerPixel) + 0.5) * scaled,
-        box.y + (Math.floor(350 - y / unitsPerPixel) + 0.5) * scaled];
+    const [width, height] = await tab.evaluate(() => [canvas.width, canvas.height]);
+    const scaled = box.width / width;
+    const unitsPerPixel = (2 * 32 * Math.tan(Math.PI / 8)) / height;
+    const at = ([x, y, right = 0]) => [box.x + (Math.floor(width / 2 + x / unitsPerPixel) + right + 0.5) * scaled,
+        box.y + (Math.floor(height / 2 - y / unitsPerPixel) + 0.5) * scaled];
     return { context, tab, at };
 }
 
@@ -209,6 +216,28 @@ async function layoutShiftOfDrag(browser, origin) {
     return { shift, printed, probe };
 }
 
+/// The figure of webgl_figure repainted with thin and with thick lines in turn, `thickFrames` frames each, `runs`
+/// times; returns the milliseconds of one frame of each run, thin and thick.
+async function thickRepaints(browser, origin) {
+    const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 1280, height: 900 } });
+    await context.addInitScript(markFirstFrame);
+    const tab = await context.newPage();
+    await tab.goto(`${origin}/bench/webgl_figure.html?${thickFigure.join(',')}`);
+    await tab.waitForFunction(() => window.firstFrame);
+    const repaints = await tab.evaluate(([frames, count]) => {
+        const thin = [];
+        const thick = [];
+        Module._repaint(1, frames); // the first repaints grow the buffers
+        for (let i = 0; i < count; ++i) {
+            thin.push(Module._repaint(1, frames) / frames);
+            thick.push(Module._repaint(3, frames) / frames);
+        }
+        return { thin, thick };
+    }, [thickFrames, Math.max(runs, 3)]);
+    await context.close();
+    return repaints;
+}
+
 // ---- Report --------------------------------------------------------------------------------------
 
 const median = (values) => {
@@ -264,10 +293,9 @@ async function main() {
         // The point figure: P dragged back and forth by 5 pixels. The circle figure: its point R dragged back and forth
         // by 2 pixels where the circle through it passes 0.3 from O, so that its image is a circle some 35 units across
         // its radius, drawn with the most vertices drawScene gives.
-        const unit = (2 * 32 * Math.tan(Math.PI / 8)) / 700;
         const drags = [
-            ['P dragged (point figure)', '', [2, 2], [2 + 5 * unit, 2], [2, 2]],
-            ['R dragged, the image a huge circle (circle figure)', '3', [4, 2], [4.45, 2], [4.45 + 2 * unit, 2]],
+            ['P dragged (point figure)', '', [2, 2], [2, 2, 5], [2, 2]],
+            ['R dragged, the image a huge circle (circle figure)', '3', [4, 2], [4.45, 2], [4.45, 2, 2]],
         ];
         const motions = [];
         for (const [label, key, grab, there, back] of drags) {
@@ -275,6 +303,7 @@ async function main() {
         }
 
         const steadiness = await layoutShiftOfDrag(browser, origin);
+        const thick = await thickRepaints(browser, origin);
 
         const cpu = os.cpus()[0]?.model ?? 'unknown';
         console.log(`Machine: ${os.cpus().length} cores, ${cpu}; Chromium ${browser.version()} headless with ` +
@@ -328,6 +357,17 @@ async function main() {
         console.log(`The page's layout shift while P is dragged in ${moves} steps across k twenty times: ` +
             `${steadiness.shift.toFixed(4)} (goal 0), with ${steadiness.printed} lines printed meanwhile; a line put ` +
             `above the canvas afterwards shifts it by ${steadiness.probe.toFixed(4)}.`);
+        console.log();
+        const [thinFrame, thickFrame] = [median(thick.thin), median(thick.thick)];
+        console.log(`Thick lines: webgl_figure with ${thickFigure[0]} circles, ${thickFigure[1]} lines and ` +
+            `${thickFigure[2]} dots drawn by the pages' back end, lines 3 pixels wide (the red ones 6) as triangles and ` +
+            `8-pixel dots against 1-pixel lines and 4-pixel dots; medians of ${thick.thin.length} repaints of ` +
+            `${thickFrames} frames each, a pixel read back after every frame.`);
+        console.log();
+        console.log('| measure | thick | thin | ratio | goal |');
+        console.log('|---|---:|---:|---:|---:|');
+        console.log(`| frame (ms) | ${thickFrame.toFixed(3)} | ${thinFrame.toFixed(3)} | ` +
+            `${(thickFrame / thinFrame).toFixed(3)} | ${thickGoal} |`);
     } finally {
         await browser.close();
         server.close();
