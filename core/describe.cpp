@@ -94,7 +94,7 @@ namespace {
 template <class Record> struct Cast {
     Record record;
     Role role;
-    Sentence name; ///< an aid's name, or none
+    const Sentence* name; ///< an aid's name, or none
 };
 
 } // namespace
@@ -218,13 +218,13 @@ std::string describeScene(const Picture& picture) {
     }
 
     // Anything else: an aid by its name (once, where it is drawn in pieces), another object by kind and colour.
-    Sentence named = Sentence::None;
-    const auto byName = [&](Sentence name, ColourCode colour) {
-        if (name != Sentence::None && name != named) {
-            out.add(capitalised(say(name, Language::Plain)), colour);
+    const Sentence* named = nullptr;
+    const auto byName = [&](const Sentence* name, ColourCode colour) {
+        if (name && name != named) {
+            out.add(capitalised(say(*name, Language::Plain)), colour);
         }
-        named = name != Sentence::None ? name : named;
-        return name != Sentence::None;
+        named = name ? name : named;
+        return name != nullptr;
     };
     for (const auto& [c, role, name] : sceneCircles) {
         if (role != Role::Given && role != Role::Image && role != Role::K && !byName(name, c.colour)) {

@@ -5,19 +5,19 @@
 #include "drawing.h"
 
 Shape circleShape(const Circle& circle, Role role) {
-    return Shape{ShapeKind::Circle, role, circle.centre, {}, circle.radius, circle.colour, Sentence::None};
+    return Shape{ShapeKind::Circle, role, circle.centre, {}, circle.radius, circle.colour, nullptr};
 }
 
 Shape lineShape(const Line& line, Role role) {
-    return Shape{ShapeKind::Line, role, line.point, line.direction, 0.0f, line.colour, Sentence::None};
+    return Shape{ShapeKind::Line, role, line.point, line.direction, 0.0f, line.colour, nullptr};
 }
 
 Shape segmentShape(Point start, Point end, Role role) {
-    return Shape{ShapeKind::Segment, role, start, end, 0.0f, Black, Sentence::None};
+    return Shape{ShapeKind::Segment, role, start, end, 0.0f, Black, nullptr};
 }
 
 Shape dotShape(Point at, Role role) {
-    return Shape{ShapeKind::Dot, role, at, {}, 0.0f, at.colour, Sentence::None};
+    return Shape{ShapeKind::Dot, role, at, {}, 0.0f, at.colour, nullptr};
 }
 
 static ColourCode colourOf(const Shape& shape) {

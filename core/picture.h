@@ -23,7 +23,7 @@ struct Shape {
     Point b;                        ///< a line's direction (its length decides how far it is drawn); a segment's end
     float radius = 0.0f;            ///< a circle's, in scene units
     ColourCode colour = Black;      ///< for Role::Other only (a record of the store): the record's own code
-    Sentence name = Sentence::None; ///< what an aid is, in the description's words ("poluprava OP"), or none
+    const Sentence* name = nullptr; ///< what an aid is, in the description's words ("poluprava OP"), or none
 };
 
 /// A figure: its objects in the order they were added, and the labels of its named points.

@@ -1,207 +1,182 @@
 // sentences.cpp
-// The table. Point names (P, O, k, T1, X'), key names and the names of formats keep their Latin letters in every
-// script, as Serbian geometry books and keyboards write them.
+// Saying a sentence in a language; the list of every sentence; the texts of the web pages.
 #include "sentences.h"
-
-#include "case_texts.h"
 
 #include <cstring>
 
-namespace {
-
-using S = Sentence;
-
-constexpr SentenceRow rows[] = {
-    {S::None, "", "", ""},
-    {S::PointInside, pointInsideText, "Тачка P је унутар круга k, па је њена слика P' ван круга k, на полуправој OP.",
-     "The point P lies inside k, so its image P' lies outside k, on the ray OP."},
-    {S::PointOutside, pointOutsideText, "Тачка P је ван круга k, па је њена слика P' унутар круга k, на полуправој OP.",
-     "The point P lies outside k, so its image P' lies inside k, on the ray OP."},
-    {S::PointOnCircle, pointOnCircleText, "Инверзија тачке која се налази на кружници је иста та тачка.",
-     "A point on the circle k is its own image."},
-    {S::PointAtCentre, pointAtCentreText,
-     "Тачка P је у центру круга k, а центар нема слику: што је P ближа тачки O, то је њена слика P' даље, па "
-     "одлази у бесконачност.",
-     "The point P is at the centre O of k, and O has no image: the closer P comes to O, the farther its image P' "
-     "lies, off to infinity."},
-    {S::LineMissesCentre, lineMissesCentreText,
-     "Уколико права чију инверзију тражимо НЕ пролази кроз центар круга, њена инверзија је круг чија кружница "
-     "пролази кроз центар круга у односу на који инвертујемо, без самог центра.",
-     "A line that does not pass through the centre O of k is mapped onto a circle through O, O itself excepted."},
-    {S::LineThroughCentre, lineThroughCentreText,
-     "Уколико права чију инверзију тражимо пролази кроз центар круга, њена инверзија је такође та иста права без "
-     "центра круга у односу на који инвертујемо.",
-     "A line through the centre O of k is its own image, O itself excepted."},
-    {S::CircleThroughCentre, circleThroughCentreText,
-     "Ако се центар круга инверзије налази на кружници круга који инвертујемо, онда је слика тог круга права "
-     "линија одређена двема инвертованим тачкама са кружнице чију инверзију тражимо.\n",
-     "A circle through the centre O of k is mapped onto a straight line, fixed by the images of two points of the "
-     "circle.\n"},
-    {S::CircleMissesCentre, circleMissesCentreText,
-     "Уколико се центар круга инверзије не налази на кружници круга који инвертујемо, онда је слика тог круга "
-     "такође круг.",
-     "A circle that does not pass through the centre O of k is mapped onto a circle."},
-    {S::CircleIsK, circleIsKText, "Круг k се слика сам у себе: свака његова тачка је сама себи слика.",
-     "The circle k is mapped onto itself: each of its points is its own image."},
-    {S::CircleAboutCentre, circleAboutCentreText,
-     "Круг са центром у центру круга k слика се у круг са истим центром; производ њихових полупречника је 25.",
-     "A circle about the centre O of k is mapped onto a circle about O; the product of their radii is 25."},
-    {S::CircleAtRightAngles, circleAtRightAnglesText,
-     "Круг који сече круг k под правим углом слика се сам у себе: његов лук ван круга k прелази у лук унутар "
-     "круга k, и обрнуто.",
-     "A circle that crosses k at right angles is mapped onto itself: its arc outside k goes to its arc inside k, "
-     "and back."},
-    {S::AnglesKept, anglesKeptText,
-     "Инверзија чува углове: две праве које се секу у тачки X сликају се у два круга (или праву кроз O) који се "
-     "секу у тачки X' и у центру O, под истим углом под којим се секу праве.",
-     "Inversion keeps angles: two lines that meet at X are mapped onto two circles (or a line through O) that meet "
-     "at X' and at O, at the same angle as the lines."},
-    {S::AngleAtCentre, anglesAtCentreText,
-     "Тачка X је у центру круга k: обе праве пролазе кроз O, па је свака сама себи слика, а угао између њих "
-     "остаје исти.",
-     "The point X is at the centre O of k: both lines pass through O, so each is its own image, and the angle "
-     "between them stays the same."},
-
-    {S::PointStep1, "Korak 1: poluprava OP.", "Корак 1: полуправа OP.", "Step 1: the ray OP."},
-    {S::PointInsideStep2, "Korak 2: normala na OP u tacki P sece kruznicu k u tackama T1 i T2.",
-     "Корак 2: нормала на OP у тачки P сече кружницу k у тачкама T1 и T2.",
-     "Step 2: the perpendicular to OP at P meets k at T1 and T2."},
-    {S::PointInsideStep3, "Korak 3: tangente kruznice k u tackama T1 i T2 seku se u tacki P'.",
-     "Корак 3: тангенте кружнице k у тачкама T1 и T2 секу се у тачки P'.",
-     "Step 3: the tangents to k at T1 and T2 meet at P'."},
-    {S::PointOutsideStep2,
-     "Korak 2: kruznica nad precnikom OP sece kruznicu k u tackama T1 i T2, pa su PT1 i PT2 tangente iz tacke P.",
-     "Корак 2: кружница над пречником OP сече кружницу k у тачкама T1 и T2, па су PT1 и PT2 тангенте из тачке P.",
-     "Step 2: the circle on the diameter OP meets k at T1 and T2, so PT1 and PT2 are the tangents from P."},
-    {S::PointOutsideStep3, "Korak 3: tetiva T1T2 sece polupravu OP u tacki P'.",
-     "Корак 3: тетива T1T2 сече полуправу OP у тачки P'.", "Step 3: the chord T1T2 meets the ray OP at P'."},
-    {S::PointStep4, "Korak 4: P' je slika tacke P, jer je |OP| * |OP'| = r^2 = 25.",
-     "Корак 4: P' је слика тачке P, јер је |OP| * |OP'| = r^2 = 25.",
-     "Step 4: P' is the image of P, since |OP| * |OP'| = r^2 = 25."},
-    {S::LineStep1, "Korak 1: normala iz tacke O na pravu AB sece je u tacki F.",
-     "Корак 1: нормала из тачке O на праву AB сече је у тачки F.",
-     "Step 1: the perpendicular from O to the line AB meets it at F."},
-    {S::LineStep2, "Korak 2: F' je slika tacke F.", "Корак 2: F' је слика тачке F.", "Step 2: F' is the image of F."},
-    {S::LineStep3, "Korak 3: slika prave AB je kruznica nad precnikom OF'.",
-     "Корак 3: слика праве AB је кружница над пречником OF'.",
-     "Step 3: the image of the line AB is the circle on the diameter OF'."},
-    {S::LineThroughStep, "Prava AB prolazi kroz O, pa je sama sebi slika.",
-     "Права AB пролази кроз O, па је сама себи слика.", "The line AB passes through O, so it is its own image."},
-    {S::CircleStep1, "Korak 1: prava OC sece kruznicu u tackama D i E.",
-     "Корак 1: права OC сече кружницу у тачкама D и E.", "Step 1: the line OC meets the circle at D and E."},
-    {S::CircleStep2, "Korak 2: D' i E' su slike tacaka D i E.", "Корак 2: D' и E' су слике тачака D и E.",
-     "Step 2: D' and E' are the images of D and E."},
-    {S::CircleStep3, "Korak 3: slika kruga je kruznica nad precnikom D'E'.",
-     "Корак 3: слика круга је кружница над пречником D'E'.",
-     "Step 3: the image of the circle is the circle on the diameter D'E'."},
-    {S::CircleThroughStep1, "Korak 1: prava OC sece kruznicu jos u tacki D.",
-     "Корак 1: права OC сече кружницу још у тачки D.", "Step 1: the line OC meets the circle again at D."},
-    {S::CircleThroughStep2, "Korak 2: D' je slika tacke D.", "Корак 2: D' је слика тачке D.",
-     "Step 2: D' is the image of D."},
-    {S::CircleThroughStep3, "Korak 3: slika kruga je prava kroz D' normalna na OC.",
-     "Корак 3: слика круга је права кроз D' нормална на OC.",
-     "Step 3: the image of the circle is the line through D' perpendicular to OC."},
-
-    {S::AidRayOP, "poluprava OP", "полуправа OP", "the ray OP"},
-    {S::AidPerpendicularAtP, "normala na OP u tacki P", "нормала на OP у тачки P", "the perpendicular to OP at P"},
-    {S::AidTangentAtT1, "tangenta kruznice k u tacki T1", "тангента кружнице k у тачки T1", "the tangent to k at T1"},
-    {S::AidTangentAtT2, "tangenta kruznice k u tacki T2", "тангента кружнице k у тачки T2", "the tangent to k at T2"},
-    {S::AidCircleOnOP, "kruznica nad precnikom OP", "кружница над пречником OP", "the circle on the diameter OP"},
-    {S::AidTangentPT1, "tangenta PT1", "тангента PT1", "the tangent PT1"},
-    {S::AidTangentPT2, "tangenta PT2", "тангента PT2", "the tangent PT2"},
-    {S::AidChordT1T2, "tetiva T1T2", "тетива T1T2", "the chord T1T2"},
-    {S::AidRadiusOT1, "poluprecnik OT1", "полупречник OT1", "the radius OT1"},
-    {S::AidRightAngleAtT1, "prav ugao u tacki T1", "прав угао у тачки T1", "the right angle at T1"},
-    {S::AidPerpendicularFromO, "normala iz tacke O na pravu AB", "нормала из тачке O на праву AB",
-     "the perpendicular from O to the line AB"},
-    {S::AidSegmentOF, "duz OF'", "дуж OF'", "the segment OF'"},
-    {S::AidCircleOnOF, "kruznica nad precnikom OF'", "кружница над пречником OF'", "the circle on the diameter OF'"},
-    {S::AidLineOC, "prava OC", "права OC", "the line OC"},
-    {S::AidPerpendicularAtD, "normala na OC u tacki D'", "нормала на OC у тачки D'", "the perpendicular to OC at D'"},
-    {S::AidDiameterDE, "precnik D'E'", "пречник D'E'", "the diameter D'E'"},
-    {S::AidCircleOnDE, "kruznica nad precnikom D'E'", "кружница над пречником D'E'", "the circle on the diameter D'E'"},
-    {S::Ring, "kruznica oko izabrane tacke", "кружница око изабране тачке", "the ring around the chosen point"},
-
-    {S::ExplorerTitle, "Geometrija - istrazivanje inverzije", "Геометрија - истраживање инверзије",
-     "Geometry - exploring inversion"},
-    {S::ExplorerHelp,
-     "Tasteri: 1 tacka, 2 prava, 3 krug, 4 ugao, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
-     "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj (na veb stranici ne rade nista).\n"
-     "n bira sledecu plavu tacku (oko nje je kruznica); strelice je pomeraju za 0.1, sa Shift za 1.\n"
-     "Klik na tacku je bira; sledeci klik van tacaka pomera izabranu tacku tamo.\n"
-     "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla)\n"
-     "ili sliku P' i pomerajte je: slika (crvena) prati figuru. Tacka se lepi za O, za kruznicu k i za tacke sa "
-     "celim\n"
-     "koordinatama, a prava i krug se lepe tako da prolaze kroz O; krug se lepi i tako da bude krug k, da mu centar\n"
-     "bude u O ili da sece kruznicu k pod pravim uglom.\n"
-     "Tocak misa uvecava i umanjuje oko pokazivaca, + i - oko sredine; prevlacenje van tacaka pomera pogled;\n"
-     "f prikazuje figuru, njenu sliku i konstrukciju, 0 vraca pocetni pogled, t skriva i prikazuje traku sa\n"
-     "objasnjenjem na dnu prozora.\n",
-     "Тастери: 1 тачка, 2 права, 3 круг, 4 угао, r враћа фигуру на почетак, k следећи корак конструкције,\n"
-     "s чува слику као SVG и TikZ, h помоћ, q или Esc крај (на веб страници не раде ништа).\n"
-     "n бира следећу плаву тачку (око ње је кружница); стрелице је померају за 0.1, са Shift за 1.\n"
-     "Клик на тачку је бира; следећи клик ван тачака помера изабрану тачку тамо.\n"
-     "Левим тастером миша ухватите плаву тачку (P, A или B праве, центар C или тачку R круга, X, A или B угла)\n"
-     "или слику P' и померајте је: слика (црвена) прати фигуру. Тачка се лепи за O, за кружницу k и за тачке са "
-     "целим\n"
-     "координатама, а права и круг се лепе тако да пролазе кроз O; круг се лепи и тако да буде круг k, да му центар\n"
-     "буде у O или да сече кружницу k под правим углом.\n"
-     "Точак миша увећава и умањује око показивача, + и - око средине; превлачење ван тачака помера поглед;\n"
-     "f приказује фигуру, њену слику и конструкцију, 0 враћа почетни поглед, t скрива и приказује траку са\n"
-     "објашњењем на дну прозора.\n",
-     "Keys: 1 point, 2 line, 3 circle, 4 angle, r puts the figure back, k the next step of the construction,\n"
-     "s saves the picture as SVG and TikZ, h help, q or Esc quits (on the web page they do nothing).\n"
-     "n chooses the next blue point (a ring marks it); the arrows move it by 0.1, with Shift by 1.\n"
-     "A click on a point chooses it; the next click away from the points moves the chosen point there.\n"
-     "Take a blue point with the left mouse button (P, A or B of the line, the centre C or the point R of the\n"
-     "circle, X, A or B of the angle) or the image P' and move it: the image (red) follows the figure. A point\n"
-     "snaps to O, to the circle k and to whole coordinates, and a line or a circle so that it passes through O; a\n"
-     "circle also snaps to be k, to have its centre at O or to cross k at right angles.\n"
-     "The mouse wheel zooms about the pointer, + and - about the middle; a drag away from the points moves the view;\n"
-     "f shows the figure, its image and the construction, 0 the starting view, t hides and shows the band with the\n"
-     "explanation at the bottom of the window.\n"},
-    {S::BandKeys,
-     "1-4 figura  k korak  n, strelice  r pocetak  tocak, + i - uvecanje  f sve  0 pogled  t traka  s cuva  h pomoc",
-     "1-4 фигура  k корак  n, стрелице  r почетак  точак, + и - увећање  f све  0 поглед  t трака  s чува  h помоћ",
-     "1-4 figure  k step  n, arrows  r start  wheel, + and - zoom  f all  0 view  t band  s save  h help"},
-    {S::ConstructionCleared, "Konstrukcija je obrisana.", "Конструкција је обрисана.", "The construction is cleared."},
-    {S::HandleChosen, "Izabrana je tacka {}", "Изабрана је тачка {}", "Chosen: the point {}"},
-    {S::AngleAtX, "Ugao u X: {} stepeni", "Угао у X: {} степени", "Angle at X: {} degrees"},
-    {S::AngleAtXImage, ", ugao u X': {} stepeni", ", угао у X': {} степени", ", angle at X': {} degrees"},
-    {S::BandLine, "Prava {}, slika: {}", "Права {}, слика: {}", "Line {}, image: {}"},
-    {S::BandCircle, "Dati {}, slika: {}", "Дати {}, слика: {}", "Given {}, image: {}"},
-    {S::ImageLine, "prava {}", "права {}", "the line {}"},
-    {S::ImageNone, "nema je", "нема је", "none"},
-    {S::CircleWords, "krug sa centrom {} i poluprecnikom {}", "круг са центром {} и полупречником {}",
-     "the circle with centre {} and radius {}"},
-    {S::Saved, "Sacuvano: {}.svg, {}.tex", "Сачувано: {}.svg, {}.tex", "Saved: {}.svg, {}.tex"},
-    {S::SaveError, "Greska: {}: {}", "Грешка: {}: {}", "Error: {}: {}"},
+const Sentence* const allSentences[] = {
+    &Sentence::PointInside,
+    &Sentence::PointOutside,
+    &Sentence::PointOnCircle,
+    &Sentence::PointAtCentre,
+    &Sentence::LineMissesCentre,
+    &Sentence::LineThroughCentre,
+    &Sentence::CircleThroughCentre,
+    &Sentence::CircleMissesCentre,
+    &Sentence::CircleIsK,
+    &Sentence::CircleAboutCentre,
+    &Sentence::CircleAtRightAngles,
+    &Sentence::AnglesKept,
+    &Sentence::AngleAtCentre,
+    &Sentence::PointStep1,
+    &Sentence::PointInsideStep2,
+    &Sentence::PointInsideStep3,
+    &Sentence::PointOutsideStep2,
+    &Sentence::PointOutsideStep3,
+    &Sentence::PointStep4,
+    &Sentence::LineStep1,
+    &Sentence::LineStep2,
+    &Sentence::LineStep3,
+    &Sentence::LineThroughStep,
+    &Sentence::CircleStep1,
+    &Sentence::CircleStep2,
+    &Sentence::CircleStep3,
+    &Sentence::CircleThroughStep1,
+    &Sentence::CircleThroughStep2,
+    &Sentence::CircleThroughStep3,
+    &Sentence::AidRayOP,
+    &Sentence::AidPerpendicularAtP,
+    &Sentence::AidTangentAtT1,
+    &Sentence::AidTangentAtT2,
+    &Sentence::AidCircleOnOP,
+    &Sentence::AidTangentPT1,
+    &Sentence::AidTangentPT2,
+    &Sentence::AidChordT1T2,
+    &Sentence::AidRadiusOT1,
+    &Sentence::AidRightAngleAtT1,
+    &Sentence::AidPerpendicularFromO,
+    &Sentence::AidSegmentOF,
+    &Sentence::AidCircleOnOF,
+    &Sentence::AidLineOC,
+    &Sentence::AidPerpendicularAtD,
+    &Sentence::AidDiameterDE,
+    &Sentence::AidCircleOnDE,
+    &Sentence::Ring,
+    &Sentence::ExplorerTitle,
+    &Sentence::ExplorerHelp,
+    &Sentence::BandKeys,
+    &Sentence::ConstructionCleared,
+    &Sentence::HandleChosen,
+    &Sentence::AngleAtX,
+    &Sentence::AngleAtXImage,
+    &Sentence::BandLine,
+    &Sentence::BandCircle,
+    &Sentence::ImageLine,
+    &Sentence::ImageNone,
+    &Sentence::CircleWords,
+    &Sentence::Saved,
+    &Sentence::SaveError,
 };
+const std::size_t sentenceCount = sizeof allSentences / sizeof allSentences[0];
 
-// Every sentence has its row, in the order of the enumeration, and every row its three texts: a sentence missing
-// in a language stops the build.
-constexpr bool complete() {
-    if (sizeof rows / sizeof rows[0] != std::size_t(Sentence::Count)) {
-        return false;
-    }
-    for (std::size_t i = 1; i < std::size_t(Sentence::Count); ++i) {
-        if (rows[i].sentence != Sentence(i) || !rows[i].plain[0] || !rows[i].cyrillic[0] || !rows[i].english[0]) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(complete(), "one row for each sentence, in order, with its plain, Cyrillic and English texts");
+const PageTextRow pageTextRows[] = {
+    {"suite", "Inverzija u odnosu na krug k", "Инверзија у односу на круг k", "Inversion in the circle k"},
+    {"index-title", "Inverzija u odnosu na krug k: primeri i istrazivanje",
+     "Инверзија у односу на круг k: примери и истраживање", "Inversion in the circle k: the demos and the explorer"},
+    {"index-inversion",
+     "Inverzija u odnosu na krug sa centrom O i poluprecnikom r slika svaku tacku P razlicitu od O u tacku P′ na "
+     "polupravoj iz O kroz P za koju je |OP| · |OP′| = r².",
+     "Инверзија у односу на круг са центром O и полупречником r слика сваку тачку P различиту од O у тачку P′ на "
+     "полуправој из O кроз P за коју је |OP| · |OP′| = r².",
+     "Inversion in a circle with centre O and radius r takes every point P other than O to the point P′ on the ray "
+     "from O through P for which |OP| · |OP′| = r²."},
+    {"index-k",
+     "Ovde k ima centar O = (0, 0) i poluprecnik 5. Svaki primer ispisuje svoje objasnjenje i crta k i O crnom, dati "
+     "objekat plavom, a njegovu sliku crvenom bojom; u istrazivanju se objekat prevlaci i gleda se njegova slika.",
+     "Овде k има центар O = (0, 0) и полупречник 5. Сваки пример исписује своје објашњење и црта k и O црном, дати "
+     "објекат плавом, а његову слику црвеном бојом; у истраживању се објекат превлачи и гледа се његова слика.",
+     "Here k has centre O = (0, 0) and radius 5. Each demo prints its explanation and draws k and O in black, the "
+     "given object in blue and its image in red; the explorer lets you drag the object and watch its image."},
+    {"pages", "Stranice", "Странице", "Pages"},
+    {"language", "Jezik", "Језик", "Language"},
+    {"previous", "Prethodna", "Претходна", "Previous"},
+    {"next", "Sledeca", "Следећа", "Next"},
+    {"title-demo", "Geometrija - prikaz zadatka", "Геометрија - приказ задатка", "Geometry - the figure of a task"},
+    {"title-explorer", "Geometrija - istrazivanje inverzije", "Геометрија - истраживање инверзије",
+     "Geometry - exploring inversion"},
+    {"figure", "Crtez", "Цртеж", "Figure"},
+    {"explorer-panel", "Slucaj i korak", "Случај и корак", "Case and step"},
+    {"explorer-keys", "Tasteri", "Тастери", "Keys"},
+    {"status", "Izlazni status: ", "Излазни статус: ", "Exit status: "},
+    {"explorer-button-1", "1 Tacka", "1 Тачка", "1 Point"},
+    {"explorer-button-2", "2 Prava", "2 Права", "2 Line"},
+    {"explorer-button-3", "3 Krug", "3 Круг", "3 Circle"},
+    {"explorer-button-4", "4 Ugao", "4 Угао", "4 Angle"},
+    {"explorer-button-k", "k Korak", "k Корак", "k Step"},
+    {"explorer-button-r", "r Ispocetka", "r Испочетка", "r Restart"},
+    {"explorer-zoom-in", "Uvecaj", "Увећај", "Zoom in"},
+    {"explorer-zoom-out", "Umanji", "Умањи", "Zoom out"},
+    {"explorer-button-f", "f Sve", "f Све", "f All"},
+    {"explorer-button-s", "s Sacuvaj", "s Сачувај", "s Save"},
+    {"explorer-button-h", "h Pomoc", "h Помоћ", "h Help"},
+    {"explorer-fullscreen", "F11 Ceo ekran", "F11 Цео екран", "F11 Full screen"},
+    {"explorer-keys-drag",
+     "Prevucite plavu tacku misem ili prstom: P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla. Slika "
+     "(crvena) prati figuru; i sliku P' mozete prevuci.",
+     "Превуците плаву тачку мишем или прстом: P, A или B праве, центар C или тачку R круга, X, A или B угла. Слика "
+     "(црвена) прати фигуру; и слику P' можете превући.",
+     "Drag a blue point with the mouse or a finger: P, A or B of the line, the centre C or the point R of the circle, "
+     "X, A or B of the angle. The image (red) follows the figure; you can drag the image P' too."},
+    {"explorer-keys-figures",
+     "<kbd>1</kbd> tacka, <kbd>2</kbd> prava, <kbd>3</kbd> krug, <kbd>4</kbd> ugao: dve prave kroz tacku X i ugao "
+     "pod kojim se seku njihove slike.",
+     "<kbd>1</kbd> тачка, <kbd>2</kbd> права, <kbd>3</kbd> круг, <kbd>4</kbd> угао: две праве кроз тачку X и угао "
+     "под којим се секу њихове слике.",
+     "<kbd>1</kbd> a point, <kbd>2</kbd> a line, <kbd>3</kbd> a circle, <kbd>4</kbd> an angle: two lines through "
+     "the point X and the angle at which their images meet."},
+    {"explorer-keys-snap",
+     "Krug se lepi tako da bude krug k, da mu centar bude u O ili da sece krug k pod pravim uglom; takav krug je sam "
+     "sebi slika ili mu je slika krug sa istim centrom.",
+     "Круг се лепи тако да буде круг k, да му центар буде у O или да сече круг k под правим углом; такав круг је сам "
+     "себи слика или му је слика круг са истим центром.",
+     "A circle snaps to be k, to have its centre at O or to cross k at right angles; such a circle is its own "
+     "image, or its image is a circle about the same centre."},
+    {"explorer-keys-step", "<kbd>k</kbd> sledeci korak konstrukcije; posle poslednjeg koraka konstrukcija se brise.",
+     "<kbd>k</kbd> следећи корак конструкције; после последњег корака конструкција се брише.",
+     "<kbd>k</kbd> the next step of the construction; after the last step the construction is cleared."},
+    {"explorer-keys-reset", "<kbd>r</kbd> vraca figuru na pocetak.", "<kbd>r</kbd> враћа фигуру на почетак.",
+     "<kbd>r</kbd> puts the figure back where it started."},
+    {"explorer-keys-save", "<kbd>s</kbd> cuva crtez kao SVG i TikZ.", "<kbd>s</kbd> чува цртеж као SVG и TikZ.",
+     "<kbd>s</kbd> saves the figure as SVG and TikZ."},
+    {"explorer-keys-help", "<kbd>h</kbd> ispisuje pomoc u okviru ispod crteza.",
+     "<kbd>h</kbd> исписује помоћ у оквиру испод цртежа.", "<kbd>h</kbd> writes the help in the box under the figure."},
+    {"explorer-keys-view",
+     "<kbd>+</kbd> i <kbd>-</kbd> uvecavaju i umanjuju crtez oko sredine, tocak misa oko pokazivaca, a dva prsta oko "
+     "sredine izmedju njih; <kbd>f</kbd> prikazuje celu figuru, njenu sliku i konstrukciju, <kbd>0</kbd> vraca "
+     "pocetni pogled.",
+     "<kbd>+</kbd> и <kbd>-</kbd> увећавају и умањују цртеж око средине, точак миша око показивача, а два прста око "
+     "средине између њих; <kbd>f</kbd> приказује целу фигуру, њену слику и конструкцију, <kbd>0</kbd> враћа "
+     "почетни поглед.",
+     "<kbd>+</kbd> and <kbd>-</kbd> zoom the figure in and out about its middle, the mouse wheel about the pointer "
+     "and two fingers about the point between them; <kbd>f</kbd> shows the whole figure, its image and the "
+     "construction, <kbd>0</kbd> the starting view."},
+    {"explorer-keys-fullscreen", "<kbd>F11</kbd> prikazuje crtez, objasnjenje i dugmad preko celog ekrana, i vraca ih.",
+     "<kbd>F11</kbd> приказује цртеж, објашњење и дугмад преко целог екрана, и враћа их.",
+     "<kbd>F11</kbd> shows the figure, the explanation and the buttons on the whole screen, and back."},
+    {"explorer-keys-choose",
+     "<kbd>n</kbd> bira sledecu plavu tacku (oko nje je kruznica); strelice je pomeraju za 0.1, sa <kbd>Shift</kbd> "
+     "za 1. Crtez dobija fokus tasterom Tab.",
+     "<kbd>n</kbd> бира следећу плаву тачку (око ње је кружница); стрелице је померају за 0.1, са <kbd>Shift</kbd> "
+     "за 1. Цртеж добија фокус тастером Tab.",
+     "<kbd>n</kbd> chooses the next blue point (a ring marks it); the arrows move it by 0.1, with <kbd>Shift</kbd> "
+     "by 1. The figure takes the focus with Tab."},
+    {"explorer-keys-click",
+     "Bez prevlacenja: klik ili dodir na tacku je bira, sledeci klik ili dodir van tacaka pomera je tamo.",
+     "Без превлачења: клик или додир на тачку је бира, следећи клик или додир ван тачака помера је тамо.",
+     "Without dragging: a click or a tap on a point chooses it, the next click or tap away from the points moves it "
+     "there."},
+    {"explorer-keys-language", "<kbd>j</kbd> bira sledeci jezik: cirilica, latinica, engleski.",
+     "<kbd>j</kbd> бира следећи језик: ћирилица, латиница, енглески.",
+     "<kbd>j</kbd> chooses the next language: Serbian in Cyrillic, in Latin, English."},
+    {"explorer-keys-quit", "<kbd>q</kbd> i <kbd>Esc</kbd> na ovoj stranici ne rade nista: stranicu zatvara pregledac.",
+     "<kbd>q</kbd> и <kbd>Esc</kbd> на овој страници не раде ништа: страницу затвара прегледач.",
+     "<kbd>q</kbd> and <kbd>Esc</kbd> do nothing on this page: the browser closes the page."},
+};
+const std::size_t pageTextCount = sizeof pageTextRows / sizeof pageTextRows[0];
 
-} // namespace
-
-const SentenceRow& sentenceRow(Sentence sentence) {
-    return rows[std::size_t(sentence)];
-}
-
-std::string say(Sentence sentence, Language language, std::initializer_list<std::string> values) {
-    const SentenceRow& row = sentenceRow(sentence);
-    const std::string text = language == Language::Plain     ? row.plain
+std::string say(const Sentence& row, Language language, std::initializer_list<std::string> values) {
+    const std::string text = language == Language::Plain
+                                 ? (*row.plain ? row.plain : plainFromLatin(latinFromCyrillic(row.cyrillic)))
                              : language == Language::English ? row.english
                              : language == Language::Latin   ? latinFromCyrillic(row.cyrillic)
                                                              : row.cyrillic;

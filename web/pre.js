@@ -62,11 +62,18 @@
     // GLUT takes the keys it knows from the whole window and stops their default action, Tab and Enter among them:
     // the links could no longer be reached or followed from the keyboard. Tab, keys with Ctrl, Alt or Meta, and every
     // key while the focus is on a link stay with the page. Registered before main runs, so before GLUT's own listener.
+    // The key j chooses the page's next language, which the program then speaks too.
     function keepForPage(event) {
         var target = event.target;
         var onFigure = target === canvas || target === document.body || target === document.documentElement;
         if (event.key === 'Tab' || event.ctrlKey || event.altKey || event.metaKey || !onFigure) {
             event.stopImmediatePropagation();
+        } else if (event.key === 'j' && panel) {
+            event.stopImmediatePropagation();
+            event.preventDefault();
+            if (event.type === 'keydown') {
+                window.chooseNextSiteLanguage();
+            }
         }
     }
     window.addEventListener('keydown', keepForPage, true);
@@ -231,6 +238,17 @@
         }
     }
 
+    // The program speaks the page's language from its start, and again whenever the reader chooses another.
+    Module['onRuntimeInitialized'] = function () {
+        Module['_pageLanguage'](window.siteLanguage());
+    };
+    window.onSiteLanguage = function () {
+        if (Module['_pageLanguage'] && !ended) {
+            Module['_pageLanguage'](window.siteLanguage());
+            describe();
+        }
+    };
+
     // main has returned or handed over to the GLUT loop: a program still running has its window open.
     Module['postRun'] = [function () {
         if (!ended) {
@@ -253,7 +271,7 @@
         ended = true;
         canvas.remove();
         description.remove();
-        status.textContent = 'Izlazni status: ' + code;
+        status.textContent = window.siteText('status') + code;
         status.hidden = false;
         throw toThrow;
     };

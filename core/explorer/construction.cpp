@@ -36,25 +36,26 @@ int stepCount(FigureCase figureCase) {
     return 1;
 }
 
-Sentence stepSentence(FigureCase figureCase, int step) {
+const Sentence& stepSentence(FigureCase figureCase, int step) {
     using S = Sentence;
-    static const S pointInside[] = {S::PointStep1, S::PointInsideStep2, S::PointInsideStep3, S::PointStep4};
-    static const S pointOutside[] = {S::PointStep1, S::PointOutsideStep2, S::PointOutsideStep3, S::PointStep4};
-    static const S lineMisses[] = {S::LineStep1, S::LineStep2, S::LineStep3};
-    static const S circleMisses[] = {S::CircleStep1, S::CircleStep2, S::CircleStep3};
-    static const S circleThrough[] = {S::CircleThroughStep1, S::CircleThroughStep2, S::CircleThroughStep3};
+    static const S* const pointInside[] = {&S::PointStep1, &S::PointInsideStep2, &S::PointInsideStep3, &S::PointStep4};
+    static const S* const pointOutside[] = {&S::PointStep1, &S::PointOutsideStep2, &S::PointOutsideStep3,
+                                            &S::PointStep4};
+    static const S* const lineMisses[] = {&S::LineStep1, &S::LineStep2, &S::LineStep3};
+    static const S* const circleMisses[] = {&S::CircleStep1, &S::CircleStep2, &S::CircleStep3};
+    static const S* const circleThrough[] = {&S::CircleThroughStep1, &S::CircleThroughStep2, &S::CircleThroughStep3};
     const int i = step - 1;
     switch (figureCase) {
     case FigureCase::PointInside:
-        return pointInside[i];
+        return *pointInside[i];
     case FigureCase::PointOutside:
-        return pointOutside[i];
+        return *pointOutside[i];
     case FigureCase::LineMissesCentre:
-        return lineMisses[i];
+        return *lineMisses[i];
     case FigureCase::CircleMissesCentre:
-        return circleMisses[i];
+        return *circleMisses[i];
     case FigureCase::CircleThroughCentre:
-        return circleThrough[i];
+        return *circleThrough[i];
     case FigureCase::LineThroughCentre:
         return S::LineThroughStep;
     case FigureCase::PointOnCircle:
@@ -69,10 +70,6 @@ Sentence stepSentence(FigureCase figureCase, int step) {
     return caseSentence(figureCase);
 }
 
-const char* stepText(FigureCase figureCase, int step) {
-    return sentenceRow(stepSentence(figureCase, step)).plain;
-}
-
 namespace {
 
 // The side of the square that marks a right angle, in scene units.
@@ -83,22 +80,24 @@ struct Drawing {
     ConstructionStep step;
 
     // Each aid carries its name, for the description.
-    void add(Shape shape, Sentence name) {
-        shape.name = name;
+    void add(Shape shape, const Sentence& name) {
+        shape.name = &name;
         step.shapes.push_back(shape);
     }
-    void line(Point at, Point direction, Sentence name) {
+    void line(Point at, Point direction, const Sentence& name) {
         add(lineShape(spanView(Line{at, direction}), Role::Construction), name);
     }
-    void segment(Point start, Point end, Sentence name) { add(segmentShape(start, end, Role::Construction), name); }
-    void circle(const Circle& c, Sentence name) { add(circleShape(c, Role::Construction), name); }
+    void segment(Point start, Point end, const Sentence& name) {
+        add(segmentShape(start, end, Role::Construction), name);
+    }
+    void circle(const Circle& c, const Sentence& name) { add(circleShape(c, Role::Construction), name); }
     // The circle on the diameter from p to q, as a compass draws it about the middle of pq.
-    void circleOnDiameter(Point p, Point q, Sentence name) {
+    void circleOnDiameter(Point p, Point q, const Sentence& name) {
         const Point middle{float((double(p.x) + q.x) / 2.0), float((double(p.y) + q.y) / 2.0)};
         circle(Circle{middle, float(std::hypot(double(q.x) - p.x, double(q.y) - p.y) / 2.0)}, name);
     }
     // The corner of a right angle at vertex between the directions towards a and towards b, side units long.
-    void rightAngle(Point vertex, Point a, Point b, double side, Sentence name) {
+    void rightAngle(Point vertex, Point a, Point b, double side, const Sentence& name) {
         const auto toward = [&](Point to) {
             const double share = side / distance(vertex, to);
             return Point{float(vertex.x + (double(to.x) - vertex.x) * share),
@@ -124,7 +123,7 @@ std::vector<ConstructionStep> constructionSteps(const GivenFigure& figure, Figur
     const Point b = figure.second;
     std::vector<Drawing> steps(std::size_t(stepCount(figureCase)));
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        steps[i].step.sentence = stepSentence(figureCase, int(i) + 1);
+        steps[i].step.sentence = &stepSentence(figureCase, int(i) + 1);
     }
     switch (figureCase) {
     case FigureCase::PointInside:

@@ -13,14 +13,12 @@
 int stepCount(FigureCase figureCase);
 
 /// The sentence of a step (1 to stepCount), without the line break it is printed with.
-Sentence stepSentence(FigureCase figureCase, int step);
+const Sentence& stepSentence(FigureCase figureCase, int step);
 
-/// Its plain form.
-const char* stepText(FigureCase figureCase, int step);
 
 /// One step of a construction: its sentence, what it draws (in the role Construction) and the points it names.
 struct ConstructionStep {
-    Sentence sentence = Sentence::None;
+    const Sentence* sentence = nullptr;
     std::vector<Shape> shapes;
     std::vector<Label> labels;
 };

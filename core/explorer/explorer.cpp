@@ -74,7 +74,7 @@ Picture explorerPicture(const Explorer& explorer) {
     }
     if (explorer.ring && explorer.chosen < handleCount(figure, r)) {
         Shape ring = circleShape(Circle{handleAt(figure, explorer.chosen, r), ringRadius}, Role::Ring);
-        ring.name = Sentence::Ring;
+        ring.name = &Sentence::Ring;
         picture.shapes.push_back(ring);
     }
     picture.labels = figureLabels(figure, shown, steps, explorer.steps, r);

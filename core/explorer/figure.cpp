@@ -71,19 +71,15 @@ FigureCase figureCase(const GivenFigure& figure, float r) {
     return fromO < r ? FigureCase::PointInside : FigureCase::PointOutside;
 }
 
-Sentence caseSentence(FigureCase figureCase) {
+const Sentence& caseSentence(FigureCase figureCase) {
     // In the order of FigureCase.
-    static const Sentence sentences[] = {
-        Sentence::PointInside,         Sentence::PointOutside,        Sentence::PointOnCircle,
-        Sentence::PointAtCentre,       Sentence::LineMissesCentre,    Sentence::LineThroughCentre,
-        Sentence::CircleThroughCentre, Sentence::CircleMissesCentre,  Sentence::CircleIsK,
-        Sentence::CircleAboutCentre,   Sentence::CircleAtRightAngles, Sentence::AnglesKept,
-        Sentence::AngleAtCentre};
-    return sentences[int(figureCase)];
-}
-
-const char* caseText(FigureCase figureCase) {
-    return sentenceRow(caseSentence(figureCase)).plain;
+    static const Sentence* const sentences[] = {
+        &Sentence::PointInside,         &Sentence::PointOutside,        &Sentence::PointOnCircle,
+        &Sentence::PointAtCentre,       &Sentence::LineMissesCentre,    &Sentence::LineThroughCentre,
+        &Sentence::CircleThroughCentre, &Sentence::CircleMissesCentre,  &Sentence::CircleIsK,
+        &Sentence::CircleAboutCentre,   &Sentence::CircleAtRightAngles, &Sentence::AnglesKept,
+        &Sentence::AngleAtCentre};
+    return *sentences[int(figureCase)];
 }
 
 Line spanView(const Line& line) {

@@ -52,10 +52,8 @@ FigureCase figureCase(const GivenFigure& figure, float r);
 
 /// The explanation of a case, as the ten programs print it (without the line break the explorer adds); for P or X at
 /// O, where the ten programs refuse their input, the explorer's own sentence: O simply has no image.
-Sentence caseSentence(FigureCase figureCase);
+const Sentence& caseSentence(FigureCase figureCase);
 
-/// Its plain form, the ten programs' bytes.
-const char* caseText(FigureCase figureCase);
 
 /// The same line, drawn from the foot of the perpendicular from O with a direction long enough that the drawn
 /// piece reaches far beyond any window.

@@ -120,7 +120,8 @@ static std::vector<ProgramRow> readTable() {
                         decoded(cell("text")),
                         scene(cell("scene")),
                         {cell("menu"), cell("comment")},
-                        {cell("menu_sr"), cell("comment_sr")}});
+                        {cell("menu_sr"), cell("comment_sr")},
+                        cell("sentence_sr")});
     }
     return rows;
 }

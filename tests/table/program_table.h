@@ -42,8 +42,9 @@ struct ProgramRow {
     std::string figure; ///< file, numbered or -
     std::string text;   ///< the console text, line breaks decoded
     TableScene scene;
-    std::string menu[2];   ///< its menu entry's name and comment, plain
-    std::string menuSr[2]; ///< and in Serbian Cyrillic
+    std::string menu[2];    ///< its menu entry's name and comment, plain
+    std::string menuSr[2];  ///< and in Serbian Cyrillic
+    std::string sentenceSr; ///< its gallery sentence in Serbian Cyrillic
 };
 
 /// Every row, in the table's order. A table that cannot be read or parsed ends the test program with a message.

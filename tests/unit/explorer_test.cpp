@@ -282,8 +282,8 @@ TEST_F(FreshScene, APressTakesTheNearerHandleTheDragMovesItAloneAndTheReleasePri
         EXPECT_TRUE(still.x == kept.x && still.y == kept.y);
         EXPECT_FALSE(explorer.ring) << "a drag takes the ring away";
     }
-    EXPECT_EQ(session.printed, std::string(caseText(FigureCase::CircleMissesCentre)) + "\n" +
-                                   caseText(FigureCase::LineMissesCentre) + "\n")
+    EXPECT_EQ(session.printed, std::string(caseSentence(FigureCase::CircleMissesCentre).plain) + "\n" +
+                                   caseSentence(FigureCase::LineMissesCentre).plain + "\n")
         << "only the cases, when a figure is shown";
 
     // P dragged to (1.5, -3.5), where it lands: P' = 25 / |OP|^2 P.
@@ -575,7 +575,7 @@ TEST_F(FreshScene, EachStepDrawsWhatItsSentenceSaysAndNoMore) {
                     EXPECT_TRUE(drawn(g, labels)) << "record " << &g - row.records.data();
                 }
                 if (g.step == n && g.name) {
-                    EXPECT_NE(std::string(stepText(row.expectedCase, n)).find(g.name), std::string::npos);
+                    EXPECT_NE(std::string(stepSentence(row.expectedCase, n).plain).find(g.name), std::string::npos);
                 }
             }
             const auto all = [](const auto&) { return true; };
@@ -710,7 +710,8 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     const auto pLine = [](const char* p, const char* image) {
         return std::string("P(") + p + ")  P'(" + image + ")  |OP| * |OP'| = 25.00\n";
     };
-    const std::string onK = caseText(FigureCase::PointOnCircle), atO = caseText(FigureCase::PointAtCentre);
+    const std::string onK = caseSentence(FigureCase::PointOnCircle).plain,
+                      atO = caseSentence(FigureCase::PointAtCentre).plain;
     // clang-format off
     const struct { Point from; int dx, dy; bool shift; int times; Point to; std::string printed, announced; } moves[] = {
         {{2, 2}, -1, 0, false, 10, {1, 2}, pLine("1.00, 2.00", "5.00, 10.00"), "P(1, 2), P'(5, 10)"},
@@ -784,7 +785,7 @@ TEST_F(FreshScene, KeysAndSingleClicksMoveTheChosenHandleAsADragEndingThere) {
     session.key('r');
     const Effects step = session.key('k');
     EXPECT_EQ(step.announcement + "\n", step.printed);
-    EXPECT_EQ(panelText(explorer), caseText(FigureCase::LineMissesCentre) + ("\n" + step.announcement));
+    EXPECT_EQ(panelText(explorer), caseSentence(FigureCase::LineMissesCentre).plain + ("\n" + step.announcement));
 }
 
 // The wheel zooms about the pointer, in when turned up; + and - about the middle; 0 returns to the first view; t
@@ -817,13 +818,12 @@ TEST_F(FreshScene, TheViewAndTheOtherKeysAnswerAsTheirKeysSay) {
     session.key('t');
     EXPECT_TRUE(explorer.bandShown);
     // The help on the console and in the band, until the next input.
-    EXPECT_EQ(session.key('h').printed, sentenceRow(Sentence::ExplorerHelp).plain);
+    EXPECT_EQ(session.key('h').printed, Sentence::ExplorerHelp.plain);
     const CharacterWidth onePixel = [](char) { return 1; };
-    const std::string helpStart(sentenceRow(Sentence::ExplorerHelp).plain,
-                                std::strchr(sentenceRow(Sentence::ExplorerHelp).plain, '\n'));
+    const std::string helpStart(Sentence::ExplorerHelp.plain, std::strchr(Sentence::ExplorerHelp.plain, '\n'));
     EXPECT_EQ(bandLines(explorer, 100000, onePixel)[1], helpStart);
     EXPECT_TRUE(session.key('x').redraw);
-    EXPECT_EQ(bandLines(explorer, 100000, onePixel)[2], sentenceRow(Sentence::BandKeys).plain);
+    EXPECT_EQ(bandLines(explorer, 100000, onePixel)[2], Sentence::BandKeys.plain);
     EXPECT_TRUE(session.key('s').save && session.key('q').quit && session.key(27).quit);
     EXPECT_FALSE(session.key('x').redraw || session.key('x').save || session.key('x').quit);
     // j: Cyrillic, Latin, English, then the plain form again, each saying the case of P(2, 2) inside k.
@@ -855,7 +855,7 @@ TEST_F(FreshScene, TheFitHoldsEachFigureItsImageAndItsConstructionUpToSixtyFromO
         const Bounds box = sceneBox(buildExplorerScene(c.figure, r, stepCount(shown)));
         const std::vector<double> got{box.lower.x, box.lower.y, box.upper.x, box.upper.y};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_NEAR(got[i], c.box[i], 1e-4 * std::fabs(c.box[i])) << caseText(shown) << ", side " << i;
+            EXPECT_NEAR(got[i], c.box[i], 1e-4 * std::fabs(c.box[i])) << caseSentence(shown).plain << ", side " << i;
         }
     }
 }
@@ -903,7 +903,7 @@ TEST_F(FreshScene, APinchZoomsAboutTheFingersAndPutsBackTheHandleTheFirstFingerD
     EXPECT_NEAR(unitsPerPixel(explorer.view, 700), start / 1.5, start * 1e-6);
     const Point still = sceneOfPixel(explorer.view, 1024, 700, at[0] + 40, at[1] - 10);
     EXPECT_TRUE(std::hypot(still.x - held.x, still.y - held.y) < 1e-3 && p.x == 2 && p.y == 2);
-    EXPECT_EQ(session.printed, std::string(caseText(FigureCase::PointInside)) + "\n");
+    EXPECT_EQ(session.printed, std::string(caseSentence(FigureCase::PointInside).plain) + "\n");
 }
 
 // The strokes and labels grow with the window and, on a page, keep at least the first size's in CSS pixels: the line,
@@ -934,10 +934,10 @@ TEST(ExplorerBand, WrapsBetweenWordsToTheWidth) {
     EXPECT_EQ(wrapText("aaa bbb ccc\ndd", 69, tenPixels), (std::vector<std::string>{"aaa", "bbb", "ccc", "dd"}));
     EXPECT_EQ(wrapText("a abcdefgh b", 50, tenPixels), (std::vector<std::string>{"a", "abcdefgh", "b"}));
     Session session;
-    EXPECT_EQ(bandLines(session.explorer, 100000, tenPixels),
-              (std::vector<std::string>{caseText(FigureCase::PointInside),
-                                        "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00",
-                                        sentenceRow(Sentence::BandKeys).plain}));
+    EXPECT_EQ(
+        bandLines(session.explorer, 100000, tenPixels),
+        (std::vector<std::string>{caseSentence(FigureCase::PointInside).plain,
+                                  "P(2.00, 2.00)  P'(6.25, 6.25)  |OP| * |OP'| = 25.00", Sentence::BandKeys.plain}));
     // The line through A(2, 2) and B(0, 1), x - 2y = -2, goes to the circle on the diameter from O to F' = (-12.5, 25);
     // the circle about C(2, 2) through R(4, 2), whose points on OC are (2 -+ sqrt 2)(1, 1), to the circle on the
     // diameter between their images 25 / (2 (2 -+ sqrt 2)^2) (2 -+ sqrt 2)(1, 1): about (12.5, 12.5), radius 12.5.
