@@ -12,27 +12,28 @@
 #include <cstdlib>
 
 // A number as the console texts print it, with two decimals, but without them where it is whole at two decimals.
-static std::string number(double value) {
+static std::string number(double value, Language language = Language::Plain) {
     if (!(std::fabs(value) < 1e12)) {
-        return std::isnan(value) ? "nedefinisano" : value < 0.0 ? "-beskonacno" : "beskonacno";
+        return std::isnan(value) ? say(Sentence::DescribeUndefined, language)
+                                 : (value < 0.0 ? "-" : "") + say(Sentence::DescribeInfinity, language);
     }
     const std::string text = decimalText(value, 2);
     return text.compare(text.size() - 3, 3, ".00") == 0 ? text.substr(0, text.size() - 3) : text;
 }
 
-static std::string at(Point p) {
-    return "(" + number(p.x) + ", " + number(p.y) + ")";
+static std::string at(Point p, Language language = Language::Plain) {
+    return "(" + number(p.x, language) + ", " + number(p.y, language) + ")";
 }
 
 // The line as a x + b y = c. The normal is scaled so that the smaller coefficient is 1 (x - 2y = -2), or the larger
 // one when the smaller is under a hundredth of it (x = 4.17); the first coefficient shown is positive.
-std::string lineEquation(const Line& line) {
+std::string lineEquation(const Line& line, Language language) {
     double a = line.direction.y;
     double b = -double(line.direction.x);
     const double larger = std::fmax(std::fabs(a), std::fabs(b));
     const double smaller = std::fmin(std::fabs(a), std::fabs(b));
     if (!(larger > 0.0)) {
-        return "kroz tacku " + at(line.point);
+        return say(Sentence::DescribeThroughPoint, language, {at(line.point, language)});
     }
     const double scale = smaller >= larger / 100.0 ? smaller : larger;
     a /= scale;
@@ -57,7 +58,7 @@ std::string lineEquation(const Line& line) {
 }
 
 std::string circleWords(const Circle& circle, Language language) {
-    return say(Sentence::CircleWords, language, {at(circle.centre), number(circle.radius)});
+    return say(Sentence::CircleWords, language, {at(circle.centre, language), number(circle.radius, language)});
 }
 
 static bool same(Point a, Point b) {
@@ -72,20 +73,36 @@ enum class Given { Nothing, Points, Line, Circle, Angle };
 
 struct Sentences {
     std::string text;
+    Language language;
 
     void add(const std::string& sentence, ColourCode colour) {
-        text += (text.empty() ? "" : " ") + sentence + ", " + colourWords(colour) + ".";
+        text += (text.empty() ? "" : " ") + sentence + ", " + colourWords(colour, language) + ".";
     }
 };
 
 } // namespace
 
-// The phrase with a capital first letter, to open a sentence.
+// The phrase with a capital first letter, to open a sentence, in either script: a..z, а..я and ђ..џ, and č ć š ž đ,
+// whose capitals stand just before them.
 static std::string capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
-        text[0] = char(text[0] - 'a' + 'A');
+    const std::u32string letters = decodeUtf8(text);
+    if (letters.empty()) {
+        return text;
     }
-    return text;
+    const char32_t c = letters[0];
+    if (c >= 'a' && c <= 'z') {
+        text[0] = char(c - 'a' + 'A');
+        return text;
+    }
+    const char32_t capital = c >= 0x430 && c <= 0x44f                                             ? c - 0x20
+                             : c >= 0x450 && c <= 0x45f                                           ? c - 0x50
+                             : c == 0x10d || c == 0x107 || c == 0x161 || c == 0x17e || c == 0x111 ? c - 1
+                                                                                                  : c;
+    if (capital == c) {
+        return text;
+    }
+    // Each of these letters and its capital takes two bytes.
+    return std::string{char(0xc0 | (capital >> 6)), char(0x80 | (capital & 0x3f))} + text.substr(2);
 }
 
 namespace {
@@ -99,8 +116,13 @@ template <class Record> struct Cast {
 
 } // namespace
 
-std::string describeScene(const Picture& picture) {
-    Sentences out;
+std::string describeScene(const Picture& picture, Language language) {
+    Sentences out{"", language};
+    const auto at = [language](Point p) { return ::at(p, language); };
+    const auto number = [language](double value) { return ::number(value, language); };
+    const auto lineEquation = [language](const Line& line) { return ::lineEquation(line, language); };
+    const auto circleWords = [language](const Circle& circle) { return ::circleWords(circle, language); };
+    using S = Sentence;
     std::vector<Cast<Circle>> sceneCircles;
     std::vector<Cast<Line>> sceneLines;
     std::vector<Cast<Segment>> sceneSegments;
@@ -125,12 +147,12 @@ std::string describeScene(const Picture& picture) {
 
     for (const auto& [c, role, name] : sceneCircles) {
         if (role == Role::K) {
-            out.add("Krug k sa centrom O" + at(c.centre) + " i poluprecnikom " + number(c.radius), c.colour);
+            out.add(say(S::DescribeK, language, {at(c.centre), number(c.radius)}), c.colour);
         }
     }
     for (const auto& [p, role, name] : scenePoints) {
         if (role == Role::Centre) {
-            out.add("Centar O" + at(p) + " kruga k", p.colour);
+            out.add(say(S::DescribeCentre, language, {at(p)}), p.colour);
         }
     }
 
@@ -148,7 +170,7 @@ std::string describeScene(const Picture& picture) {
     for (const auto& [l, role, name] : sceneLines) {
         if (role == Role::Given) {
             given = given == Given::Line ? Given::Angle : Given::Line;
-            out.add("Prava " + lineEquation(l), l.colour);
+            out.add(say(S::DescribeLine, language, {lineEquation(l)}), l.colour);
         }
     }
     for (const auto& point : scenePoints) {
@@ -165,35 +187,38 @@ std::string describeScene(const Picture& picture) {
         }
         ++handle;
         if (given == Given::Angle && handle <= 3) {
-            static const char* const roles[] = {"X", "A", "B"};
-            static const char* const of[] = {", presek pravih", " prve prave", " druge prave"};
+            static const Sentence* const roles[] = {&S::DescribeAngleX, &S::DescribeAngleA, &S::DescribeAngleB};
             angle[handle - 1] = p;
-            out.add(std::string("Tacka ") + roles[handle - 1] + at(p) + of[handle - 1], p.colour);
+            out.add(say(*roles[handle - 1], language, {at(p)}), p.colour);
         } else if (given == Given::Line) {
-            out.add("Tacka " + std::string(1, char('A' + (handle - 1) % 26)) + at(p) + " prave", p.colour);
+            out.add(say(S::DescribeLinePoint, language, {std::string(1, char('A' + (handle - 1) % 26)), at(p)}),
+                    p.colour);
         } else if (given == Given::Circle && same(p, givenCircle->centre)) {
-            out.add("Centar C" + at(p) + " kruga", p.colour);
+            out.add(say(S::DescribeCircleCentre, language, {at(p)}), p.colour);
         } else if (given == Given::Circle) {
-            out.add("Tacka R" + at(p) + " kruga", p.colour);
+            out.add(say(S::DescribeCirclePoint, language, {at(p)}), p.colour);
         } else {
-            out.add("Tacka P" + (givenPoints > 1 ? std::to_string(handle) : std::string()) + at(p), p.colour);
+            out.add(say(S::DescribePoint, language, {givenPoints > 1 ? std::to_string(handle) : std::string(), at(p)}),
+                    p.colour);
         }
     }
 
     // Its image.
     const bool ofFigure = given == Given::Line || given == Given::Circle || given == Given::Angle;
-    const std::string ofGiven = given == Given::Circle ? "Slika kruga je " : "Slika prave je ";
+    const Sentence& ofGiven = given == Given::Circle ? S::DescribeImageOfCircle : S::DescribeImageOfLine;
     bool imaged = false;
     for (const auto& [c, role, name] : sceneCircles) {
         if (role == Role::Image) {
             imaged = true;
-            out.add(ofFigure ? ofGiven + circleWords(c) : capitalised(circleWords(c)), c.colour);
+            out.add(ofFigure ? say(ofGiven, language, {circleWords(c)}) : capitalised(circleWords(c)), c.colour);
         }
     }
     for (const auto& [l, role, name] : sceneLines) {
         if (role == Role::Image) {
             imaged = true;
-            out.add((ofFigure ? ofGiven + "prava " : std::string("Prava ")) + lineEquation(l), l.colour);
+            out.add(ofFigure ? say(ofGiven, language, {say(S::ImageLine, language, {lineEquation(l)})})
+                             : say(S::DescribeLine, language, {lineEquation(l)}),
+                    l.colour);
         }
     }
     for (const auto& [p, role, name] : scenePoints) {
@@ -202,26 +227,26 @@ std::string describeScene(const Picture& picture) {
         }
         imaged = true;
         if (given == Given::Points && givenPoints == 1) {
-            out.add("Slika tacke P je tacka P'" + at(p), p.colour);
+            out.add(say(S::DescribeImageOfP, language, {at(p)}), p.colour);
         } else if (given == Given::Angle) {
-            out.add("Slika tacke X je tacka X'" + at(p), p.colour);
+            out.add(say(S::DescribeImageOfX, language, {at(p)}), p.colour);
         } else if (ofFigure) {
-            out.add(std::string("Slika jedne tacke ") + (given == Given::Line ? "prave" : "kruga") + " je tacka " +
-                        at(p),
+            out.add(say(given == Given::Line ? S::DescribeImageOfLinePoint : S::DescribeImageOfCirclePoint, language,
+                        {at(p)}),
                     p.colour);
         } else {
-            out.add("Tacka " + at(p), p.colour);
+            out.add(say(S::DescribeNamedPoint, language, {"", at(p)}), p.colour);
         }
     }
     if (given == Given::Points && givenPoints == 1 && !imaged) {
-        out.text += " Tacka P nema sliku.";
+        out.text += " " + say(S::DescribeNoImage, language);
     }
 
     // Anything else: an aid by its name (once, where it is drawn in pieces), another object by kind and colour.
     const Sentence* named = nullptr;
     const auto byName = [&](const Sentence* name, ColourCode colour) {
         if (name && name != named) {
-            out.add(capitalised(say(*name, Language::Plain)), colour);
+            out.add(capitalised(say(*name, language)), colour);
         }
         named = name ? name : named;
         return name != nullptr;
@@ -233,7 +258,7 @@ std::string describeScene(const Picture& picture) {
     }
     for (const auto& [l, role, name] : sceneLines) {
         if (role != Role::Given && role != Role::Image && !byName(name, l.colour)) {
-            out.add("Prava " + lineEquation(l), l.colour);
+            out.add(say(S::DescribeLine, language, {lineEquation(l)}), l.colour);
         }
     }
     // The arcs that mark the angle at X and at X'.
@@ -245,22 +270,22 @@ std::string describeScene(const Picture& picture) {
         } else if (role == Role::Tangent) {
             tangents = s.colour;
         } else if (!byName(name, s.colour)) {
-            out.add("Duz od " + at(s.start) + " do " + at(s.end), s.colour);
+            out.add(say(S::DescribeSegment, language, {at(s.start), at(s.end)}), s.colour);
         }
     }
     if (arcs[0] || arcs[1]) {
         const GivenFigure figure{FigureKind::AngleFigure, angle[0], angle[1], angle[2]};
         const std::array<AngleMark, 2> marks = angleMarks(figure, inversionRadius);
-        static const char* const where[] = {"izmedju pravih u tacki X", "izmedju njihovih slika u tacki X'"};
+        static const Sentence* const arcsAt[] = {&S::DescribeArcAtX, &S::DescribeArcAtXImage};
         for (int i = 0; i < 2; ++i) {
             if (arcs[i]) {
-                out.add(std::string("Luk ugla ") + where[i] + " od " + decimalText(marks[i].degrees, 1) + " stepeni",
+                out.add(say(*arcsAt[i], language, {decimalText(marks[i].degrees, 1)}),
                         roleColour(i == 0 ? Role::GivenArc : Role::ImageArc));
             }
         }
     }
     if (tangents >= 0) {
-        out.add("Tangente slika u tacki X', isprekidane", tangents);
+        out.add(say(S::DescribeTangents, language), tangents);
     }
     for (const auto& [p, role, name] : scenePoints) {
         if (role != Role::Given && role != Role::Image && role != Role::Centre) {
@@ -268,7 +293,7 @@ std::string describeScene(const Picture& picture) {
             for (const Label& label : labels) {
                 name = same(label.at, p) ? label.text : name;
             }
-            out.add("Tacka " + name + at(p), p.colour);
+            out.add(say(S::DescribeNamedPoint, language, {name, at(p)}), p.colour);
         }
     }
     return out.text;

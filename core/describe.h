@@ -15,10 +15,10 @@
 /// of a circle); the arcs that mark the angles. Any other object is named by its kind and colour. Circles come
 /// before lines and points within each role, as drawn. A point of another role that carries one of the picture's
 /// labels (the explorer's T1, F', D ...) is named by it.
-std::string describeScene(const Picture& picture);
+std::string describeScene(const Picture& picture, Language language = Language::Plain);
 
 /// The line as a x + b y = c, the smaller coefficient 1 and the first one shown positive: "x - 2y = -2".
-std::string lineEquation(const Line& line);
+std::string lineEquation(const Line& line, Language language = Language::Plain);
 
 /// "krug sa centrom (2, 2) i poluprecnikom 2", in the language.
 std::string circleWords(const Circle& circle, Language language = Language::Plain);

@@ -2,6 +2,8 @@
 // The renderer's geometry, computed in double and rounded to float where OpenGL takes it.
 #include "drawing.h"
 
+#include "sentences.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -208,16 +210,15 @@ std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices,
     return pieces;
 }
 
-std::string colourWords(ColourCode code) {
-    static const char* const names[] = {"crvenoj", "zelenoj",   "plavoj",      "zutoj", "narandzastoj",
-                                        "magenta", "tirkiznoj", "ljubicastoj", "beloj", "crnoj"};
+std::string colourWords(ColourCode code, Language language) {
+    using S = Sentence;
+    static const Sentence* const names[] = {&S::ColourRed,    &S::ColourGreen,   &S::ColourBlue, &S::ColourYellow,
+                                            &S::ColourOrange, &S::ColourMagenta, &S::ColourCyan, &S::ColourPurple,
+                                            &S::ColourWhite,  &S::ColourBlack};
     if (code == ConstructionGreen) { // the explorer's construction, dashed
-        return "u tamnozelenoj boji";
+        return say(S::ColourConstruction, language);
     }
-    if (code < Red || code > Black) {
-        return "bez sopstvene boje";
-    }
-    return std::string("u ") + names[code] + " boji";
+    return say(code < Red || code > Black ? S::ColourNone : *names[code], language);
 }
 
 const char* colourName(ColourCode code) {

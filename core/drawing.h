@@ -3,6 +3,7 @@
 // outline. The viewer hands these to OpenGL; the exporter writes them into files.
 #pragma once
 
+#include "language.h"
 #include "role.h"
 #include "scene.h"
 
@@ -57,7 +58,7 @@ Role roleOfColour(ColourCode code, Role black = Role::Other);
 
 /// The colour of a code in the words of the figure's description, "u plavoj boji" (the locative does not change with
 /// the noun, so every kind of object takes the same words); "bez sopstvene boje" for a code without a colour.
-std::string colourWords(ColourCode code);
+std::string colourWords(ColourCode code, Language language = Language::Plain);
 
 /// The name of a code with a palette colour, as the code is named: "Red" ... "Black", "ConstructionGreen".
 const char* colourName(ColourCode code);

@@ -83,6 +83,44 @@ struct Sentence {
     static const Sentence CircleWords;
     static const Sentence Saved;
     static const Sentence SaveError;
+    // The figure in words, for a screen reader, and the colours it names.
+    static const Sentence DescribeUndefined;
+    static const Sentence DescribeInfinity;
+    static const Sentence DescribeThroughPoint;
+    static const Sentence DescribeK;
+    static const Sentence DescribeCentre;
+    static const Sentence DescribeLine;
+    static const Sentence DescribeAngleX;
+    static const Sentence DescribeAngleA;
+    static const Sentence DescribeAngleB;
+    static const Sentence DescribeLinePoint;
+    static const Sentence DescribeCircleCentre;
+    static const Sentence DescribeCirclePoint;
+    static const Sentence DescribePoint;
+    static const Sentence DescribeImageOfCircle;
+    static const Sentence DescribeImageOfLine;
+    static const Sentence DescribeImageOfP;
+    static const Sentence DescribeImageOfX;
+    static const Sentence DescribeImageOfLinePoint;
+    static const Sentence DescribeImageOfCirclePoint;
+    static const Sentence DescribeNamedPoint;
+    static const Sentence DescribeNoImage;
+    static const Sentence DescribeSegment;
+    static const Sentence DescribeArcAtX;
+    static const Sentence DescribeArcAtXImage;
+    static const Sentence DescribeTangents;
+    static const Sentence ColourRed;
+    static const Sentence ColourGreen;
+    static const Sentence ColourBlue;
+    static const Sentence ColourYellow;
+    static const Sentence ColourOrange;
+    static const Sentence ColourMagenta;
+    static const Sentence ColourCyan;
+    static const Sentence ColourPurple;
+    static const Sentence ColourWhite;
+    static const Sentence ColourBlack;
+    static const Sentence ColourConstruction;
+    static const Sentence ColourNone;
 };
 
 /// Not a constant expression: a sentence that calls it cannot initialise a constant, and the build stops.
@@ -305,6 +343,73 @@ inline constexpr Sentence Sentence::CircleWords =
 inline constexpr Sentence Sentence::Saved =
     written("Sacuvano: {}.svg, {}.tex", "Сачувано: {}.svg, {}.tex", "Saved: {}.svg, {}.tex");
 inline constexpr Sentence Sentence::SaveError = written("Greska: {}: {}", "Грешка: {}: {}", "Error: {}: {}");
+
+inline constexpr Sentence Sentence::DescribeUndefined = written("nedefinisano", "недефинисано", "undefined");
+inline constexpr Sentence Sentence::DescribeInfinity = written("beskonacno", "бесконачно", "infinity");
+inline constexpr Sentence Sentence::DescribeThroughPoint =
+    written("kroz tacku {}", "кроз тачку {}", "through the point {}");
+inline constexpr Sentence Sentence::DescribeK =
+    written("Krug k sa centrom O{} i poluprecnikom {}", "Круг k са центром O{} и полупречником {}",
+            "The circle k with centre O{} and radius {}");
+inline constexpr Sentence Sentence::DescribeCentre =
+    written("Centar O{} kruga k", "Центар O{} круга k", "The centre O{} of k");
+inline constexpr Sentence Sentence::DescribeLine = written("Prava {}", "Права {}", "The line {}");
+inline constexpr Sentence Sentence::DescribeAngleX =
+    written("Tacka X{}, presek pravih", "Тачка X{}, пресек правих", "The point X{}, where the lines meet");
+inline constexpr Sentence Sentence::DescribeAngleA =
+    written("Tacka A{} prve prave", "Тачка A{} прве праве", "The point A{} of the first line");
+inline constexpr Sentence Sentence::DescribeAngleB =
+    written("Tacka B{} druge prave", "Тачка B{} друге праве", "The point B{} of the second line");
+inline constexpr Sentence Sentence::DescribeLinePoint =
+    written("Tacka {}{} prave", "Тачка {}{} праве", "The point {}{} of the line");
+inline constexpr Sentence Sentence::DescribeCircleCentre =
+    written("Centar C{} kruga", "Центар C{} круга", "The centre C{} of the circle");
+inline constexpr Sentence Sentence::DescribeCirclePoint =
+    written("Tacka R{} kruga", "Тачка R{} круга", "The point R{} of the circle");
+inline constexpr Sentence Sentence::DescribePoint = written("Tacka P{}{}", "Тачка P{}{}", "The point P{}{}");
+inline constexpr Sentence Sentence::DescribeImageOfCircle =
+    written("Slika kruga je {}", "Слика круга је {}", "The image of the circle is {}");
+inline constexpr Sentence Sentence::DescribeImageOfLine =
+    written("Slika prave je {}", "Слика праве је {}", "The image of the line is {}");
+inline constexpr Sentence Sentence::DescribeImageOfP =
+    written("Slika tacke P je tacka P'{}", "Слика тачке P је тачка P'{}", "The image of P is the point P'{}");
+inline constexpr Sentence Sentence::DescribeImageOfX =
+    written("Slika tacke X je tacka X'{}", "Слика тачке X је тачка X'{}", "The image of X is the point X'{}");
+inline constexpr Sentence Sentence::DescribeImageOfLinePoint =
+    written("Slika jedne tacke prave je tacka {}", "Слика једне тачке праве је тачка {}",
+            "The image of a point of the line is the point {}");
+inline constexpr Sentence Sentence::DescribeImageOfCirclePoint =
+    written("Slika jedne tacke kruga je tacka {}", "Слика једне тачке круга је тачка {}",
+            "The image of a point of the circle is the point {}");
+inline constexpr Sentence Sentence::DescribeNamedPoint = written("Tacka {}{}", "Тачка {}{}", "The point {}{}");
+inline constexpr Sentence Sentence::DescribeNoImage =
+    written("Tacka P nema sliku.", "Тачка P нема слику.", "The point P has no image.");
+inline constexpr Sentence Sentence::DescribeSegment =
+    written("Duz od {} do {}", "Дуж од {} до {}", "The segment from {} to {}");
+inline constexpr Sentence Sentence::DescribeArcAtX =
+    written("Luk ugla izmedju pravih u tacki X od {} stepeni", "Лук угла између правих у тачки X од {} степени",
+            "The arc of the angle between the lines at X, {} degrees");
+inline constexpr Sentence Sentence::DescribeArcAtXImage =
+    written("Luk ugla izmedju njihovih slika u tacki X' od {} stepeni",
+            "Лук угла између њихових слика у тачки X' од {} степени",
+            "The arc of the angle between their images at X', {} degrees");
+inline constexpr Sentence Sentence::DescribeTangents =
+    written("Tangente slika u tacki X', isprekidane", "Тангенте слика у тачки X', испрекидане",
+            "The tangents to the images at X', dashed");
+inline constexpr Sentence Sentence::ColourRed = written("u crvenoj boji", "у црвеној боји", "in red");
+inline constexpr Sentence Sentence::ColourGreen = written("u zelenoj boji", "у зеленој боји", "in green");
+inline constexpr Sentence Sentence::ColourBlue = written("u plavoj boji", "у плавој боји", "in blue");
+inline constexpr Sentence Sentence::ColourYellow = written("u zutoj boji", "у жутој боји", "in yellow");
+inline constexpr Sentence Sentence::ColourOrange = written("u narandzastoj boji", "у наранџастој боји", "in orange");
+inline constexpr Sentence Sentence::ColourMagenta = written("u magenta boji", "у магента боји", "in magenta");
+inline constexpr Sentence Sentence::ColourCyan = written("u tirkiznoj boji", "у тиркизној боји", "in cyan");
+inline constexpr Sentence Sentence::ColourPurple = written("u ljubicastoj boji", "у љубичастој боји", "in purple");
+inline constexpr Sentence Sentence::ColourWhite = written("u beloj boji", "у белој боји", "in white");
+inline constexpr Sentence Sentence::ColourBlack = written("u crnoj boji", "у црној боји", "in black");
+inline constexpr Sentence Sentence::ColourConstruction =
+    written("u tamnozelenoj boji", "у тамнозеленој боји", "in dark green");
+inline constexpr Sentence Sentence::ColourNone =
+    written("bez sopstvene boje", "без сопствене боје", "without a colour of its own");
 
 /// The sentence in a language, its values filled in order where it has {}.
 std::string say(const Sentence& sentence, Language language, std::initializer_list<std::string> values = {});

@@ -245,7 +245,7 @@ PageState pageState() {
     if (interaction && interaction->pageState) {
         return interaction->pageState();
     }
-    return PageState{describeScene(storePicture()), "", ""};
+    return PageState{describeScene(storePicture(), programLanguage()), "", ""};
 }
 
 void pagePointer(double drawingPerCss, bool finger) {

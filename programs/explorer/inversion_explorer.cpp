@@ -182,7 +182,8 @@ static const Interaction explorerProgram = [] {
     program.displayBand = displayBand;
 #endif
     program.pageState = [] {
-        PageState state{describeScene(explorerPicture(explorer)), panelText(explorer), explorer.announcement};
+        PageState state{describeScene(explorerPicture(explorer), explorer.language), panelText(explorer),
+                        explorer.announcement};
         explorer.announcement.clear();
         return state;
     };

@@ -149,6 +149,19 @@ TEST_F(FreshScene, DescribesEveryObjectWithItsRoleColourAndNumbers) {
     }
     EXPECT_EQ(words.find("Prav ugao u tacki T1"), words.rfind("Prav ugao u tacki T1"));
     EXPECT_EQ(words.find("Duz od"), std::string::npos) << words;
+    // And in the reader's language, an aid's name opening its sentence with a capital in either script.
+    const std::string cyrillic = describeScene(explorerPicture(explorer), Language::Cyrillic);
+    const std::string latin = describeScene(explorerPicture(explorer), Language::Latin);
+    const std::string english = describeScene(explorerPicture(explorer), Language::English);
+    EXPECT_EQ(cyrillic.rfind("Круг k са центром O(0, 0) и полупречником 5, у црној боји. Центар O(0, 0) круга k", 0),
+              0u);
+    EXPECT_NE(cyrillic.find("Полупречник OT1, у тамнозеленој боји."), std::string::npos) << cyrillic;
+    EXPECT_NE(latin.find("Tačka P(2, 2), u plavoj boji. Slika tačke P je tačka P'(6.25, 6.25), u crvenoj boji."),
+              std::string::npos)
+        << latin;
+    EXPECT_NE(english.find("The ring around the chosen point, in black. The perpendicular to OP at P, in dark green."),
+              std::string::npos)
+        << english;
 }
 
 TEST_F(FreshScene, AnEmptyStoreHasNoDescriptionAndKNeedsItsRadius) {
