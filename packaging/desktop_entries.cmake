@@ -12,6 +12,8 @@ function(install_desktop_entry program)
     set(entry_name_sr "${program_menu_sr_${program}}")
     set(entry_comment_sr "${program_comment_sr_${program}}")
     set(entry_file "${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_DATADIR}/applications/${program}.desktop")
+    # latin_lines writes the entry but makes no folder: a fresh build tree has none yet.
+    file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_DATADIR}/applications")
     set(staged_file "${PROJECT_BINARY_DIR}/staged/${program}.desktop")
     configure_file("${CMAKE_CURRENT_FUNCTION_LIST_DIR}/program.desktop.in" "${staged_file}" @ONLY)
     add_custom_command(OUTPUT "${entry_file}" COMMAND latin_lines "${staged_file}" "${entry_file}"

@@ -81,6 +81,7 @@ string(JOIN " " metainfo_about_sr
     "на српском у конзоли и црта дати објекат плавом, а његову слику црвеном бојом.")
 set(metainfo_save_sr "У прозору програма тастер s чува цртеж као SVG слику и као TikZ слику за LaTeX, спреман за радни лист.")
 set(metainfo_file "${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_DATADIR}/metainfo/${metainfo_id}.metainfo.xml")
+file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_DATADIR}/metainfo")
 set(metainfo_staged "${PROJECT_BINARY_DIR}/staged/${metainfo_id}.metainfo.xml")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/metainfo.xml.in" "${metainfo_staged}" @ONLY)
 add_custom_command(OUTPUT "${metainfo_file}" COMMAND latin_lines "${metainfo_staged}" "${metainfo_file}"
