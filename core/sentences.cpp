@@ -211,7 +211,7 @@ const PageTextRow pageTextRows[] = {
 };
 const std::size_t pageTextCount = sizeof pageTextRows / sizeof pageTextRows[0];
 
-std::string say(const Sentence& row, Language language, std::initializer_list<std::string> values) {
+std::string say(const Sentence& row, Language language, std::initializer_list<std::string_view> values) {
     const std::string text = language == Language::Plain
                                  ? (*row.plain ? row.plain : plainFromLatin(latinFromCyrillic(row.cyrillic)))
                              : language == Language::English ? row.english

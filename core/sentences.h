@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 /// A sentence in its written forms: the plain form, the Cyrillic source and the English.
 struct Sentence {
@@ -412,7 +413,7 @@ inline constexpr Sentence Sentence::ColourNone =
     written("bez sopstvene boje", "без сопствене боје", "without a colour of its own");
 
 /// The sentence in a language, its values filled in order where it has {}.
-std::string say(const Sentence& sentence, Language language, std::initializer_list<std::string> values = {});
+std::string say(const Sentence& sentence, Language language, std::initializer_list<std::string_view> values = {});
 
 /// Every sentence of the explorer, for the check of their forms.
 extern const Sentence* const allSentences[];
