@@ -93,22 +93,12 @@ std::vector<DrawnItem> explorerDrawList(const Explorer& explorer, bool forFile) 
                                explorerStrokeSizes(explorer).arrowScale, explorerLabelHeight(explorer)));
 }
 
-// A phone draws its page at two or three pixels to a CSS pixel: the sizes made for a window's pixels would show its
-// lines hairline thin and its labels too small to read at arm's length, so on a page they are never less than the
-// first size's in CSS pixels. Natively a CSS pixel is a pixel, and the window's sizes are never less than those.
 StrokeSizes explorerStrokeSizes(const Explorer& explorer) {
-    StrokeSizes sizes = strokeSizesFor(explorer.area.height + explorer.area.band);
-    const StrokeSizes least = strokeSizesFor(windowHeight);
-    const double css = explorer.cssScale;
-    sizes.lineWidth = std::max(sizes.lineWidth, float(least.lineWidth * css));
-    sizes.imageLineWidth = std::max(sizes.imageLineWidth, float(least.imageLineWidth * css));
-    sizes.dotSize = std::max(sizes.dotSize, float(least.dotSize * css));
-    sizes.arrowScale = std::max(sizes.arrowScale, least.arrowScale * css);
-    return sizes;
+    return figureStrokeSizes(explorer.area, explorer.cssScale);
 }
 
 double explorerLabelHeight(const Explorer& explorer) {
-    return std::max(labelHeightFor(explorer.area.height + explorer.area.band), labelHeightPixels * explorer.cssScale);
+    return figureLabelHeight(explorer.area, explorer.cssScale);
 }
 
 const GivenFigure& currentFigure(const Explorer& explorer) {
@@ -117,12 +107,8 @@ const GivenFigure& currentFigure(const Explorer& explorer) {
 
 namespace {
 
-// Adds a text as one line: a line break is added unless it ends with one.
 void print(Effects& effects, const std::string& text) {
-    effects.printed += text;
-    if (text.empty() || text.back() != '\n') {
-        effects.printed += "\n";
-    }
+    printLine(effects, text);
 }
 
 void announce(Explorer& explorer, Effects& effects, const std::string& text) {
@@ -158,25 +144,27 @@ void showFigure(Explorer& explorer, Effects& effects, FigureKind kind) {
     effects.redraw = true;
 }
 
+Pointing pointing(const Explorer& explorer) {
+    return Pointing{explorer.view, explorer.area, explorer.cssScale, explorer.finger};
+}
+
 // Scene units per pixel of the figure, and the reach of the pointer: a finger's zones are wider.
 double scale(const Explorer& explorer) {
-    return unitsPerPixel(explorer.view, explorer.area.height);
+    return pointing(explorer).scale();
 }
 
 double reach(const Explorer& explorer) {
-    return explorer.finger ? touchUnitsPerPixel(scale(explorer), explorer.cssScale) : scale(explorer);
+    return pointing(explorer).reach();
 }
 
 // The scene point under the pixel (x, y) of the figure, wherever it is.
 Point scenePoint(const Explorer& explorer, int x, int y) {
-    return sceneOfPixel(explorer.view, explorer.area.width, explorer.area.height, x, y);
+    return pointing(explorer).at(x, y);
 }
 
 // The scene point under the pointer, kept inside the figure so that a handle dragged out stays in reach.
 Point pointer(const Explorer& explorer, int x, int y) {
-    const FigureArea& area = explorer.area;
-    return scenePoint(explorer, std::clamp(x, 0, std::max(area.width - 1, 0)),
-                      std::clamp(y, 0, std::max(area.height - 1, 0)));
+    return pointing(explorer).inside(x, y);
 }
 
 bool sameFigure(const GivenFigure& a, const GivenFigure& b) {
@@ -240,8 +228,7 @@ void press(Explorer& explorer, const InputEvent& event) {
 
 // Whether the pointer has left the place of the press by more than a click allows.
 bool leftThePress(const Explorer& explorer, const InputEvent& event) {
-    const double apart = std::hypot(double(event.x) - explorer.pressX, double(event.y) - explorer.pressY);
-    return apart > clickPixels * explorer.cssScale;
+    return pointing(explorer).leftThePress(explorer.pressX, explorer.pressY, event.x, event.y);
 }
 
 void move(Explorer& explorer, Effects& effects, const InputEvent& event) {
@@ -358,7 +345,6 @@ void chooseNextHandle(Explorer& explorer, Effects& effects) {
 }
 
 void key(Explorer& explorer, Effects& effects, char key) {
-    const Point middle{explorer.view.cx, explorer.view.cy};
     switch (key) {
     case '1':
     case '2':
@@ -375,10 +361,8 @@ void key(Explorer& explorer, Effects& effects, char key) {
         return;
     case '+':
     case '=':
-        explorer.view = zoomAbout(explorer.view, middle, zoomStep);
-        break;
     case '-':
-        explorer.view = zoomAbout(explorer.view, middle, 1.0 / zoomStep);
+        zoomed(explorer.view, pointing(explorer), InputEvent{InputEvent::Key, 0, 0, 0, key});
         break;
     case 'f':
         explorer.view = fitView(sceneBox(explorerPicture(explorer)), explorer.area.width, explorer.area.height);
@@ -447,11 +431,8 @@ Effects handleEvent(Explorer& explorer, const InputEvent& event) {
         break;
     case InputEvent::Wheel:
         // Up zooms in about the pointer.
-        for (int notch = 0; notch < std::abs(event.notches); ++notch) {
-            explorer.view = zoomAbout(explorer.view, pointer(explorer, event.x, event.y),
-                                      event.notches > 0 ? zoomStep : 1.0 / zoomStep);
-            effects.redraw = true;
-        }
+        zoomed(explorer.view, pointing(explorer), event);
+        effects.redraw = event.notches != 0;
         break;
     case InputEvent::Key:
         key(explorer, effects, event.key);

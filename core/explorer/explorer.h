@@ -5,30 +5,13 @@
 #pragma once
 
 #include "figure.h"
+#include "input.h"
 #include "view.h"
 
 #include <string>
 
 /// The radius of the ring around the chosen handle, in scene units: beyond a handle's dot and its label's corner.
 constexpr float ringRadius = 0.3f;
-
-/// A press and its release at most this many pixels apart (CSS pixels on the page) are a click, not a drag: a finger
-/// that jitters does not move what it taps.
-constexpr double clickPixels = 3.0;
-
-/// Each notch of the wheel and each key + or - magnifies the view by this much.
-constexpr double zoomStep = 1.25;
-
-/// What the pointer is doing: nothing; pressed and not yet moved beyond a click (on a handle or away from the
-/// handles); dragging a handle; holding the plane and moving the view; two fingers zooming the view and moving it.
-enum class Gesture { Idle, Pressed, Dragging, Panning, Pinching };
-
-/// The part of the window the figure is drawn in, in pixels: all of it but the band along its bottom.
-struct FigureArea {
-    int width = windowWidth;
-    int height = windowHeight;
-    int band = 0; ///< the band's rows under it: the window is height + band pixels tall
-};
 
 /// What the explorer shows and what it is doing.
 struct Explorer {
@@ -57,30 +40,6 @@ struct Explorer {
     bool finger = false;      ///< whether the page's last press was a finger's: its reach and zones are wider
     std::string announcement; ///< what the last event changed, until the page has read it
     Language language = Language::Plain; ///< what it speaks (key j: the next one)
-};
-
-/// One input: a pointer event in the figure's pixels (from its top-left corner, kept inside it), a key, an arrow;
-/// on a page, two fingers: PinchStart when they come down (it undoes what the first finger's press began), Pinch at
-/// each move.
-struct InputEvent {
-    enum Kind { Press, Move, Release, Wheel, Key, Arrow, PinchStart, Pinch } kind = Key;
-    int x = 0; ///< the pointer, or the fingers' middle, in the figure's pixels
-    int y = 0;
-    int notches = 0;     ///< Wheel: up (away from the user) positive, zooming in
-    char key = 0;        ///< Key: the character typed (Escape 27)
-    int dx = 0;          ///< Arrow: right positive, in steps
-    int dy = 0;          ///< Arrow: up positive
-    bool shift = false;  ///< Arrow: with Shift, steps of a whole unit instead of a tenth
-    double factor = 1.0; ///< Pinch: how many times as far apart the fingers are as at the step before
-};
-
-/// What an event did, for the program to carry out.
-struct Effects {
-    std::string printed;      ///< the lines to print, in order, each ending with a line break
-    std::string announcement; ///< what changed, for a screen reader to say once
-    bool redraw = false;      ///< the figure changed
-    bool save = false;        ///< the key s: save the figure as shown
-    bool quit = false;        ///< q or Escape
 };
 
 /// The figure on show.
