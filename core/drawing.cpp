@@ -122,6 +122,7 @@ ColourCode roleColour(Role role) {
         return Blue;
     case Role::Image:
     case Role::ImageArc:
+    case Role::Trace:
         return Red;
     case Role::Construction:
     case Role::Tangent:
@@ -155,7 +156,7 @@ bool dashedRole(Role role) {
 }
 
 bool imageRole(Role role) {
-    return role == Role::Image || role == Role::ImageArc;
+    return role == Role::Image || role == Role::ImageArc || role == Role::Trace;
 }
 
 std::vector<std::array<Point, 2>> dashPieces(const std::vector<Point>& vertices, bool closed, double unitsPerPixel,

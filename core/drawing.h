@@ -47,8 +47,8 @@ constexpr Rgb clearColour{0.9f, 0.9f, 0.8f};
 /// The palette entry of a code, or nullptr for a code outside 0..9 other than ConstructionGreen.
 const Rgb* paletteColour(ColourCode code);
 
-/// The colour code of a role: k, O and the ring Black, the given figure and its arc Blue, the image and its arc Red,
-/// the construction and the tangents at X' ConstructionGreen; Other has none of its own (Black here).
+/// The colour code of a role: k, O and the ring Black, the given figure and its arc Blue, the image, its arc and a
+/// trace Red, the construction and the tangents at X' ConstructionGreen; Other has none of its own (Black here).
 ColourCode roleColour(Role role);
 
 /// The role of a record of the store by the colour the ten programs give it: Blue the given figure, Red its image,
@@ -66,7 +66,7 @@ const char* colourName(ColourCode code);
 /// Whether a role is drawn dashed: the construction and the tangents at X' are.
 bool dashedRole(Role role);
 
-/// Whether a role's lines are drawn at the image's width: the image and its arc.
+/// Whether a role's lines are drawn at the image's width: the image, its arc and a trace.
 bool imageRole(Role role);
 
 /// The relative luminance of a colour as WCAG 2 defines it: each sRGB channel made linear, then weighted 0.2126,

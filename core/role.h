@@ -13,5 +13,6 @@ enum class Role {
     GivenArc,     ///< the arc that marks the angle between the given lines, blue
     ImageArc,     ///< the arc that marks the angle between their images, red
     Tangent,      ///< a tangent to an image at X', along a side of that arc, dark green, dashed
+    Trace,        ///< the path a moving image point has covered, red, drawn as pieces that end in no dot
     Other,        ///< a record of the store of another colour: drawn in its own code
 };

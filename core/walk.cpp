@@ -172,8 +172,10 @@ std::vector<DrawnItem> drawList(const Picture& shown, const WalkFrame& frame, co
         }
         const DrawnItem drawn = item(DrawnItem::Stroke, shape);
         addStroke(drawn, shape.a, shape.b);
-        // An arc's pieces and a construction's dashes end in no dot of their own: a dot would read as a point.
-        if (shape.role != Role::GivenArc && shape.role != Role::ImageArc && !dashedRole(shape.role)) {
+        // An arc's pieces, a trace's and a construction's dashes end in no dot of their own: a dot would read as a
+        // point.
+        if (shape.role != Role::GivenArc && shape.role != Role::ImageArc && shape.role != Role::Trace &&
+            !dashedRole(shape.role)) {
             addDot(drawn, shape.a);
             addDot(drawn, shape.b);
         }
