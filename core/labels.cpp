@@ -30,6 +30,8 @@ const char* const font[] = {
     "2lakcmgmikiiaaia",
     "'ebmbj",
     "Xlaaim amia",
+    "Qnkgjjhlfmdlbjagbddbfahbjdkg hdka",
+    "Mlaaamegimia",
     "0ldafahchkfmdmbkbcda cdgj",
     "3lakcmgmikiigg cggg ggieicgacaac",
     "4lgmaeie gmga",

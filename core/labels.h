@@ -18,7 +18,7 @@ constexpr double labelOffsetPixels = 6.0;
 
 /// A name drawn next to a point, in the colour of what it names.
 struct Label {
-    /// Of the letters O P A B C R T F D E X k, the digits, '.', ' ', '=', the degree sign '\xb0' and the prime '.
+    /// Of the letters O P A B C R T F D E X Q M k, the digits, '.', ' ', '=', the degree sign '\xb0' and the prime '.
     std::string text;
     Point at;                                ///< the named point
     Role role = Role::K;                     ///< what the named point is: its colour is the label's
