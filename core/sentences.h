@@ -122,6 +122,45 @@ struct Sentence {
     static const Sentence ColourBlack;
     static const Sentence ColourConstruction;
     static const Sentence ColourNone;
+    // The applications of inversion: each one's cases, the steps of its reasoning, what its aids are, and what the
+    // program prints, announces and shows in its band.
+    static const Sentence LinkageLine;
+    static const Sentence LinkageCircle;
+    static const Sentence LinkageStopped;
+    static const Sentence PappusChainCase;
+    static const Sentence SteinerChain;
+    static const Sentence SteinerConcentric;
+    static const Sentence PtolemyEquality;
+    static const Sentence PtolemyOtherOrder;
+    static const Sentence PtolemyInequality;
+    static const Sentence LinkageStep1;
+    static const Sentence LinkageStep2;
+    static const Sentence LinkageLineStep3;
+    static const Sentence LinkageCircleStep3;
+    static const Sentence PappusStep1;
+    static const Sentence PappusStep2;
+    static const Sentence PappusStep3;
+    static const Sentence PappusStep4;
+    static const Sentence SteinerStep1;
+    static const Sentence SteinerStep2;
+    static const Sentence SteinerStep3;
+    static const Sentence PtolemyStep1;
+    static const Sentence PtolemyStep2;
+    static const Sentence PtolemyStep3;
+    static const Sentence PtolemyEqualityStep4;
+    static const Sentence PtolemyInequalityStep4;
+    static const Sentence AidBisectorAC;
+    static const Sentence AidChordAC;
+    static const Sentence AidTraceOfD;
+    static const Sentence AidCircleOfInversion;
+    static const Sentence AidHeightOfCircleN;
+    static const Sentence AidRaysOfChain;
+    static const Sentence AidRaysToImages;
+    static const Sentence AidDiagonals;
+    static const Sentence ApplicationsTitle;
+    static const Sentence ApplicationsHelp;
+    static const Sentence ApplicationsBandKeys;
+    static const Sentence ReasoningCleared;
 };
 
 /// Not a constant expression: a sentence that calls it cannot initialise a constant, and the build stops.
@@ -411,6 +450,221 @@ inline constexpr Sentence Sentence::ColourConstruction =
     written("u tamnozelenoj boji", "у тамнозеленој боји", "in dark green");
 inline constexpr Sentence Sentence::ColourNone =
     written("bez sopstvene boje", "без сопствене боје", "without a colour of its own");
+
+inline constexpr Sentence Sentence::LinkageLine =
+    written("Poseljeov inverzor: |OA| = |OC| = 7, a stranica romba ABCD je sqrt(24), pa je |OB| * |OD| = 49 - 24 = 25 "
+            "= r^2: tacka D je slika tacke B u odnosu na k. Sedma sipka QB drzi tacku B na kruznici kroz O, pa D crta "
+            "pravu, sliku te kruznice.",
+            "Посељеов инверзор: |OA| = |OC| = 7, а страница ромба ABCD је sqrt(24), па је |OB| * |OD| = 49 - 24 = 25 = "
+            "r^2: тачка D је слика тачке B у односу на k. Седма шипка QB држи тачку B на кружници кроз O, па D црта "
+            "праву, слику те кружнице.",
+            "Peaucellier's inversor: |OA| = |OC| = 7 and the rhombus ABCD has sides sqrt(24), so |OB| * |OD| = 49 - 24 "
+            "= 25 = r^2: D is the image of B in k. The seventh bar QB holds B on a circle through O, so D draws a "
+            "straight line, the image of that circle.");
+inline constexpr Sentence Sentence::LinkageCircle = written(
+    "Kruznica po kojoj sedma sipka QB vodi tacku B ne prolazi kroz O, pa D, slika tacke B, crta kruznicu, a ne pravu.",
+    "Кружница по којој седма шипка QB води тачку B не пролази кроз O, па D, слика тачке B, црта кружницу, а не праву.",
+    "The circle on which the seventh bar QB leads B does not pass through O, so D, the image of B, draws a circle, not "
+    "a straight line.");
+inline constexpr Sentence Sentence::LinkageStopped =
+    written("Sipke ne dopustaju dalje: |OB| ostaje izmedju 7 - sqrt(24) i 5, pa se tacka zaustavlja na granici.",
+            "Шипке не допуштају даље: |OB| остаје између 7 - sqrt(24) и 5, па се тачка зауставља на граници.",
+            "The bars go no farther: |OB| stays between 7 - sqrt(24) and 5, so the point stops at the limit.");
+inline constexpr Sentence Sentence::PappusChainCase = written(
+    "Paposov lanac u arbelosu nad AB: pocevsi od kruznice nad CB, svaka kruznica lanca dodiruje kruznice nad AB i AC i "
+    "kruznicu pre sebe. Inverzija sa centrom u A = O koja kruznicu n ostavlja na mestu slika lanac u niz jednakih "
+    "kruznica izmedju dve paralelne prave, pa je centar kruznice n na visini h = n * d iznad AB, gde je d njen "
+    "precnik.",
+    "Папосов ланац у арбелосу над AB: почевши од кружнице над CB, свака кружница ланца додирује кружнице над AB и AC и "
+    "кружницу пре себе. Инверзија са центром у A = O која кружницу n оставља на месту слика ланац у низ једнаких "
+    "кружница између две паралелне праве, па је центар кружнице n на висини h = n * d изнад AB, где је d њен пречник.",
+    "The Pappus chain in the arbelos on AB: from the circle on CB on, each circle of the chain touches the circles on "
+    "AB and AC and the one before it. The inversion about A = O that leaves circle n in place takes the chain to a "
+    "column of equal circles between two parallel lines, so the centre of circle n lies at the height h = n * d above "
+    "AB, d being its diameter.");
+inline constexpr Sentence Sentence::SteinerChain = written(
+    "Stajnerov lanac: n kruznica izmedju dve kruznice, od kojih je jedna unutar druge, svaka dodiruje obe i svoje dve "
+    "susedne. Inverzija sa centrom u granicnoj tacki tih kruznica slika ih u dve koncentricne kruznice, gde se lanac "
+    "zatvara kada je sin(180/n) = (R - q) / (R + q): tada se zatvara ma gde poceo (Stajnerov porizam).",
+    "Штајнеров ланац: n кружница између две кружнице, од којих је једна унутар друге, свака додирује обе и своје две "
+    "суседне. Инверзија са центром у граничној тачки тих кружница слика их у две концентричне кружнице, где се ланац "
+    "затвара када је sin(180/n) = (R - q) / (R + q): тада се затвара ма где почео (Штајнеров поризам).",
+    "Steiner's chain: n circles between two circles, one inside the other, each touching both and its two neighbours. "
+    "The inversion about a limiting point of the two circles takes them to two concentric circles, where the chain "
+    "closes when sin(180/n) = (R - q) / (R + q): then it closes wherever it starts (Steiner's porism).");
+inline constexpr Sentence Sentence::SteinerConcentric =
+    written("Kruznice su koncentricne: kruznice lanca su jednake, a lanac se zatvara kada je sin(180/n) = (R - q) / (R "
+            "+ q), ma gde poceo.",
+            "Кружнице су концентричне: кружнице ланца су једнаке, а ланац се затвара када је sin(180/n) = (R - q) / (R "
+            "+ q), ма где почео.",
+            "The circles are concentric: the circles of the chain are equal, and the chain closes when sin(180/n) = (R "
+            "- q) / (R + q), wherever it starts.");
+inline constexpr Sentence Sentence::PtolemyEquality = written(
+    "Ptolemejeva teorema: tacke A, B, C i O leze tim redom na kruznici kroz O, koju inverzija u odnosu na k slika u "
+    "pravu, pa je A'B' + B'C' = A'C'. Kako je A'B' = 25 * AB / (|OA| * |OB|), to daje AB * CO + BC * AO = AC * BO.",
+    "Птолемејева теорема: тачке A, B, C и O леже тим редом на кружници кроз O, коју инверзија у односу на k слика у "
+    "праву, па је A'B' + B'C' = A'C'. Како је A'B' = 25 * AB / (|OA| * |OB|), то даје AB * CO + BC * AO = AC * BO.",
+    "Ptolemy's theorem: A, B, C and O lie in this order on a circle through O, which inversion in k takes to a line, "
+    "so A'B' + B'C' = A'C'. As A'B' = 25 * AB / (|OA| * |OB|), this gives AB * CO + BC * AO = AC * BO.");
+inline constexpr Sentence Sentence::PtolemyOtherOrder =
+    written("Tacke A, B, C i O leze na kruznici, ali ne tim redom: B' nije izmedju A' i C', pa je A'B' + B'C' > A'C' i "
+            "AB * CO + BC * AO > AC * BO.",
+            "Тачке A, B, C и O леже на кружници, али не тим редом: B' није између A' и C', па је A'B' + B'C' > A'C' и "
+            "AB * CO + BC * AO > AC * BO.",
+            "A, B, C and O lie on a circle, but not in this order: B' is not between A' and C', so A'B' + B'C' > A'C' "
+            "and AB * CO + BC * AO > AC * BO.");
+inline constexpr Sentence Sentence::PtolemyInequality =
+    written("Tacke A, B, C i O ne leze na jednoj kruznici: slike A', B' i C' nisu na jednoj pravoj, pa je A'B' + B'C' "
+            "> A'C' i AB * CO + BC * AO > AC * BO (Ptolemejeva nejednakost).",
+            "Тачке A, B, C и O не леже на једној кружници: слике A', B' и C' нису на једној правој, па је A'B' + B'C' "
+            "> A'C' и AB * CO + BC * AO > AC * BO (Птолемејева неједнакост).",
+            "A, B, C and O do not lie on one circle: the images A', B' and C' are not on one line, so A'B' + B'C' > "
+            "A'C' and AB * CO + BC * AO > AC * BO (Ptolemy's inequality).");
+inline constexpr Sentence Sentence::LinkageStep1 = written(
+    "Korak 1: |OA| = |OC| i |AB| = |BC| = |CD| = |DA|, pa tacke O, B i D leze na simetrali duzi AC.",
+    "Корак 1: |OA| = |OC| и |AB| = |BC| = |CD| = |DA|, па тачке O, B и D леже на симетрали дужи AC.",
+    "Step 1: |OA| = |OC| and |AB| = |BC| = |CD| = |DA|, so O, B and D lie on the perpendicular bisector of AC.");
+inline constexpr Sentence Sentence::LinkageStep2 =
+    written("Korak 2: za sredinu M duzi AC je |OB| * |OD| = |OM|^2 - |MB|^2 = |OA|^2 - |AB|^2 = 49 - 24 = 25 = r^2, pa "
+            "je D slika tacke B.",
+            "Корак 2: за средину M дужи AC је |OB| * |OD| = |OM|^2 - |MB|^2 = |OA|^2 - |AB|^2 = 49 - 24 = 25 = r^2, па "
+            "је D слика тачке B.",
+            "Step 2: with M the midpoint of AC, |OB| * |OD| = |OM|^2 - |MB|^2 = |OA|^2 - |AB|^2 = 49 - 24 = 25 = r^2, "
+            "so D is the image of B.");
+inline constexpr Sentence Sentence::LinkageLineStep3 = written(
+    "Korak 3: kruznica po kojoj se krece B prolazi kroz O, a slika takve kruznice je prava: D se krece po toj pravoj.",
+    "Корак 3: кружница по којој се креће B пролази кроз O, а слика такве кружнице је права: D се креће по тој правој.",
+    "Step 3: the circle that B moves on passes through O, and the image of such a circle is a line: D moves along that "
+    "line.");
+inline constexpr Sentence Sentence::LinkageCircleStep3 = written(
+    "Korak 3: kruznica po kojoj se krece B ne prolazi kroz O, pa je njena slika kruznica: D se krece po toj kruznici.",
+    "Корак 3: кружница по којој се креће B не пролази кроз O, па је њена слика кружница: D се креће по тој кружници.",
+    "Step 3: the circle that B moves on misses O, so its image is a circle: D moves along that circle.");
+inline constexpr Sentence Sentence::PappusStep1 =
+    written("Korak 1: inverzija sa centrom A = O, ciji je kvadrat poluprecnika potencija tacke O u odnosu na kruznicu "
+            "n, ostavlja tu kruznicu na mestu.",
+            "Корак 1: инверзија са центром A = O, чији је квадрат полупречника потенција тачке O у односу на кружницу "
+            "n, оставља ту кружницу на месту.",
+            "Step 1: the inversion about A = O whose radius squared is the power of O with respect to circle n leaves "
+            "that circle in place.");
+inline constexpr Sentence Sentence::PappusStep2 =
+    written("Korak 2: kruznice nad AB i AC prolaze kroz centar inverzije, pa se slikaju u dve prave normalne na AB.",
+            "Корак 2: кружнице над AB и AC пролазе кроз центар инверзије, па се сликају у две праве нормалне на AB.",
+            "Step 2: the circles on AB and AC pass through the centre of the inversion, so they go to two lines "
+            "perpendicular to AB.");
+inline constexpr Sentence Sentence::PappusStep3 =
+    written("Korak 3: lanac se slika u niz jednakih kruznica izmedju tih pravih, svaka na prethodnoj; kruznica n "
+            "ostaje na mestu.",
+            "Корак 3: ланац се слика у низ једнаких кружница између тих правих, свака на претходној; кружница n остаје "
+            "на месту.",
+            "Step 3: the chain goes to a column of equal circles between those lines, each on the one before; circle n "
+            "stays in place.");
+inline constexpr Sentence Sentence::PappusStep4 =
+    written("Korak 4: zato je centar kruznice n na visini od n precnika iznad AB: h = n * d.",
+            "Корак 4: зато је центар кружнице n на висини од n пречника изнад AB: h = n * d.",
+            "Step 4: so the centre of circle n lies n diameters above AB: h = n * d.");
+inline constexpr Sentence Sentence::SteinerStep1 =
+    written("Korak 1: granicna tacka dve kruznice je centar inverzije koja ih slika u dve koncentricne kruznice.",
+            "Корак 1: гранична тачка две кружнице је центар инверзије која их слика у две концентричне кружнице.",
+            "Step 1: a limiting point of the two circles is the centre of an inversion that takes them to two "
+            "concentric circles.");
+inline constexpr Sentence Sentence::SteinerStep2 =
+    written("Korak 2: lanac se slika u n jednakih kruznica izmedju koncentricnih kruznica poluprecnika R i q.",
+            "Корак 2: ланац се слика у n једнаких кружница између концентричних кружница полупречника R и q.",
+            "Step 2: the chain goes to n equal circles between the concentric circles of radii R and q.");
+inline constexpr Sentence Sentence::SteinerStep3 =
+    written("Korak 3: susedne jednake kruznice se dodiruju kada je sin(180/n) = (R - q) / (R + q); to ne zavisi od "
+            "mesta prve, pa se lanac zatvara ma gde poceo.",
+            "Корак 3: суседне једнаке кружнице се додирују када је sin(180/n) = (R - q) / (R + q); то не зависи од "
+            "места прве, па се ланац затвара ма где почео.",
+            "Step 3: neighbouring equal circles touch when sin(180/n) = (R - q) / (R + q); this does not depend on "
+            "where the first one is, so the chain closes wherever it starts.");
+inline constexpr Sentence Sentence::PtolemyStep1 =
+    written("Korak 1: kruznica kroz O se inverzijom u odnosu na k slika u pravu.",
+            "Корак 1: кружница кроз O се инверзијом у односу на k слика у праву.",
+            "Step 1: inversion in k takes the circle through O to a line.");
+inline constexpr Sentence Sentence::PtolemyStep2 =
+    written("Korak 2: A', B' i C' su slike tacaka A, B i C, na polupravama OA, OB i OC.",
+            "Корак 2: A', B' и C' су слике тачака A, B и C, на полуправама OA, OB и OC.",
+            "Step 2: A', B' and C' are the images of A, B and C, on the rays OA, OB and OC.");
+inline constexpr Sentence Sentence::PtolemyStep3 = written(
+    "Korak 3: trouglovi OAB i OB'A' su slicni, pa je A'B' = 25 * AB / (|OA| * |OB|); tako i B'C' i A'C'.",
+    "Корак 3: троуглови OAB и OB'A' су слични, па је A'B' = 25 * AB / (|OA| * |OB|); тако и B'C' и A'C'.",
+    "Step 3: the triangles OAB and OB'A' are similar, so A'B' = 25 * AB / (|OA| * |OB|); so too B'C' and A'C'.");
+inline constexpr Sentence Sentence::PtolemyEqualityStep4 =
+    written("Korak 4: A'B' + B'C' = A'C', pomnozeno sa |OA| * |OB| * |OC| / 25, daje AB * CO + BC * AO = AC * BO.",
+            "Корак 4: A'B' + B'C' = A'C', помножено са |OA| * |OB| * |OC| / 25, даје AB * CO + BC * AO = AC * BO.",
+            "Step 4: A'B' + B'C' = A'C', multiplied by |OA| * |OB| * |OC| / 25, gives AB * CO + BC * AO = AC * BO.");
+inline constexpr Sentence Sentence::PtolemyInequalityStep4 =
+    written("Korak 4: A'B' + B'C' > A'C', pomnozeno sa |OA| * |OB| * |OC| / 25, daje AB * CO + BC * AO > AC * BO.",
+            "Корак 4: A'B' + B'C' > A'C', помножено са |OA| * |OB| * |OC| / 25, даје AB * CO + BC * AO > AC * BO.",
+            "Step 4: A'B' + B'C' > A'C', multiplied by |OA| * |OB| * |OC| / 25, gives AB * CO + BC * AO > AC * BO.");
+inline constexpr Sentence Sentence::AidBisectorAC =
+    written("simetrala duzi AC", "симетрала дужи AC", "the perpendicular bisector of AC");
+inline constexpr Sentence Sentence::AidChordAC = written("duz AC", "дуж AC", "the segment AC");
+inline constexpr Sentence Sentence::AidTraceOfD = written("trag tacke D", "траг тачке D", "the trace of D");
+inline constexpr Sentence Sentence::AidCircleOfInversion =
+    written("kruznica inverzije", "кружница инверзије", "the circle of the inversion");
+inline constexpr Sentence Sentence::AidHeightOfCircleN =
+    written("visina h centra kruznice n", "висина h центра кружнице n", "the height h of the centre of circle n");
+inline constexpr Sentence Sentence::AidRaysOfChain =
+    written("duzi iz centra do centara dve susedne kruznice", "дужи из центра до центара две суседне кружнице",
+            "the segments from the centre to the centres of two neighbouring circles");
+inline constexpr Sentence Sentence::AidRaysToImages =
+    written("duzi OA', OB' i OC'", "дужи OA', OB' и OC'", "the segments OA', OB' and OC'");
+inline constexpr Sentence Sentence::AidDiagonals =
+    written("dijagonale AC i BO", "дијагонале AC и BO", "the diagonals AC and BO");
+inline constexpr Sentence Sentence::ApplicationsTitle =
+    written("Geometrija - primene inverzije", "Геометрија - примене инверзије", "Geometry - applications of inversion");
+inline constexpr Sentence Sentence::ApplicationsHelp = written(
+    "Tasteri: 1 Poseljeov inverzor, 2 Paposov lanac, 3 Stajnerov lanac, 4 Ptolemejeva teorema; r vraca primenu na "
+    "pocetak,\n"
+    "k sledeci korak obrazlozenja, i inverzna (Papos) ili koncentricna (Stajner) slika, [ i ] menjaju n,\n"
+    "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj (na veb stranici ne rade nista).\n"
+    "n bira sledecu tacku (oko nje je kruznica); strelice je pomeraju za 0.1, sa Shift za 1, a tacku na krivoj duz "
+    "krive.\n"
+    "Klik na tacku je bira; sledeci klik van tacaka pomera izabranu tacku tamo.\n"
+    "Levim tasterom misa uhvatite tacku i pomerajte je: B, D ili Q inverzora, C arbelosa, T ili C Stajnerovog lanca,\n"
+    "A, B ili C Ptolemejeve teoreme. B ide po svojoj kruznici, D po svojoj putanji, C po duzi AB, T po spoljasnjoj "
+    "kruznici.\n"
+    "Tocak misa uvecava i umanjuje oko pokazivaca, + i - oko sredine; prevlacenje van tacaka pomera pogled;\n"
+    "f prikazuje celu sliku, 0 vraca pocetni pogled, t skriva i prikazuje traku sa objasnjenjem na dnu prozora.\n",
+    "Тастери: 1 Посељеов инверзор, 2 Папосов ланац, 3 Штајнеров ланац, 4 Птолемејева теорема; r враћа примену на "
+    "почетак,\n"
+    "k следећи корак образложења, i инверзна (Папос) или концентрична (Штајнер) слика, [ и ] мењају n,\n"
+    "s чува слику као SVG и TikZ, h помоћ, q или Esc крај (на веб страници не раде ништа).\n"
+    "n бира следећу тачку (око ње је кружница); стрелице је померају за 0.1, са Shift за 1, а тачку на кривој дуж "
+    "криве.\n"
+    "Клик на тачку је бира; следећи клик ван тачака помера изабрану тачку тамо.\n"
+    "Левим тастером миша ухватите тачку и померајте је: B, D или Q инверзора, C арбелоса, T или C Штајнеровог ланца,\n"
+    "A, B или C Птолемејеве теореме. B иде по својој кружници, D по својој путањи, C по дужи AB, T по спољашњој "
+    "кружници.\n"
+    "Точак миша увећава и умањује око показивача, + и - око средине; превлачење ван тачака помера поглед;\n"
+    "f приказује целу слику, 0 враћа почетни поглед, t скрива и приказује траку са објашњењем на дну прозора.\n",
+    "Keys: 1 Peaucellier's inversor, 2 Pappus chain, 3 Steiner's chain, 4 Ptolemy's theorem; r puts the application "
+    "back,\n"
+    "k the next step of the reasoning, i the inverted (Pappus) or concentric (Steiner) picture, [ and ] change n,\n"
+    "s saves the picture as SVG and TikZ, h help, q or Esc quits (on the web page they do nothing).\n"
+    "n chooses the next point (a ring marks it); the arrows move it by 0.1, with Shift by 1, a point on a curve along "
+    "it.\n"
+    "A click on a point chooses it; the next click away from the points moves the chosen point there.\n"
+    "Take a point with the left mouse button and move it: B, D or Q of the inversor, C of the arbelos, T or C of "
+    "Steiner's chain,\n"
+    "A, B or C of Ptolemy's theorem. B keeps to its circle, D to its path, C to the segment AB, T to the outer "
+    "circle.\n"
+    "The mouse wheel zooms about the pointer, + and - about the middle; a drag away from the points moves the view;\n"
+    "f shows the whole picture, 0 the starting view, t hides and shows the band with the explanation at the bottom of "
+    "the\n"
+    "window.\n");
+inline constexpr Sentence Sentence::ApplicationsBandKeys =
+    written("1-4 primena  k korak  i slika  [ ] n  n, strelice  r pocetak  tocak, + i - uvecanje  f sve  0 pogled  t "
+            "traka  s cuva  h pomoc",
+            "1-4 примена  k корак  i слика  [ ] n  n, стрелице  r почетак  точак, + и - увећање  f све  0 поглед  t "
+            "трака  s чува  h помоћ",
+            "1-4 application  k step  i picture  [ ] n  n, arrows  r start  wheel, + and - zoom  f all  0 view  t band "
+            " s save  h help");
+inline constexpr Sentence Sentence::ReasoningCleared =
+    written("Obrazlozenje je obrisano.", "Образложење је обрисано.", "The reasoning is cleared.");
 
 /// The sentence in a language, its values filled in order where it has {}.
 std::string say(const Sentence& sentence, Language language, std::initializer_list<std::string_view> values = {});
