@@ -1,7 +1,8 @@
 # One manual page per program, made from program.1.in with the cells of the table of programs and installed
 # gzipped into share/man/man1. What a page says of the keys, the exit status and the files follows the program's
-# figure column: file (the key s saves <name>.svg and .tex), numbered (the explorer: its keys and numbered files),
-# - (no window: the program refuses its case and ends with status 1).
+# figure column: file (the key s saves <name>.svg and .tex), numbered (a program that answers the pointer and the
+# keys, the explorer or the applications by their family: its keys and numbered files), - (no window: the program
+# refuses its case and ends with status 1).
 
 find_program(INVERSION_GZIP gzip REQUIRED)
 
@@ -78,6 +79,60 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             ".TP"
             "${tex}"
             "the same figure as a TikZ picture 12 cm wide, in scene units, for LaTeX.")
+    elseif(figure STREQUAL "numbered" AND program_family_${program} STREQUAL "applications")
+        set(page_synopsis ".B ${program}\n[\\fB\\-display\\fR \\fIdisplay\\fR]")
+        string(JOIN "\n" page_description
+            "It opens the window \\(lq${title}\\(rq with k, O and one of four applications of inversion:"
+            "Peaucellier's inversor, whose joint D, the image of B, draws a straight line; the Pappus chain in"
+            "the arbelos; Steiner's chain between two circles; and Ptolemy's theorem. The given objects are"
+            "blue, their images red and the aids of the reasoning dashed in dark green. Drag a point with the"
+            "left mouse button: a point held to a curve stays on it, and the figure follows. The explanation of"
+            "each application and of each of its cases is printed on the console, in Serbian, and so are its"
+            "numbers whenever a move ends.")
+        string(JOIN "\n" page_sections
+            "${display_option}"
+            ".SH KEYS"
+            ".TP"
+            ".BR 1 \", \" 2 \", \" 3 \", \" 4"
+            "show Peaucellier's inversor, the Pappus chain, Steiner's chain or Ptolemy's theorem; each keeps"
+            "its state until \\fBr\\fR."
+            ".TP"
+            ".B k"
+            "show the next step of the reasoning, with its sentence on the console; after the last step, clear"
+            "the reasoning."
+            ".TP"
+            ".B i"
+            "show the Pappus chain after the inversion that keeps circle n in place, or Steiner's chain after"
+            "the inversion that makes its circles concentric, and back."
+            ".TP"
+            ".BR [ \", \" ]"
+            "make n smaller or larger: the circle of the Pappus chain that is measured (1 to 8), or the number"
+            "of circles of Steiner's chain (3 to 20)."
+            ".TP"
+            ".B n"
+            "choose the next point; the arrow keys move it by 0.1, with Shift by 1, along its curve if it is"
+            "held to one."
+            ".TP"
+            ".B r"
+            "put the application back where it started."
+            ".TP"
+            ".B s"
+            "save the figure as it is shown, the reasoning and labels included, into the current directory"
+            "as ${numbered_svg} and ${numbered_tex}, where N is the first number (1, 2, ...) whose files do not"
+            "exist yet. ${on_save_failure}"
+            ".TP"
+            ".B h"
+            "print the keys."
+            ".TP"
+            ".BR q \", \" Escape"
+            "end the program."
+            ".SH EXIT STATUS"
+            "0 when the window is closed or the program ends with \\fBq\\fR or Escape."
+            ".SH FILES"
+            ".TP"
+            "${numbered_svg}, ${numbered_tex}"
+            "the figure as an SVG picture and as a TikZ picture 12 cm wide, written by the key \\fBs\\fR"
+            "into the current directory; an earlier figure is never replaced.")
     elseif(figure STREQUAL "numbered")
         set(page_synopsis ".B ${program}\n[\\fB\\-display\\fR \\fIdisplay\\fR]")
         string(JOIN "\n" page_description

@@ -1,4 +1,4 @@
-# The Debian package of the eleven programs, their menu entries, manual pages, copyright, changelog and AppStream
+# The Debian package of the programs, their menu entries, manual pages, copyright, changelog and AppStream
 # metadata (cpack -G DEB, or the package target), and the test that builds, inspects, unpacks and runs it.
 
 set(CPACK_GENERATOR DEB)
@@ -14,8 +14,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "or cuts k or passes through O, and of a circle through O, inside k or centred"
     "on k. Every program prints its explanation in Serbian to the console and"
     "draws the figure in a window. An eleventh, the explorer, lets the student"
-    "drag a point, a line or a circle and watch its image. Each program has an"
-    "entry in the Education menu and a manual page.")
+    "drag a point, a line or a circle and watch its image; another moves four"
+    "classic applications of inversion by hand and explains each step by step."
+    "Each program has an entry in the Education menu and a manual page.")
 set(CPACK_STRIP_FILES ON)
 
 # The package's documents, beside the programs, their menu entries and manual pages.

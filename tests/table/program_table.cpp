@@ -58,8 +58,9 @@ static TableScene scene(const std::string& text) {
                 values.push_back(number(word, &s.approximate));
             }
         }
-        const std::size_t wanted = kind == "box" || kind == "line" ? 4 : kind == "circle" ? 3 : 2;
-        if (values.size() != wanted || (kind != "box" && kind != "circle" && kind != "line" && kind != "dot")) {
+        const std::map<std::string, std::size_t> sizes{{"box", 4},     {"circle", 3}, {"line", 4},
+                                                       {"segment", 4}, {"dot", 2},    {"label", 2}};
+        if (!sizes.count(kind) || values.size() != sizes.at(kind)) {
             fail("not a record: " + item);
         }
         if (kind == "box") {
@@ -71,10 +72,12 @@ static TableScene scene(const std::string& text) {
         if (kind == "circle") {
             shape.kind = TableShape::CircleShape;
             shape.radius = values[2];
-        } else if (kind == "line") {
-            shape.kind = TableShape::LineShape;
-            shape.dx = values[2];
-            shape.dy = values[3];
+        } else if (kind == "line" || kind == "segment") {
+            shape.kind = kind == "line" ? TableShape::LineShape : TableShape::SegmentShape;
+            shape.dx = values[2] - (kind == "segment" ? values[0] : 0.0);
+            shape.dy = values[3] - (kind == "segment" ? values[1] : 0.0);
+        } else if (kind == "label") {
+            shape.kind = TableShape::LabelShape;
         }
         s.figure.shapes.push_back(shape);
     }

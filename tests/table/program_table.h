@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-/// One drawn record in scene units. Lines run from point - 100 * direction to point + 100 * direction.
+/// One drawn record in scene units. Lines run from point - 100 * direction to point + 100 * direction; a segment
+/// from (x, y) to (x + dx, y + dy), with a dot of its colour at either end; a label is the name of the point (x, y),
+/// drawn somewhere round it.
 struct TableShape {
-    enum Kind { CircleShape, LineShape, DotShape } kind = DotShape;
-    double x = 0.0; ///< centre, point of the line, or the dot
+    enum Kind { CircleShape, LineShape, DotShape, SegmentShape, LabelShape } kind = DotShape;
+    double x = 0.0; ///< centre, point of the line, start of the segment, the dot, or the named point
     double y = 0.0;
     double radius = 0.0; ///< circles
-    double dx = 0.0;     ///< lines: direction
+    double dx = 0.0;     ///< lines: direction; segments: from start to end
     double dy = 0.0;
     int colour = 9;      ///< the colour code: red 0, green 1, blue 2, black 9
     bool hidden = false; ///< wholly covered by a later record, so its colour must not show

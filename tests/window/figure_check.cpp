@@ -115,7 +115,14 @@ static double pixelDistance(const View& view, const TableShape& shape, Spot s) {
         const double length = std::hypot(shape.dx, shape.dy);
         return std::fabs(ex * -shape.dy - ey * shape.dx) / length;
     }
+    case TableShape::SegmentShape: {
+        // In pixels, rows growing downwards: the share of the way along it nearest to the spot, kept to its ends.
+        const double ax = shape.dx * view.pixelsPerUnit, ay = -shape.dy * view.pixelsPerUnit;
+        const double t = std::clamp((ex * ax + ey * ay) / (ax * ax + ay * ay), 0.0, 1.0);
+        return std::hypot(ex - t * ax, ey - t * ay);
+    }
     case TableShape::DotShape:
+    case TableShape::LabelShape:
         break;
     }
     return std::max(std::fabs(ex), std::fabs(ey));
@@ -144,6 +151,11 @@ static std::vector<Spot> samplesOf(const View& view, const TableShape& shape, co
             spots.push_back(visible[i]);
         }
         return spots;
+    } else if (shape.kind == TableShape::SegmentShape) {
+        // Between its end dots, which are checked as dots of their own.
+        for (int i = 1; i < 30; ++i) {
+            spots.push_back(project(view, shape.x + i / 30.0 * shape.dx, shape.y + i / 30.0 * shape.dy));
+        }
     }
     std::vector<Spot> kept;
     std::copy_if(spots.begin(), spots.end(), std::back_inserter(kept), [&](Spot s) { return inside(frame, s, 4.0); });
@@ -234,7 +246,7 @@ static void expectOnTop(const Image& frame, const TableShape& line, Spot crossin
 static bool coveredLater(const View& view, const Figure& figure, std::size_t i, Spot s) {
     for (std::size_t j = i + 1; j < figure.shapes.size(); ++j) {
         const TableShape& later = figure.shapes[j];
-        if (later.colour != figure.shapes[i].colour &&
+        if (later.kind != TableShape::LabelShape && later.colour != figure.shapes[i].colour &&
             pixelDistance(view, later, s) < coverPixels + 2.0 * (later.kind == TableShape::DotShape)) {
             return true;
         }
@@ -253,6 +265,9 @@ void expectFigure(const Image& frame, const Figure& figure, const std::string& l
     for (std::size_t i = 0; i < figure.shapes.size(); ++i) {
         const TableShape& shape = figure.shapes[i];
         const std::string where = label + ", object " + std::to_string(i);
+        if (shape.kind == TableShape::LabelShape) { // placed by the program among the places round its point
+            continue;
+        }
         if (shape.kind == TableShape::DotShape) {
             expectDot(frame, view, shape, where);
             continue;

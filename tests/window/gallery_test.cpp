@@ -11,10 +11,10 @@ namespace {
 const int allowedDifferentPixels = 60;
 const int channelTolerance = 24;
 
-// The nine programs with a window and the explorer as it starts.
+// The nine programs with a window, and the programs that answer a person as they start.
 std::vector<ProgramCase> galleryPrograms() {
     std::vector<ProgramCase> programs = windowPrograms;
-    programs.push_back(explorerStart);
+    programs.insert(programs.end(), answeringPrograms.begin(), answeringPrograms.end());
     return programs;
 }
 
@@ -42,7 +42,7 @@ TEST_P(Gallery, PictureMatchesTheProgram) {
     ASSERT_NE(window, 0u);
     Image frame;
     ASSERT_TRUE(waitForFrame(testDisplay, window, backgroundPixel, 60.0, &frame));
-    if (name == explorerStart.name) { // its picture is the figure alone, as its page shows it
+    if (GetParam().answers) { // its picture is the figure alone, as its page shows it
         ASSERT_TRUE(hideBand(window, &frame));
     }
     ASSERT_EQ(frame.width, picture.width);

@@ -8,8 +8,13 @@
 
 namespace {
 
+// Whether the program answers the pointer and the keys: its figures are numbered.
+bool answers(const ProgramRow& row) {
+    return row.figure == "numbered";
+}
+
 ProgramCase caseOf(const ProgramRow& row) {
-    return ProgramCase{row.name.c_str(), row.text.c_str(), row.scene.figure, row.title.c_str()};
+    return ProgramCase{row.name.c_str(), row.text.c_str(), row.scene.figure, row.title.c_str(), answers(row)};
 }
 
 const ProgramRow& rowOf(bool (*wanted)(const ProgramRow&)) {
@@ -21,7 +26,7 @@ bool isExplorer(const ProgramRow& row) {
 }
 
 bool isDemo(const ProgramRow& row) {
-    return !isExplorer(row);
+    return !answers(row);
 }
 
 bool refuses(const ProgramRow& row) {
@@ -31,7 +36,17 @@ bool refuses(const ProgramRow& row) {
 std::vector<ProgramCase> windowCases() {
     std::vector<ProgramCase> cases;
     for (const ProgramRow& row : programTable()) {
-        if (row.scene.shown && !isExplorer(row)) {
+        if (row.scene.shown && !answers(row)) {
+            cases.push_back(caseOf(row));
+        }
+    }
+    return cases;
+}
+
+std::vector<ProgramCase> answeringCases() {
+    std::vector<ProgramCase> cases{caseOf(rowOf(isExplorer))};
+    for (const ProgramRow& row : programTable()) {
+        if (answers(row) && !isExplorer(row)) {
             cases.push_back(caseOf(row));
         }
     }
@@ -44,6 +59,7 @@ const char* const programTitle = rowOf(isDemo).title.c_str();
 const char* const explorerTitle = rowOf(isExplorer).title.c_str();
 const std::vector<ProgramCase> windowPrograms = windowCases();
 const ProgramCase explorerStart = caseOf(rowOf(isExplorer));
+const std::vector<ProgramCase> answeringPrograms = answeringCases();
 const char* const atCentreName = rowOf(refuses).name.c_str();
 const char* const atCentreText = rowOf(refuses).text.c_str();
 

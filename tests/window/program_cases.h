@@ -18,6 +18,7 @@ struct ProgramCase {
     const char* text; ///< the console text, verbatim
     Figure figure;
     const char* title = programTitle;
+    bool answers = false; ///< it answers the pointer and the keys, with a band under its figure (figures numbered)
 };
 
 /// The nine programs that open a window.
@@ -25,6 +26,9 @@ extern const std::vector<ProgramCase> windowPrograms;
 
 /// The explorer as it starts: the point figure, P(2, 2) inside k, in the fixed view of the box (-8, -8)-(8, 8).
 extern const ProgramCase explorerStart;
+
+/// The programs that answer the pointer and the keys, as they start: the explorer first.
+extern const std::vector<ProgramCase> answeringPrograms;
 
 /// The name and the console text of the program that refuses its point (the centre O) and opens no window.
 extern const char* const atCentreName;

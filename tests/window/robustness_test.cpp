@@ -72,10 +72,10 @@ Image settledFrame(Child& child, Window window, Size size) {
     return Image{};
 }
 
-// The explorer also gets the pointer and the keys in the storm: moves in and out of the window, presses and
-// releases of every button anywhere, and keys in any order but those that end it.
+// A program that answers a person also gets the pointer and the keys in the storm: moves in and out of the window,
+// presses and releases of every button anywhere, and keys in any order but those that end it.
 void pointerAndKeys(Window window, std::minstd_rand& random) {
-    const char keys[] = "123rh0x ";
+    const char keys[] = "1234rhik[]0x ";
     switch (random() % 4) {
     case 0:
         pressButton(testDisplay, int(1 + random() % 5), random() % 2 == 0);
@@ -92,7 +92,7 @@ class EventStorm : public testing::TestWithParam<ProgramCase> {};
 
 TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigure) {
     const ProgramCase& c = GetParam();
-    const bool explorer = std::string(c.title) == explorerTitle;
+    const bool answering = c.answers;
     // glibc's allocator otherwise raises its mmap threshold after the first large buffer is freed and keeps
     // later ones in the heap for reuse; with a fixed threshold each freed window buffer goes back at once, and
     // what stays resident is what the program holds.
@@ -117,7 +117,7 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
             } else {
                 exposeWindow(testDisplay, window);
             }
-            if (explorer) {
+            if (answering) {
                 pointerAndKeys(window, random);
                 readOutput(guard.child, 0.0); // what it prints must not fill the pipe and stall it
             }
@@ -135,7 +135,7 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
     ASSERT_GT(settledFrame(guard.child, window, settled).width, 0) << "no frame after the first events";
     const long before = statusKiB(guard.child.pid, "VmRSS");
     storm(stormWarmUp, stormEvents);
-    if (explorer) { // back to the figure and the view it started with
+    if (answering) { // back to the figure and the view it started with
         movePointer(testDisplay, window, 10, 10);
         typeKey(testDisplay, '1');
         typeKey(testDisplay, 'r');
@@ -158,14 +158,20 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(CircleProgramAndExplorer, EventStorm,
-                         testing::Values(programGiving(circleShape(3, 0, 3, bluePixel)), explorerStart),
+std::vector<ProgramCase> stormPrograms() {
+    std::vector<ProgramCase> programs{programGiving(circleShape(3, 0, 3, bluePixel))};
+    programs.insert(programs.end(), answeringPrograms.begin(), answeringPrograms.end());
+    return programs;
+}
+
+INSTANTIATE_TEST_SUITE_P(CircleProgramAndAnsweringPrograms, EventStorm, testing::ValuesIn(stormPrograms()),
                          [](const testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 TEST(Idle, NoProgramUsesCpuWhileItsWindowJustStands) {
-    // All nine and the explorer at once, each shown and drawn, then watched over the same seconds.
+    // All nine and the programs that answer a person at once, each shown and drawn, then watched over the same
+    // seconds.
     std::vector<ProgramCase> programs = windowPrograms;
-    programs.push_back(explorerStart);
+    programs.insert(programs.end(), answeringPrograms.begin(), answeringPrograms.end());
     std::vector<ChildGuard> guards(programs.size());
     std::vector<Window> shown;
     for (std::size_t i = 0; i < programs.size(); ++i) {
