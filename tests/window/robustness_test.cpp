@@ -132,6 +132,13 @@ TEST_P(EventStorm, SurvivesResizesAndRepaintsWithoutGrowingAndStillDrawsItsFigur
     const Size settled{1300, 700};
 
     storm(0, stormWarmUp);
+    if (answering) { // every figure, with all its steps, its other picture, its most circles and the help, once
+        for (const char* keys : {"1kkkk", "2kkkki]]]]]]]", "3kkkki]]]]]]]]]]]]]]]]]", "4kkkkh"}) {
+            for (const char* key = keys; *key; ++key) {
+                typeKey(testDisplay, (unsigned char)*key);
+            }
+        }
+    }
     ASSERT_GT(settledFrame(guard.child, window, settled).width, 0) << "no frame after the first events";
     const long before = statusKiB(guard.child.pid, "VmRSS");
     storm(stormWarmUp, stormEvents);
