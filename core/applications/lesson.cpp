@@ -19,8 +19,6 @@ constexpr double pi = 3.14159265358979323846;
 // The images of A, B and C lie on one line when the sine of the angle at A' between A'B' and A'C' is below this: a
 // handle that snapping put on the circle lies on it up to a double's rounding.
 constexpr double collinearTolerance = 1e-9;
-// A key's step ends where it began, for a snap, when it lands this near (relative to the distance from O).
-constexpr double samePlaceTolerance = 1e-9;
 // A trace of D along a circle is drawn in pieces of this many radians, as the circles' outlines are.
 constexpr double tracePiece = 2.0 * pi / circleVertexCount;
 
@@ -120,13 +118,16 @@ bool sameFigures(const LessonFigures& a, const LessonFigures& b) {
            samePoint(a.ptolemy.b, b.ptolemy.b) && samePoint(a.ptolemy.c, b.ptolemy.c);
 }
 
+// Whether two points round to the same tenths.
+bool sameTenths(PlanePoint a, PlanePoint b) {
+    return std::round(a.x * 10.0) == std::round(b.x * 10.0) && std::round(a.y * 10.0) == std::round(b.y * 10.0);
+}
+
 // q pulled onto the position snapped within snapPixels (at reach units per pixel); for a key's step from a place, a
-// snap that would put the handle back there is left out, so that a step away from a snapped position can be made.
+// snap that would undo the step (back to the same tenths) is left out, so that a step off a snapped position can be
+// made.
 PlanePoint pulled(PlanePoint q, PlanePoint snapped, double reach, const PlanePoint* from) {
-    if (distance(q, snapped) > snapPixels * reach) {
-        return q;
-    }
-    if (from && distance(snapped, *from) <= samePlaceTolerance * (1.0 + norm(*from))) {
+    if (distance(q, snapped) > snapPixels * reach || (from && sameTenths(snapped, *from))) {
         return q;
     }
     return snapped;
