@@ -21,26 +21,7 @@ Spot spotOf(const Image& frame, double x, double y) {
 
 // Drags with the left button from one scene point to another in a few steps, as a hand does.
 void drag(Window window, const Image& frame, double fromX, double fromY, double toX, double toY) {
-    const Spot from = spotOf(frame, fromX, fromY);
-    const Spot to = spotOf(frame, toX, toY);
-    const int x0 = int(from.column), y0 = int(from.row), x1 = int(to.column), y1 = int(to.row);
-    movePointer(testDisplay, window, x0, y0);
-    pressButton(testDisplay, 1, true);
-    for (int step = 1; step <= 8; ++step) {
-        movePointer(testDisplay, window, x0 + (x1 - x0) * step / 8, y0 + (y1 - y0) * step / 8);
-        pause(0.01);
-    }
-    pressButton(testDisplay, 1, false);
-}
-
-// The frame, once it shows what is asked of it: the program has handled the events sent before.
-template <class Ready> Image frameWhen(Window window, Ready ready) {
-    Image frame;
-    const double deadline = now() + 30.0;
-    while (now() < deadline && !(waitForFrame(testDisplay, window, backgroundPixel, 30.0, &frame) && ready(frame))) {
-        pause(0.05);
-    }
-    return frame;
+    dragPointer(window, spotOf(frame, fromX, fromY), spotOf(frame, toX, toY));
 }
 
 // Starts the explorer, in folder when given (where s saves), and waits for its window of that title; 0 when none

@@ -146,3 +146,14 @@ bool hideBand(Window window, Image* frame) {
     }
     return false;
 }
+
+void dragPointer(Window window, Spot from, Spot to) {
+    const int x0 = int(from.column), y0 = int(from.row), x1 = int(to.column), y1 = int(to.row);
+    movePointer(testDisplay, window, x0, y0);
+    pressButton(testDisplay, 1, true);
+    for (int step = 1; step <= 8; ++step) {
+        movePointer(testDisplay, window, x0 + (x1 - x0) * step / 8, y0 + (y1 - y0) * step / 8);
+        pause(0.01);
+    }
+    pressButton(testDisplay, 1, false);
+}

@@ -52,3 +52,16 @@ bool hideBand(Window window, Image* frame);
 
 /// Resizes the program's window and waits for the frame it draws at the new size; an empty image when none comes.
 Image frameAtSize(Child& child, Window window, int width, int height);
+
+/// Drags with the left button from one pixel of the window to another in eight steps, as a hand does.
+void dragPointer(Window window, Spot from, Spot to);
+
+/// The frame, once it shows what is asked of it: the program has handled the events sent before.
+template <class Ready> Image frameWhen(Window window, Ready ready) {
+    Image frame;
+    const double deadline = now() + 30.0;
+    while (now() < deadline && !(waitForFrame(testDisplay, window, backgroundPixel, 30.0, &frame) && ready(frame))) {
+        pause(0.05);
+    }
+    return frame;
+}
