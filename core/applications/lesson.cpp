@@ -376,7 +376,7 @@ void keepOneNameAPlace(std::vector<Label>& labels) {
         for (std::size_t j = i + 1; j < labels.size(); ++j) {
             const double apart =
                 std::hypot(double(labels[j].at.x) - labels[i].at.x, double(labels[j].at.y) - labels[i].at.y);
-            covered = covered || apart <= 1e-5 * (1.0 + std::hypot(labels[i].at.x, labels[i].at.y));
+            covered = covered || apart <= 1e-5 * (1.0 + std::hypot(double(labels[i].at.x), double(labels[i].at.y)));
         }
         if (!covered) {
             kept.push_back(labels[i]);
