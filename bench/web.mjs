@@ -35,7 +35,7 @@ const baselineFolder = path.join(repository, 'build/web-bench');
 // first.
 const table = programTable().filter((row) => row.scene);
 const programs = table.map((row) => row.name);
-const [firstDemo, nextDemo] = table.filter((row) => row.family !== 'explorer').map((row) => row.name);
+const [firstDemo, nextDemo] = table.filter((row) => row.figure !== 'numbered').map((row) => row.name);
 const explorerPage = table.find((row) => row.family === 'explorer').name;
 const baselines = ['bench/webgl_line', 'bench/clear_window', 'bench/draw_floor'];
 const weightGoal = 40_000; // bytes of a demo page, the first visit

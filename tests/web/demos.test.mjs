@@ -58,7 +58,10 @@ const demos = table.map((row) => {
     const image = row.scene.records.findLast(({ colour }) => colour === red);
     if (row === explorerRow) {
         demo.objects = [...demo.objects, ...explorerLabels([given.x, given.y], [image.x, image.y])];
-        demo.box = explorerBox;
+    }
+    // A program that answers a person frames its box whatever its figure.
+    if (row.figure === 'numbered') {
+        demo.box = row.scene.box;
     }
     if (row === firstPointProgram) {
         demo.describedWith = ['O(0, 0)', 'poluprecnikom 5', `P(${described(given.x)}, ${described(given.y)})`,
@@ -88,7 +91,8 @@ const dotTolerance = 1; // px: a dot's centre on a pixel edge may be rounded to 
 
 /// The scene as drawn: circles, then lines, then points, each kind in insertion order.
 function drawOrder(objects) {
-    return ['circle', 'line', 'point', 'label'].flatMap((kind) => objects.filter((object) => object.kind === kind));
+    return ['circle', 'line', 'segment', 'point', 'label']
+        .flatMap((kind) => objects.filter((object) => object.kind === kind));
 }
 
 /// Maps scene coordinates to pixel coordinates (x right, y down from the top-left corner of the canvas), for the
@@ -124,10 +128,17 @@ function projection(objects, fixedBox) {
     };
 }
 
+// A label the table lists (placed) takes one of the places round its point, up to three heights farther out: a letter
+// 14 px tall lies within this many pixels of its point along each axis.
+const placedLabelReach = 70;
+
 /// Distance in pixels from (px, py) to what the object covers.
 function distance(object, camera, px, py) {
     if (object.kind === 'label') {
         const [x, y] = camera.at(object.x, object.y);
+        if (object.placed) {
+            return Math.max(0, Math.abs(px - x) - placedLabelReach, Math.abs(py - y) - placedLabelReach);
+        }
         return Math.hypot(Math.max(0, x + 5 - px, px - (x + 40)), Math.max(0, y - 21 - py, py - (y - 5)));
     }
     if (object.kind === 'point') {
@@ -138,15 +149,22 @@ function distance(object, camera, px, py) {
         const [x, y] = camera.at(object.x, object.y);
         return Math.abs(Math.hypot(px - x, py - y) - object.radius * camera.scale);
     }
-    const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
-    const [bx, by] = camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy);
+    const [[ax, ay], [bx, by]] = ends(object, camera);
     const along = ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / ((bx - ax) ** 2 + (by - ay) ** 2);
     const t = Math.max(0, Math.min(1, along));
     return Math.hypot(px - ax - t * (bx - ax), py - ay - t * (by - ay));
 }
 
-/// Points in pixels along a circle's 100 vertices or a line's drawn stretch (every `spacing` px), inside the
-/// canvas.
+/// The two ends in pixels of a segment, or of a line's drawn stretch.
+function ends(object, camera) {
+    return object.kind === 'segment'
+        ? [camera.at(object.x, object.y), camera.at(object.x2, object.y2)]
+        : [camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy),
+            camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy)];
+}
+
+/// Points in pixels along a circle's 100 vertices or a line's or a segment's drawn stretch (every `spacing` px),
+/// inside the canvas.
 function outlineSamples(object, camera, spacing) {
     const samples = [];
     if (object.kind === 'circle') {
@@ -156,8 +174,7 @@ function outlineSamples(object, camera, spacing) {
             samples.push(camera.at(x, y));
         }
     } else {
-        const [ax, ay] = camera.at(object.x + lineReach * object.dx, object.y + lineReach * object.dy);
-        const [bx, by] = camera.at(object.x - lineReach * object.dx, object.y - lineReach * object.dy);
+        const [[ax, ay], [bx, by]] = ends(object, camera);
         const steps = Math.ceil(Math.hypot(bx - ax, by - ay) / spacing);
         for (let i = 0; i <= steps; ++i) {
             samples.push([ax + ((bx - ax) * i) / steps, ay + ((by - ay) * i) / steps]);
@@ -201,7 +218,8 @@ function near(image, x, y, colour, radius) {
     return false;
 }
 
-const same = (a, b) => a.kind === b.kind && ['x', 'y', 'dx', 'dy', 'radius'].every((key) => a[key] === b[key]);
+const same = (a, b) => a.kind === b.kind &&
+    ['x', 'y', 'dx', 'dy', 'x2', 'y2', 'radius'].every((key) => a[key] === b[key]);
 
 /// Every breach of the drawing rules in the canvas image, as readable lines; none for a correct frame.
 function ruleBreaches(image, objects, box) {

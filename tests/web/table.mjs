@@ -12,8 +12,8 @@ export const colours = { red: [255, 0, 0], green: [0, 255, 0], blue: [0, 0, 255]
 // A number: decimal, or a fraction a/b, either after ~ when it holds only within float rounding.
 const number = (word) => word.replace('~', '').split('/').map(Number).reduce((a, b) => a / b);
 
-/// The first frame as "box" and records { kind: 'circle' | 'line' | 'point', x, y, radius | dx, dy, colour };
-/// null for a program that opens no window.
+/// The first frame as "box" and records { kind: 'circle' | 'line' | 'segment' | 'point' | 'label', x, y, radius |
+/// dx, dy | x2, y2, colour }; null for a program that opens no window.
 function scene(text) {
     if (text === '-') {
         return null;
@@ -30,6 +30,10 @@ function scene(text) {
             shown.records.push({ kind, x: values[0], y: values[1], radius: values[2], colour });
         } else if (kind === 'line') {
             shown.records.push({ kind, x: values[0], y: values[1], dx: values[2], dy: values[3], colour });
+        } else if (kind === 'segment') {
+            shown.records.push({ kind, x: values[0], y: values[1], x2: values[2], y2: values[3], colour });
+        } else if (kind === 'label') {
+            shown.records.push({ kind, x: values[0], y: values[1], colour, placed: true });
         } else {
             shown.records.push({ kind: 'point', x: values[0], y: values[1], colour });
         }
