@@ -168,6 +168,8 @@ const PageTextRow pageTextRows[] = {
     {"title-demo", "Geometrija - prikaz zadatka", "Геометрија - приказ задатка", "Geometry - the figure of a task"},
     {"title-explorer", "Geometrija - istrazivanje inverzije", "Геометрија - истраживање инверзије",
      "Geometry - exploring inversion"},
+    {"title-applications", "Geometrija - primene inverzije", "Геометрија - примене инверзије",
+     "Geometry - applications of inversion"},
     {"figure", "Crtez", "Цртеж", "Figure"},
     {"explorer-panel", "Slucaj i korak", "Случај и корак", "Case and step"},
     {"explorer-keys", "Tasteri", "Тастери", "Keys"},
