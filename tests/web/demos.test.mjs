@@ -65,7 +65,7 @@ const demos = table.map((row) => {
         demo.box = row.scene.box;
     }
     if (row === firstPointProgram) {
-        demo.describedWith = ['O(0, 0)', 'poluprecnikom 5', `P(${described(given.x)}, ${described(given.y)})`,
+        demo.describedWith = ['O(0, 0)', 'radius 5', `P(${described(given.x)}, ${described(given.y)})`,
             `P'(${described(image.x)}, ${described(image.y)})`];
     }
     return demo;
