@@ -140,6 +140,14 @@ const Sentence* const allSentences[] = {
     &Sentence::ApplicationsHelp,
     &Sentence::ApplicationsBandKeys,
     &Sentence::ReasoningCleared,
+    &Sentence::LinkTooFewParts,
+    &Sentence::LinkTooManyParts,
+    &Sentence::LinkKind,
+    &Sentence::LinkNumber,
+    &Sentence::LinkPoints,
+    &Sentence::LinkView,
+    &Sentence::LinkSteps,
+    &Sentence::LinkOpensStart,
 };
 const std::size_t sentenceCount = sizeof allSentences / sizeof allSentences[0];
 

@@ -161,6 +161,15 @@ struct Sentence {
     static const Sentence ApplicationsHelp;
     static const Sentence ApplicationsBandKeys;
     static const Sentence ReasoningCleared;
+    // What is wrong with a figure's link (--slika), and what opens instead.
+    static const Sentence LinkTooFewParts;
+    static const Sentence LinkTooManyParts;
+    static const Sentence LinkKind;
+    static const Sentence LinkNumber;
+    static const Sentence LinkPoints;
+    static const Sentence LinkView;
+    static const Sentence LinkSteps;
+    static const Sentence LinkOpensStart;
 };
 
 /// Not a constant expression: a sentence that calls it cannot initialise a constant, and the build stops.
@@ -326,6 +335,7 @@ inline constexpr Sentence Sentence::ExplorerTitle = written(
 inline constexpr Sentence Sentence::ExplorerHelp = written(
     "Tasteri: 1 tacka, 2 prava, 3 krug, 4 ugao, r vraca figuru na pocetak, k sledeci korak konstrukcije,\n"
     "s cuva sliku kao SVG i TikZ, h pomoc, q ili Esc kraj (na veb stranici ne rade nista).\n"
+    "l ispisuje adresu veb stranice koja otvara ovu figuru.\n"
     "n bira sledecu plavu tacku (oko nje je kruznica); strelice je pomeraju za 0.1, sa Shift za 1.\n"
     "Klik na tacku je bira; sledeci klik van tacaka pomera izabranu tacku tamo.\n"
     "Levim tasterom misa uhvatite plavu tacku (P, A ili B prave, centar C ili tacku R kruga, X, A ili B ugla)\n"
@@ -338,6 +348,7 @@ inline constexpr Sentence Sentence::ExplorerHelp = written(
     "objasnjenjem na dnu prozora.\n",
     "Тастери: 1 тачка, 2 права, 3 круг, 4 угао, r враћа фигуру на почетак, k следећи корак конструкције,\n"
     "s чува слику као SVG и TikZ, h помоћ, q или Esc крај (на веб страници не раде ништа).\n"
+    "l исписује адресу веб странице која отвара ову фигуру.\n"
     "n бира следећу плаву тачку (око ње је кружница); стрелице је померају за 0.1, са Shift за 1.\n"
     "Клик на тачку је бира; следећи клик ван тачака помера изабрану тачку тамо.\n"
     "Левим тастером миша ухватите плаву тачку (P, A или B праве, центар C или тачку R круга, X, A или B угла)\n"
@@ -350,6 +361,7 @@ inline constexpr Sentence Sentence::ExplorerHelp = written(
     "објашњењем на дну прозора.\n",
     "Keys: 1 point, 2 line, 3 circle, 4 angle, r puts the figure back, k the next step of the construction,\n"
     "s saves the picture as SVG and TikZ, h help, q or Esc quits (on the web page they do nothing).\n"
+    "l prints the address of the web page that opens this figure.\n"
     "n chooses the next blue point (a ring marks it); the arrows move it by 0.1, with Shift by 1.\n"
     "A click on a point chooses it; the next click away from the points moves the chosen point there.\n"
     "Take a blue point with the left mouse button (P, A or B of the line, the centre C or the point R of the\n"
@@ -665,6 +677,32 @@ inline constexpr Sentence Sentence::ApplicationsBandKeys =
             " s save  h help");
 inline constexpr Sentence Sentence::ReasoningCleared =
     written("Obrazlozenje je obrisano.", "Образложење је обрисано.", "The reasoning is cleared.");
+
+inline constexpr Sentence Sentence::LinkTooFewParts =
+    written("Greska: zapis figure '{}' nema cetiri dela odvojena znakom ~.",
+            "Грешка: запис фигуре '{}' нема четири дела одвојена знаком ~.",
+            "Error: the figure's text '{}' does not have four parts between the signs ~.");
+inline constexpr Sentence Sentence::LinkTooManyParts =
+    written("Greska: zapis figure ima visak posle cetvrtog dela: '{}'.",
+            "Грешка: запис фигуре има вишак после четвртог дела: '{}'.",
+            "Error: the figure's text goes on past its fourth part: '{}'.");
+inline constexpr Sentence Sentence::LinkKind = written("Greska: nema figure '{}' (tacka, prava, krug ili ugao).",
+                                                       "Грешка: нема фигуре '{}' (tacka, prava, krug или ugao).",
+                                                       "Error: there is no figure '{}' (tacka, prava, krug or ugao).");
+inline constexpr Sentence Sentence::LinkNumber =
+    written("Greska: '{}' nije ispravan broj zapisa figure.", "Грешка: '{}' није исправан број записа фигуре.",
+            "Error: '{}' is not a number of a figure's text.");
+inline constexpr Sentence Sentence::LinkPoints =
+    written("Greska: tacke figure '{}' nisu ispravne (broj koordinata ili dve tacke na istom mestu).",
+            "Грешка: тачке фигуре '{}' нису исправне (број координата или две тачке на истом месту).",
+            "Error: the figure's points '{}' are wrong (the count of coordinates, or two points at one place).");
+inline constexpr Sentence Sentence::LinkView = written(
+    "Greska: pogled '{}' nije ispravan.", "Грешка: поглед '{}' није исправан.", "Error: the view '{}' is wrong.");
+inline constexpr Sentence Sentence::LinkSteps =
+    written("Greska: korak konstrukcije '{}' nije ispravan.", "Грешка: корак конструкције '{}' није исправан.",
+            "Error: the step of the construction '{}' is wrong.");
+inline constexpr Sentence Sentence::LinkOpensStart =
+    written("Otvara se pocetna figura.", "Отвара се почетна фигура.", "The starting figure opens.");
 
 /// The sentence in a language, its values filled in order where it has {}.
 std::string say(const Sentence& sentence, Language language, std::initializer_list<std::string_view> values = {});

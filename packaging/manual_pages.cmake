@@ -134,7 +134,7 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             "the figure as an SVG picture and as a TikZ picture 12 cm wide, written by the key \\fBs\\fR"
             "into the current directory; an earlier figure is never replaced.")
     elseif(figure STREQUAL "numbered")
-        set(page_synopsis ".B ${program}\n[\\fB\\-display\\fR \\fIdisplay\\fR]")
+        set(page_synopsis ".B ${program}\n[\\fB\\-\\-slika\\fR \\fItext\\fR] [\\fB\\-display\\fR \\fIdisplay\\fR]")
         string(JOIN "\n" page_description
             "It opens the window \\(lq${title}\\(rq with k, O and one of four figures: a point P,"
             "a line through two points A and B, a circle given by its centre C and a point R on it, or two"
@@ -144,6 +144,11 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             "printed on the console, in Serbian. Near the special positions a dragged point snaps to them.")
         string(JOIN "\n" page_sections
             "${display_option}"
+            ".TP"
+            ".BI \\-\\-slika \" text\""
+            "open the figure of a link's text, as the key \\fBl\\fR prints it after the \\fB#\\fR: the"
+            "figure, its view and the steps of its construction shown. A text that is no link prints one line"
+            "starting with \\fBGreska:\\fR that names what is wrong, and the starting figure opens."
             ".SH KEYS"
             ".TP"
             ".B 1"
@@ -170,6 +175,10 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             "save the figure as it is shown, construction and labels included, into the current directory"
             "as ${numbered_svg} and ${numbered_tex}, where N is the first number (1, 2, ...) whose files do not"
             "exist yet. ${on_save_failure}"
+            ".TP"
+            ".B l"
+            "print the address of the web page that opens the figure as it is shown,"
+            "\\fI${program}.html#\\fR and the link's text, which \\fB\\-\\-slika\\fR also opens."
             ".TP"
             ".B h"
             "print the keys."

@@ -7,6 +7,7 @@
 #include "construction.h"
 #include "drawing.h"
 #include "inversion.h"
+#include "link.h"
 #include "snapping.h"
 #include "vec.h"
 
@@ -379,6 +380,9 @@ void key(Explorer& explorer, Effects& effects, char key) {
     case 'j':
         effects = chooseLanguage(explorer, nextLanguage(explorer.language));
         return;
+    case 'l':
+        print(effects, explorerLinkLine(explorer));
+        return;
     case 'h':
         print(effects, say(Sentence::ExplorerHelp, explorer.language));
         explorer.helpShown = true;
@@ -411,6 +415,50 @@ Effects chooseLanguage(Explorer& explorer, Language language) {
 Effects startExplorer(Explorer& explorer) {
     Effects effects;
     showFigure(explorer, effects, explorer.current);
+    return effects;
+}
+
+std::string explorerLinkLine(const Explorer& explorer) {
+    return std::string(explorerPage) + "#" + figureLinkText(currentFigure(explorer), explorer.view, explorer.steps);
+}
+
+// What is wrong with a link's text, naming the part at fault.
+static std::string linkFault(const FigureLink& link, const std::string& text, Language language) {
+    switch (link.error) {
+    case LinkError::Parts:
+        return say(link.part == text ? Sentence::LinkTooFewParts : Sentence::LinkTooManyParts, language, {link.part});
+    case LinkError::Kind:
+        return say(Sentence::LinkKind, language, {link.part});
+    case LinkError::Number:
+        return say(Sentence::LinkNumber, language, {link.part});
+    case LinkError::Points:
+        return say(Sentence::LinkPoints, language, {link.part});
+    case LinkError::View:
+        return say(Sentence::LinkView, language, {link.part});
+    case LinkError::Steps:
+    case LinkError::None:
+        break;
+    }
+    return say(Sentence::LinkSteps, language, {link.part});
+}
+
+Effects openExplorerLink(Explorer& explorer, const std::string& text) {
+    const FigureLink link = readFigureLink(text);
+    if (link.error != LinkError::None) {
+        Effects effects;
+        print(effects,
+              linkFault(link, text, explorer.language) + " " + say(Sentence::LinkOpensStart, explorer.language));
+        const Effects started = startExplorer(explorer);
+        effects.printed += started.printed;
+        effects.announcement = started.announcement;
+        effects.redraw = true;
+        return effects;
+    }
+    explorer.current = link.figure.kind;
+    explorer.figures[int(link.figure.kind)] = link.figure;
+    explorer.view = link.view;
+    Effects effects = startExplorer(explorer);
+    explorer.steps = std::min(link.steps, stepCount(explorer.shownCase));
     return effects;
 }
 

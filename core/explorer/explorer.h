@@ -54,6 +54,18 @@ Effects chooseLanguage(Explorer& explorer, Language language);
 /// The one way in for input.
 Effects handleEvent(Explorer& explorer, const InputEvent& event);
 
+/// The explorer's page, to whose address a figure's link adds # and its text.
+constexpr const char* explorerPage = "inversion_explorer.html";
+
+/// The line the key l prints: the explorer's page, #, and the link's text of the figure on show, its view and the
+/// steps of its construction shown.
+std::string explorerLinkLine(const Explorer& explorer);
+
+/// The explorer as it opens from a link's text (the option --slika): the figure, its view and its steps (no more
+/// than its construction has), its case printed. A text that is no link prints one line, "Greska: ..." naming what
+/// is wrong, and the explorer opens as startExplorer opens it.
+Effects openExplorerLink(Explorer& explorer, const std::string& text);
+
 /// What the explorer shows: k and O, the figure and its handles, its image, the steps of its construction shown,
 /// the arcs of the angles, the ring of the chosen handle, and the labels, placed for the view.
 Picture explorerPicture(const Explorer& explorer);

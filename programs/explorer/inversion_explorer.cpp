@@ -15,9 +15,13 @@
 #include <GL/freeglut_ext.h>
 #endif
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 static Explorer explorer;
+
+// The text of the option --slika, the figure to open, or none.
+static const char* linkOption = nullptr;
 
 // Lays the band out for the figure as it now is (natively: a page has its panel instead); the figure takes the rest.
 static void layOutFigure(bool resized) {
@@ -97,7 +101,7 @@ static const Interaction explorerProgram = [] {
     program.view = explorer.view;
     program.start = [] { // before the window opens
         explorer.language = programLanguage();
-        writeText(startExplorer(explorer).printed.c_str());
+        writeText((linkOption ? openExplorerLink(explorer, linkOption) : startExplorer(explorer)).printed.c_str());
     };
     program.languageChosen = [] { carryOut(chooseLanguage(explorer, programLanguage())); };
     program.display = display;
@@ -129,6 +133,12 @@ static const Interaction explorerProgram = [] {
 }();
 
 int main(int argc, char** argv) {
+    // Read before GLUT takes its own options out of argv; none of them is --slika or its text.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--slika") == 0) {
+            linkOption = i + 1 < argc ? argv[i + 1] : "";
+        }
+    }
     const std::string title = say(Sentence::ExplorerTitle, programLanguage());
     return runProgram(argc, argv, title.c_str(), explorerProgram);
 }

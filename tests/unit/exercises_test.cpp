@@ -1,10 +1,13 @@
 // exercises_test.cpp
 // The exercises against geometry worked out here in double: three sets within their bounds and the same for the same
 // number, the grader at the edge of its tolerance with the hint of each fault, the summary's rounding, and a figure's
-// link read back, or refused.
+// link read back, refused, and carried from the explorer's key l to its option --slika.
+#include "case_texts.h"
 #include "exercises/exercises.h"
+#include "explorer/explorer.h"
 #include "explorer/link.h"
 #include "explorer/view.h"
+#include "inversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -252,5 +255,39 @@ TEST(FigureLink, RefusesWhatNoLinkWrites) {
         const FigureLink link = readFigureLink(row.text);
         EXPECT_EQ(link.error, row.error) << row.text;
         EXPECT_EQ(link.part, row.part) << row.text;
+    }
+}
+
+TEST(FigureLink, TheExplorersKeyLPrintsWhatItsOptionOpens) {
+    inversionRadius = 5.0f;
+    Explorer shown;
+    startExplorer(shown);
+    const auto send = [&shown](InputEvent event) { return handleEvent(shown, event).printed; };
+    for (char k : {'3', 'k', 'k', '+'}) {
+        send(InputEvent{InputEvent::Key, 0, 0, 0, k});
+    }
+    send(InputEvent{InputEvent::Arrow, 0, 0, 0, 0, 1});
+    const std::string line = send(InputEvent{InputEvent::Key, 0, 0, 0, 'l'});
+    const std::string page = "inversion_explorer.html#";
+    ASSERT_EQ(line.rfind(page, 0), 0u) << line;
+    Explorer opened;
+    const std::string printed =
+        openExplorerLink(opened, line.substr(page.size(), line.size() - page.size() - 1)).printed;
+    EXPECT_EQ(printed, std::string(circleMissesCentreText) + "\n");
+    EXPECT_EQ(std::memcmp(&currentFigure(opened), &currentFigure(shown), sizeof(GivenFigure)), 0);
+    EXPECT_EQ(std::memcmp(&opened.view, &shown.view, sizeof(Camera)), 0);
+    EXPECT_EQ(opened.steps, 2);
+    // A text that is no link: one line that names the part at fault, then the explorer as it starts.
+    Explorer fresh;
+    const std::string start = startExplorer(fresh).printed;
+    for (const char* text : {"krug~2,2,4,2~v0,0,32", "kvadrat~2,2~v0,0,32~s0", "tacka~2,nan~v0,0,32~s0",
+                             "krug~2,2,2,2~v0,0,32~s0", "tacka~2,2~v0,0,0~s0", "tacka~2,2~v0,0,32~s10"}) {
+        Explorer e;
+        const std::string out = openExplorerLink(e, text).printed;
+        const std::string first = out.substr(0, out.find('\n') + 1);
+        EXPECT_EQ(first.rfind("Greska: ", 0), 0u) << out;
+        EXPECT_NE(first.find("'" + readFigureLink(text).part + "'"), std::string::npos) << out;
+        EXPECT_EQ(out.substr(first.size()), start) << text;
+        EXPECT_EQ(e.current, FigureKind::PointFigure);
     }
 }
