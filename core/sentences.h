@@ -170,6 +170,60 @@ struct Sentence {
     static const Sentence LinkView;
     static const Sentence LinkSteps;
     static const Sentence LinkOpensStart;
+    // The exercises: the window, the help, the band's keys, the prompts and the objects they name; the verdicts and the
+    // hints with the rays they name; the band's lines and the summary.
+    static const Sentence ExercisesTitle;
+    static const Sentence ExercisesHelp;
+    static const Sentence ExercisesBandKeys;
+    static const Sentence PromptPointImage;
+    static const Sentence PromptPointOfImage;
+    static const Sentence PromptLineFoot;
+    static const Sentence PromptCircleFoot;
+    static const Sentence PromptCircleImage;
+    static const Sentence PromptImageShape;
+    static const Sentence PromptOwnImage;
+    static const Sentence ObjectLine;
+    static const Sentence ObjectCircleThroughCentre;
+    static const Sentence ObjectCircle;
+    static const Sentence ChoiceLineThroughCentre;
+    static const Sentence ChoiceCircleThroughCentre;
+    static const Sentence ChoiceCircleMissingCentre;
+    static const Sentence ChoiceLineMissingCentre;
+    static const Sentence Right;
+    static const Sentence Wrong;
+    static const Sentence WrongWithAnswer;
+    static const Sentence RayOP;
+    static const Sentence RayOPImage;
+    static const Sentence RayOC;
+    static const Sentence RayToLine;
+    static const Sentence HintOppositeRay;
+    static const Sentence HintOffRay;
+    static const Sentence HintInsideK;
+    static const Sentence HintOutsideK;
+    static const Sentence HintProduct;
+    static const Sentence HintFootOfPerpendicular;
+    static const Sentence HintOppositePoint;
+    static const Sentence HintCentreIsImageOfCentre;
+    static const Sentence HintCentreWrong;
+    static const Sentence HintRadiusSmall;
+    static const Sentence HintRadiusLarge;
+    static const Sentence HintOwnSmall;
+    static const Sentence HintOwnLarge;
+    static const Sentence HintLineOrCircle;
+    static const Sentence HintThroughCentre;
+    static const Sentence HintNoChoice;
+    static const Sentence AnswerCircle;
+    static const Sentence AnswerOwnImage;
+    static const Sentence ChoiceMade;
+    static const Sentence PointsSoFar;
+    static const Sentence NextExercise;
+    static const Sentence TryAgain;
+    static const Sentence StartAgain;
+    static const Sentence Score;
+    static const Sentence PointsOne;
+    static const Sentence PointsMany;
+    static const Sentence SetNamed;
+    static const Sentence SetError;
 };
 
 /// Not a constant expression: a sentence that calls it cannot initialise a constant, and the build stops.
@@ -703,6 +757,179 @@ inline constexpr Sentence Sentence::LinkSteps =
             "Error: the step of the construction '{}' is wrong.");
 inline constexpr Sentence Sentence::LinkOpensStart =
     written("Otvara se pocetna figura.", "Отвара се почетна фигура.", "The starting figure opens.");
+
+inline constexpr Sentence Sentence::ExercisesTitle = written(
+    "Geometrija - zadaci iz inverzije", "Геометрија - задаци из инверзије", "Geometry - exercises in inversion");
+inline constexpr Sentence Sentence::ExercisesHelp = written(
+    "Tasteri: Enter proverava odgovor, razmak (Space) posle ocene vodi na sledeci zadatak,\n"
+    "1-4 biraju odgovor u zadatku 7, r pocinje skup ispocetka, j menja jezik, h pomoc,\n"
+    "q ili Esc kraj (na veb stranici ne rade nista).\n"
+    "Levim tasterom misa pomerajte zelenu tacku odgovora; n bira sledecu, strelice je pomeraju za 0.1, sa Shift\n"
+    "za 1; klik na tacku je bira, sledeci klik van tacaka je pomera tamo.\n"
+    "Tocak misa uvecava i umanjuje oko pokazivaca, + i - oko sredine; prevlacenje van tacaka pomera pogled;\n"
+    "f prikazuje sve, 0 vraca pocetni pogled, t skriva i prikazuje traku na dnu prozora.\n",
+    "Тастери: Enter проверава одговор, размак (Space) после оцене води на следећи задатак,\n"
+    "1-4 бирају одговор у задатку 7, r почиње скуп испочетка, j мења језик, h помоћ,\n"
+    "q или Esc крај (на веб страници не раде ништа).\n"
+    "Левим тастером миша померајте зелену тачку одговора; n бира следећу, стрелице је померају за 0.1, са Shift\n"
+    "за 1; клик на тачку је бира, следећи клик ван тачака је помера тамо.\n"
+    "Точак миша увећава и умањује око показивача, + и - око средине; превлачење ван тачака помера поглед;\n"
+    "f приказује све, 0 враћа почетни поглед, t скрива и приказује траку на дну прозора.\n",
+    "Keys: Enter checks the answer, Space goes on to the next exercise after a verdict,\n"
+    "1-4 choose the answer in exercise 7, r starts the set again, j changes the language, h help,\n"
+    "q or Esc quits (on the web page they do nothing).\n"
+    "Move the green point of the answer with the left mouse button; n chooses the next one, the arrows move it by\n"
+    "0.1, with Shift by 1; a click on a point chooses it, the next click away from the points moves it there.\n"
+    "The mouse wheel zooms about the pointer, + and - about the middle; a drag away from the points moves the view;\n"
+    "f shows everything, 0 the starting view, t hides and shows the band at the bottom of the window.\n");
+inline constexpr Sentence Sentence::ExercisesBandKeys = written(
+    "Enter proveri  razmak dalje  n, strelice  1-4 izbor  r ispocetka  tocak, + i - uvecanje  f sve  0 pogled  "
+    "t traka  h pomoc",
+    "Enter провери  размак даље  n, стрелице  1-4 избор  r испочетка  точак, + и - увећање  f све  0 поглед  "
+    "t трака  h помоћ",
+    "Enter check  Space next  n, arrows  1-4 choice  r again  wheel, + and - zoom  f all  0 view  t band  h help");
+inline constexpr Sentence Sentence::PromptPointImage =
+    written("Zadatak {} od {}: Postavi sliku P' tacke {}.", "Задатак {} од {}: Постави слику P' тачке {}.",
+            "Exercise {} of {}: Place the image P' of the point {}.");
+inline constexpr Sentence Sentence::PromptPointOfImage = written(
+    "Zadatak {} od {}: Postavi tacku P cija je slika {}.", "Задатак {} од {}: Постави тачку P чија је слика {}.",
+    "Exercise {} of {}: Place the point P whose image is {}.");
+inline constexpr Sentence Sentence::PromptLineFoot = written(
+    "Zadatak {} od {}: Prava p prolazi kroz {} i {}. Postavi tacku F' tako da krug nad precnikom OF' bude slika "
+    "prave p.",
+    "Задатак {} од {}: Права p пролази кроз {} и {}. Постави тачку F' тако да круг над пречником OF' буде слика "
+    "праве p.",
+    "Exercise {} of {}: The line p passes through {} and {}. Place the point F' so that the circle on the diameter "
+    "OF' is the image of the line p.");
+inline constexpr Sentence Sentence::PromptCircleFoot = written(
+    "Zadatak {} od {}: Krug c sa centrom {} prolazi kroz O. Postavi tacku F tako da prava kroz F normalna na OF "
+    "bude slika kruga c.",
+    "Задатак {} од {}: Круг c са центром {} пролази кроз O. Постави тачку F тако да права кроз F нормална на OF "
+    "буде слика круга c.",
+    "Exercise {} of {}: The circle c with centre {} passes through O. Place the point F so that the line through F "
+    "perpendicular to OF is the image of the circle c.");
+inline constexpr Sentence Sentence::PromptCircleImage = written(
+    "Zadatak {} od {}: Krug c ima centar {} i poluprecnik {}. Postavi centar C' i tacku R' kruga koji je slika "
+    "kruga c.",
+    "Задатак {} од {}: Круг c има центар {} и полупречник {}. Постави центар C' и тачку R' круга који је слика "
+    "круга c.",
+    "Exercise {} of {}: The circle c has centre {} and radius {}. Place the centre C' and a point R' of the circle "
+    "that is the image of the circle c.");
+inline constexpr Sentence Sentence::PromptImageShape = written(
+    "Zadatak {} od {}: Sta je slika {}? 1 prava kroz O, 2 krug kroz O, 3 krug koji ne prolazi kroz O, 4 prava "
+    "koja ne prolazi kroz O.",
+    "Задатак {} од {}: Шта је слика {}? 1 права кроз O, 2 круг кроз O, 3 круг који не пролази кроз O, 4 права "
+    "која не пролази кроз O.",
+    "Exercise {} of {}: What is the image of {}? 1 a line through O, 2 a circle through O, 3 a circle that does "
+    "not pass through O, 4 a line that does not pass through O.");
+inline constexpr Sentence Sentence::PromptOwnImage =
+    written("Zadatak {} od {}: Postavi tacku R tako da krug sa centrom {} kroz R bude sam sebi slika.",
+            "Задатак {} од {}: Постави тачку R тако да круг са центром {} кроз R буде сам себи слика.",
+            "Exercise {} of {}: Place the point R so that the circle with centre {} through R is its own image.");
+inline constexpr Sentence Sentence::ObjectLine =
+    written("prave kroz {} i {}", "праве кроз {} и {}", "the line through {} and {}");
+inline constexpr Sentence Sentence::ObjectCircleThroughCentre =
+    written("kruga sa centrom {} kroz O", "круга са центром {} кроз O", "the circle with centre {} through O");
+inline constexpr Sentence Sentence::ObjectCircle =
+    written("kruga sa centrom {} i poluprecnikom {}", "круга са центром {} и полупречником {}",
+            "the circle with centre {} and radius {}");
+inline constexpr Sentence Sentence::ChoiceLineThroughCentre =
+    written("1 prava kroz O", "1 права кроз O", "1 a line through O");
+inline constexpr Sentence Sentence::ChoiceCircleThroughCentre =
+    written("2 krug kroz O", "2 круг кроз O", "2 a circle through O");
+inline constexpr Sentence Sentence::ChoiceCircleMissingCentre = written(
+    "3 krug koji ne prolazi kroz O", "3 круг који не пролази кроз O", "3 a circle that does not pass through O");
+inline constexpr Sentence Sentence::ChoiceLineMissingCentre = written(
+    "4 prava koja ne prolazi kroz O", "4 права која не пролази кроз O", "4 a line that does not pass through O");
+inline constexpr Sentence Sentence::Right = written("Tacno.", "Тачно.", "Right.");
+inline constexpr Sentence Sentence::Wrong = written("Netacno: {}", "Нетачно: {}", "Wrong: {}");
+inline constexpr Sentence Sentence::WrongWithAnswer =
+    written("Netacno: {} Tacan odgovor: {}", "Нетачно: {} Тачан одговор: {}", "Wrong: {} The right answer: {}");
+inline constexpr Sentence Sentence::RayOP = written("polupravoj OP", "полуправој OP", "the ray OP");
+inline constexpr Sentence Sentence::RayOPImage = written("polupravoj OP'", "полуправој OP'", "the ray OP'");
+inline constexpr Sentence Sentence::RayOC = written("polupravoj OC", "полуправој OC", "the ray OC");
+inline constexpr Sentence Sentence::RayToLine =
+    written("polupravoj iz tacke O normalnoj na pravu p", "полуправој из тачке O нормалној на праву p",
+            "the ray from O perpendicular to the line p");
+inline constexpr Sentence Sentence::HintOppositeRay = written(
+    "{} je sa suprotne strane tacke O, a treba da bude na {}.",
+    "{} је са супротне стране тачке O, а треба да буде на {}.", "{} is on the other side of O; it belongs on {}.");
+inline constexpr Sentence Sentence::HintOffRay =
+    written("{} nije na {}: ugao kod tacke O je {} stepeni.", "{} није на {}: угао код тачке O је {} степени.",
+            "{} is not on {}: the angle at O is {} degrees.");
+inline constexpr Sentence Sentence::HintInsideK =
+    written("{} je unutar kruga k (|O{}| = {}), a treba da bude van njega.",
+            "{} је унутар круга k (|O{}| = {}), а треба да буде ван њега.",
+            "{} is inside k (|O{}| = {}); it belongs outside it.");
+inline constexpr Sentence Sentence::HintOutsideK =
+    written("{} je van kruga k (|O{}| = {}), a treba da bude unutar njega.",
+            "{} је ван круга k (|O{}| = {}), а треба да буде унутар њега.",
+            "{} is outside k (|O{}| = {}); it belongs inside it.");
+inline constexpr Sentence Sentence::HintProduct = written(
+    "|O{}| * |O{}| = {}, a treba {}.", "|O{}| * |O{}| = {}, а треба {}.", "|O{}| * |O{}| = {}, where it should be {}.");
+inline constexpr Sentence Sentence::HintFootOfPerpendicular =
+    written("F je podnozje normale iz tacke O na pravu p.", "F је подножје нормале из тачке O на праву p.",
+            "F is the foot of the perpendicular from O to the line p.");
+inline constexpr Sentence Sentence::HintOppositePoint =
+    written("D je tacka kruga c dijametralno suprotna tacki O.", "D је тачка круга c дијаметрално супротна тачки O.",
+            "D is the point of the circle c diametrically opposite O.");
+inline constexpr Sentence Sentence::HintCentreIsImageOfCentre =
+    written("C' je slika centra C, a centar slike kruga nije slika njegovog centra.",
+            "C' је слика центра C, а центар слике круга није слика његовог центра.",
+            "C' is the image of the centre C, and the centre of a circle's image is not the image of its centre.");
+inline constexpr Sentence Sentence::HintCentreWrong = written(
+    "C' je na polupravoj OC, ali nije centar slike: precnik slike je D'E', gde su D i E tacke kruga c na pravoj OC.",
+    "C' је на полуправој OC, али није центар слике: пречник слике је D'E', где су D и E тачке круга c на правој OC.",
+    "C' is on the ray OC but is not the centre of the image: the image's diameter is D'E', where D and E are the "
+    "points of the circle c on the line OC.");
+inline constexpr Sentence Sentence::HintRadiusSmall =
+    written("Poluprecnik |C'R'| = {} je premali.", "Полупречник |C'R'| = {} је премали.",
+            "The radius |C'R'| = {} is too small.");
+inline constexpr Sentence Sentence::HintRadiusLarge =
+    written("Poluprecnik |C'R'| = {} je preveliki.", "Полупречник |C'R'| = {} је превелики.",
+            "The radius |C'R'| = {} is too large.");
+inline constexpr Sentence Sentence::HintOwnSmall =
+    written("Poluprecnik |CR| = {} je premali: |OC|^2 - |CR|^2 = {}, a treba {}.",
+            "Полупречник |CR| = {} је премали: |OC|^2 - |CR|^2 = {}, а треба {}.",
+            "The radius |CR| = {} is too small: |OC|^2 - |CR|^2 = {}, where it should be {}.");
+inline constexpr Sentence Sentence::HintOwnLarge =
+    written("Poluprecnik |CR| = {} je preveliki: |OC|^2 - |CR|^2 = {}, a treba {}.",
+            "Полупречник |CR| = {} је превелики: |OC|^2 - |CR|^2 = {}, а треба {}.",
+            "The radius |CR| = {} is too large: |OC|^2 - |CR|^2 = {}, where it should be {}.");
+inline constexpr Sentence Sentence::HintLineOrCircle =
+    written("Slika je prava tacno onda kada dati objekat prolazi kroz O.",
+            "Слика је права тачно онда када дати објекат пролази кроз O.",
+            "The image is a line exactly when the given object passes through O.");
+inline constexpr Sentence Sentence::HintThroughCentre =
+    written("Slika prolazi kroz O tacno onda kada je dati objekat prava.",
+            "Слика пролази кроз O тачно онда када је дати објекат права.",
+            "The image passes through O exactly when the given object is a line.");
+inline constexpr Sentence Sentence::HintNoChoice = written(
+    "Odgovor nije izabran (tasteri 1-4).", "Одговор није изабран (тастери 1-4).", "No answer is chosen (keys 1-4).");
+inline constexpr Sentence Sentence::AnswerCircle = written("{}, poluprecnik {}", "{}, полупречник {}", "{}, radius {}");
+inline constexpr Sentence Sentence::AnswerOwnImage =
+    written("|CR| = {}, na primer {}", "|CR| = {}, на пример {}", "|CR| = {}, for example {}");
+inline constexpr Sentence Sentence::ChoiceMade = written("Izabrano: {}", "Изабрано: {}", "Chosen: {}");
+inline constexpr Sentence Sentence::PointsSoFar = written("Poeni: {}", "Поени: {}", "Points: {}");
+inline constexpr Sentence Sentence::NextExercise =
+    written("Razmak (Space): sledeci zadatak.", "Размак (Space): следећи задатак.", "Space: the next exercise.");
+inline constexpr Sentence Sentence::TryAgain =
+    written("Popravi odgovor i proveri ponovo (Enter).", "Поправи одговор и провери поново (Enter).",
+            "Correct the answer and check it again (Enter).");
+inline constexpr Sentence Sentence::StartAgain =
+    written("r: skup ispocetka.", "r: скуп испочетка.", "r: the set again.");
+inline constexpr Sentence Sentence::Score =
+    written("Rezultat: {} od {} poena ({} %).", "Резултат: {} од {} поена ({} %).", "Score: {} of {} points ({} %).");
+inline constexpr Sentence Sentence::PointsOne =
+    written("Zadatak {}: {} poen", "Задатак {}: {} поен", "Exercise {}: {} point");
+inline constexpr Sentence Sentence::PointsMany =
+    written("Zadatak {}: {} poena", "Задатак {}: {} поена", "Exercise {}: {} points");
+inline constexpr Sentence Sentence::SetNamed =
+    written("Skup zadataka: {}.", "Скуп задатака: {}.", "Set of exercises: {}.");
+inline constexpr Sentence Sentence::SetError =
+    written("Greska: '{}' nije broj skupa od {} do {}; otvara se skup {}.",
+            "Грешка: '{}' није број скупа од {} до {}; отвара се скуп {}.",
+            "Error: '{}' is not the number of a set from {} to {}; set {} opens.");
 
 /// The sentence in a language, its values filled in order where it has {}.
 std::string say(const Sentence& sentence, Language language, std::initializer_list<std::string_view> values = {});

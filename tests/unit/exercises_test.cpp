@@ -1,9 +1,11 @@
 // exercises_test.cpp
 // The exercises against geometry worked out here in double: three sets within their bounds and the same for the same
-// number, the grader at the edge of its tolerance with the hint of each fault, the summary's rounding, and a figure's
-// link read back, refused, and carried from the explorer's key l to its option --slika.
+// number, the grader at the edge of its tolerance with the hint of each fault, the summary's rounding, a set worked
+// through as a student works it, and a figure's link read back, refused, and carried from the explorer's key l to
+// its option --slika.
 #include "case_texts.h"
 #include "exercises/exercises.h"
+#include "exercises/practice.h"
 #include "explorer/explorer.h"
 #include "explorer/link.h"
 #include "explorer/view.h"
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -178,6 +181,167 @@ TEST(Exercises, TheSummaryRoundsTheShareHalfUp) {
         EXPECT_EQ(pointsText(row.points), row.text);
     }
     EXPECT_EQ(namedPointText("P", unitsOf({12, -4})), "P(1.20, -0.40)");
+}
+
+// ---- A set worked through ----
+
+// The practice driven as its program drives it.
+struct Student {
+    Practice practice;
+    std::string printed;
+    explicit Student(const char* option = nullptr) {
+        inversionRadius = 5.0f;
+        printed = openPractice(practice, option).printed;
+    }
+    std::string key(char k) {
+        InputEvent event;
+        event.key = k;
+        const std::string out = handlePracticeEvent(practice, event).printed;
+        printed += out;
+        return out;
+    }
+};
+
+static std::string two(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
+static std::string named(const char* name, Vec p) {
+    return std::string(name) + "(" + two(p.x) + ", " + two(p.y) + ")";
+}
+
+// The prompts as the student reads them, written here from the given values.
+static std::string expectedPrompt(const Exercise& e, int i) {
+    const std::string head = "Zadatak " + std::to_string(i + 1) + " od 8: ", c = named("C", vec(e.first)),
+                      ab = named("A", vec(e.first)) + " i " + named("B", vec(e.second)), d = two(e.radius / 10.0);
+    switch (e.kind) {
+    case ExerciseKind::PointInside:
+    case ExerciseKind::PointOutside:
+        return head + "Postavi sliku P' tacke " + named("P", vec(e.first)) + ".";
+    case ExerciseKind::PointOfImage:
+        return head + "Postavi tacku P cija je slika " + named("P'", vec(e.first)) + ".";
+    case ExerciseKind::LineFoot:
+        return head + "Prava p prolazi kroz " + ab +
+               ". Postavi tacku F' tako da krug nad precnikom OF' bude slika prave p.";
+    case ExerciseKind::CircleFoot:
+        return head + "Krug c sa centrom " + c +
+               " prolazi kroz O. Postavi tacku F tako da prava kroz F normalna na OF bude slika kruga c.";
+    case ExerciseKind::CircleImage:
+        return head + "Krug c ima centar " + c + " i poluprecnik " + d +
+               ". Postavi centar C' i tacku R' kruga koji je slika kruga c.";
+    case ExerciseKind::OwnImage:
+        return head + "Postavi tacku R tako da krug sa centrom " + c + " kroz R bude sam sebi slika.";
+    case ExerciseKind::ImageShape:
+        break;
+    }
+    const std::string object = e.image == ImageChoice::LineMissingCentre ? "kruga sa centrom " + c + " kroz O"
+                               : e.image == ImageChoice::CircleMissingCentre
+                                   ? "kruga sa centrom " + c + " i poluprecnikom " + d
+                                   : "prave kroz " + ab;
+    return head + "Sta je slika " + object +
+           "? 1 prava kroz O, 2 krug kroz O, 3 krug koji ne prolazi kroz O, 4 prava koja ne prolazi kroz O.";
+}
+
+TEST(Practice, PrintsEachPromptAsItsExerciseStarts) {
+    for (int number : {1, 2, 9999}) {
+        Student run(std::to_string(number).c_str());
+        const auto set = exerciseSet(number);
+        std::string started = run.printed;
+        for (int i = 0; i < exerciseCount; ++i) {
+            EXPECT_EQ(started, expectedPrompt(set[i], i) + "\n") << "set " << number;
+            // The handles where they start, or no choice: wrong twice, and Space goes on.
+            EXPECT_EQ(run.key(' '), "");
+            run.key('\r');
+            run.key('\r');
+            started = run.key(' ');
+        }
+        EXPECT_EQ(started, "") << "past the eighth";
+    }
+}
+
+TEST(Practice, GradesAtTheToleranceEdgeAndSumsUpTheSet) {
+    // Each answer of set 1 placed within 0.99 of its tolerance from the true one, 1.01 past it (away from O, or a
+    // wrong choice), or left where it starts; what each try earns.
+    enum Place { Within, Past, Untouched };
+    const struct {
+        std::vector<Place> tries;
+        double points;
+    } rows[exerciseCount] = {{{Within}, 1},     {{Past, Within}, 0.5}, {{Untouched, Untouched}, 0}, {{Within}, 1},
+                             {{Past, Past}, 0}, {{Within}, 1},         {{Untouched, Within}, 0.5},  {{Within}, 1}};
+    Student run;
+    std::string summary;
+    double total = 0;
+    for (int i = 0; i < exerciseCount; ++i) {
+        const Exercise& e = run.practice.exercises[i];
+        const Truth truth = truthOf(e);
+        for (std::size_t t = 0; t < rows[i].tries.size(); ++t) {
+            const Place place = rows[i].tries[t];
+            const double reach = place == Within ? 0.99 : 1.01;
+            const auto away = [&](Vec p) { // p moved from O by reach times the tolerance of its distance
+                const double size = length(p), by = reach * answerTolerance(size);
+                return Point{float(p.x * (1 + by / size)), float(p.y * (1 + by / size))};
+            };
+            if (e.kind == ExerciseKind::OwnImage) { // R right of C at reach past the true radius
+                const double by = truth.radius + reach * answerTolerance(truth.radius);
+                run.practice.handles[0] = Point{float(truth.centre.x + by), float(truth.centre.y)};
+            } else if (e.kind == ExerciseKind::ImageShape) {
+                run.practice.choice = place == Untouched ? 0 : place == Within ? int(e.image) : int(e.image) % 4 + 1;
+            } else if (place != Untouched) {
+                run.practice.handles[0] = away(truth.point);
+                const Point c = run.practice.handles[0];
+                run.practice.handles[1] = Point{float(c.x + truth.radius), c.y};
+            }
+            const bool right = place == Within;
+            const std::string verdict = run.key('\r');
+            SCOPED_TRACE(testing::Message() << "exercise " << i + 1 << ", try " << t + 1 << ": " << verdict);
+            EXPECT_EQ(verdict.rfind(right ? "Tacno.\n" : "Netacno: ", 0), 0u);
+            // The true answer is drawn, in red, at the second wrong check alone; the view stays.
+            const Picture picture = practicePicture(run.practice);
+            const bool red = std::any_of(picture.shapes.begin(), picture.shapes.end(),
+                                         [](const Shape& s) { return s.role == Role::Image; });
+            EXPECT_EQ(red, !right && t == 1);
+            const Camera start = startView();
+            EXPECT_EQ(std::memcmp(&run.practice.view, &start, sizeof(Camera)), 0);
+            if (i == 1 && t == 0) { // P' outside the true one on the ray OP, inside k: the product is off
+                const double product = length(vec(e.first)) * length(vec(run.practice.handles[0]));
+                EXPECT_EQ(verdict, "Netacno: |OP| * |OP'| = " + two(product) + ", a treba 25.\n");
+            }
+            if (!right && t == 1 && e.kind != ExerciseKind::ImageShape) {
+                const std::string answer = e.kind == ExerciseKind::PointOfImage ? named("P", truth.point)
+                                           : e.kind == ExerciseKind::CircleFoot ? named("F", truth.point)
+                                                                                : named("P'", truth.point);
+                EXPECT_EQ(verdict.substr(verdict.size() - answer.size() - 17), " Tacan odgovor: " + answer + "\n");
+            }
+            summary = verdict;
+        }
+        total += rows[i].points;
+        run.key(' ');
+    }
+    std::string expected = "Tacno.\nRezultat: " + std::to_string(int(total)) + " od 8 poena (" +
+                           std::to_string(int(std::floor(total * 100 / 8 + 0.5))) + " %).\n";
+    for (int i = 0; i < exerciseCount; ++i) {
+        char line[40];
+        std::snprintf(line, sizeof line, "Zadatak %d: %g %s\n", i + 1, rows[i].points,
+                      rows[i].points == 1 ? "poen" : "poena");
+        expected += line;
+    }
+    EXPECT_EQ(summary, expected + "Skup zadataka: 1.\n");
+}
+
+TEST(Practice, OpensTheSetItsOptionNamesOrElseTheFirst) {
+    const struct {
+        const char* text;
+        int number;
+    } rows[] = {{"1", 1}, {"17", 17}, {"9999", 9999}, {"0017", 17}, {"0", 0},  {"10000", 0},
+                {"", 0},  {"+5", 0},  {"-3", 0},      {"5x", 0},    {" 5", 0}, {"99999999999", 0}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(readSetNumber(row.text), row.number) << row.text;
+    }
+    Student wrong("10000");
+    const std::string first = wrong.printed.substr(0, wrong.printed.find('\n') + 1);
+    EXPECT_EQ(first.rfind("Greska: '10000'", 0), 0u) << first;
+    EXPECT_EQ(wrong.printed.substr(first.size()), expectedPrompt(exerciseSet(1)[0], 0) + "\n");
 }
 
 TEST(FigureLink, ReadsBackWhatItWrites) {
