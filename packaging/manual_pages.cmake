@@ -1,8 +1,8 @@
 # One manual page per program, made from program.1.in with the cells of the table of programs and installed
 # gzipped into share/man/man1. What a page says of the keys, the exit status and the files follows the program's
 # figure column: file (the key s saves <name>.svg and .tex), numbered (a program that answers the pointer and the
-# keys, the explorer or the applications by their family: its keys and numbered files), - (no window: the program
-# refuses its case and ends with status 1).
+# keys, the explorer, the applications or the exercises by their family: its keys and numbered files), - (no window:
+# the program refuses its case and ends with status 1).
 
 find_program(INVERSION_GZIP gzip REQUIRED)
 
@@ -79,6 +79,64 @@ open the window on the given X display instead of the one that \\fBDISPLAY\\fR n
             ".TP"
             "${tex}"
             "the same figure as a TikZ picture 12 cm wide, in scene units, for LaTeX.")
+    elseif(figure STREQUAL "numbered" AND program_family_${program} STREQUAL "exercises")
+        set(page_synopsis ".B ${program}\n[\\fB\\-\\-skup\\fR \\fIN\\fR] [\\fB\\-display\\fR \\fIdisplay\\fR]")
+        string(JOIN "\n" page_description
+            "It opens the window \\(lq${title}\\(rq with k, O and the first of eight exercises of a set, one"
+            "of each kind: the image of a point inside k and of a point outside it, the point of a given"
+            "image, the far end of the diameter through O of the image of a line, the foot of the image line"
+            "of a circle through O, the centre and a point of the image of a circle, what the image of a line"
+            "or a circle is, and a circle that is its own image. What is given is blue; the student places the"
+            "green points of the answer, which nothing snaps, and checks it. Each prompt and verdict is printed"
+            "on the console. A wrong answer gets a hint and a second try; a second wrong one shows the true"
+            "answer in red. An answer right at the first check earns 1 point, at the second 0.5; after the"
+            "eighth the score is printed, with the points of each exercise.")
+        string(JOIN "\n" page_sections
+            ".SH OPTIONS"
+            ".TP"
+            ".BI \\-\\-skup \" N\""
+            "the set of exercises, from 1 to 9999 (1 when not given): the same number gives the same eight"
+            "exercises. Any other value prints a line starting with \\fBGreska:\\fR and opens set 1."
+            ".TP"
+            ".BI \\-display \" display\""
+            "open the window on the given X display instead of the one that \\fBDISPLAY\\fR names."
+            ".SH KEYS"
+            ".TP"
+            ".B Enter"
+            "check the answer."
+            ".TP"
+            ".B Space"
+            "go on to the next exercise once this one has its last verdict."
+            ".TP"
+            ".BR n \", arrows\""
+            "choose the next point of the answer; move it by 0.1, with Shift by 1."
+            ".TP"
+            ".BR 1 \" to \" 4"
+            "choose what the image is, in the seventh exercise."
+            ".TP"
+            ".B r"
+            "start the set again."
+            ".TP"
+            ".B s"
+            "save the figure as it is shown into the current directory as ${numbered_svg} and ${numbered_tex},"
+            "where N is the first number (1, 2, ...) whose files do not exist yet. ${on_save_failure}"
+            ".TP"
+            ".B h"
+            "print the keys."
+            ".TP"
+            ".BR q \", \" Escape"
+            "end the program."
+            ".TP"
+            "dragging with the left mouse button"
+            "moves a green point of the answer; a click on one chooses it, and the next click away from the"
+            "points moves it there. A drag away from the points moves the view, and the wheel zooms."
+            ".SH EXIT STATUS"
+            "0 when the window is closed or the program ends with \\fBq\\fR or Escape."
+            ".SH FILES"
+            ".TP"
+            "${numbered_svg}, ${numbered_tex}"
+            "the figure as an SVG picture and as a TikZ picture 12 cm wide, written by the key \\fBs\\fR"
+            "into the current directory; an earlier figure is never replaced.")
     elseif(figure STREQUAL "numbered" AND program_family_${program} STREQUAL "applications")
         set(page_synopsis ".B ${program}\n[\\fB\\-display\\fR \\fIdisplay\\fR]")
         string(JOIN "\n" page_description

@@ -455,6 +455,9 @@ void key(Practice& practice, Effects& effects, char key) {
         printLine(effects, say(Sentence::ExercisesHelp, practice.language));
         practice.helpShown = true;
         break;
+    case 's':
+        effects.save = true;
+        return;
     case 'q':
     case 27: // Escape
         effects.quit = true;
@@ -643,10 +646,12 @@ Picture practicePicture(const Practice& practice) {
     return picture;
 }
 
-std::vector<DrawnItem> practiceDrawList(const Practice& practice) {
+std::vector<DrawnItem> practiceDrawList(const Practice& practice, bool forFile) {
     const FigureArea& area = practice.area;
     const Picture picture = practicePicture(practice);
-    return drawList(picture, windowFrame(practice.view, area.width, area.height),
+    return drawList(picture,
+                    forFile ? fileFrame(practice.view, area.width, area.height)
+                            : windowFrame(practice.view, area.width, area.height),
                     arrowItems(picture, practice.view, area.width, area.height,
                                figureStrokeSizes(area, practice.cssScale).arrowScale,
                                figureLabelHeight(area, practice.cssScale)));

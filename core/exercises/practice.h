@@ -58,7 +58,7 @@ Effects openPractice(Practice& practice, const char* setOption);
 Effects choosePracticeLanguage(Practice& practice, Language language);
 
 /// The one way in for input: Enter checks, Space goes on after the last verdict of an exercise, n and the arrows,
-/// the pointer, 1 to 4 in the seventh, r, h, j, t, q, Escape, and the view's keys, wheel and fingers as in the
+/// the pointer, 1 to 4 in the seventh, r, h, j, t, s, q, Escape, and the view's keys, wheel and fingers as in the
 /// explorer.
 Effects handlePracticeEvent(Practice& practice, const InputEvent& event);
 
@@ -70,8 +70,9 @@ std::string promptText(const Exercise& exercise, int number, Language language);
 /// after a second wrong check the true answer in red; the labels placed for the view.
 Picture practicePicture(const Practice& practice);
 
-/// The list of what a frame of the figure draws.
-std::vector<DrawnItem> practiceDrawList(const Practice& practice);
+/// The list of what a frame of the figure draws, with the arrows towards an answer out of sight; for a file, cut to
+/// the view.
+std::vector<DrawnItem> practiceDrawList(const Practice& practice, bool forFile);
 
 /// What the page shows beside the figure: the prompt, the verdict and what to do next, or the score at the end.
 std::string practicePanelText(const Practice& practice);

@@ -1,0 +1,142 @@
+// inversion_exercises.cpp
+// Eight exercises in inversion in k, checked: place the image of a point, of a line, of a circle, choose what an
+// image is, and read the verdict, the hint and at the end the score.
+#include "console.h"
+#include "describe.h"
+#include "exercises/practice.h"
+#include "export.h"
+#include "glut_input.h"
+#include "render.h"
+#include "viewer.h"
+#ifndef __EMSCRIPTEN__
+#include "band_window.h"
+
+#include <GL/freeglut_ext.h>
+#endif
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+static Practice practice;
+
+// The text of the option --skup, the set to open, or none.
+static const char* setOption = nullptr;
+
+// Lays the band out for the figure as it now is (natively: a page has its panel instead); the figure takes the rest.
+static void layOutFigure(bool resized) {
+    const WindowSize size = shownWindowSize();
+#ifndef __EMSCRIPTEN__
+    const int band = layOutBand(
+        practice.bandShown,
+        [](int width, const CharacterWidth& advance) { return practiceBandLines(practice, width, advance); }, resized);
+#else
+    (void)resized;
+    const int band = 0;
+#endif
+    practice.area = FigureArea{size.width, size.height - band, band};
+}
+
+// What an event did: printed, saved, ended, drawn again.
+static void carryOut(const Effects& effects) {
+    if (!effects.printed.empty()) {
+        writeText(effects.printed.c_str());
+    }
+    if (effects.save) { // numbered, so that no figure saved earlier is replaced
+        const FigureArea& area = practice.area;
+        const Language language = practice.language;
+        saveFigure(
+            "inversion_exercises", true, practiceDrawList(practice, true),
+            fileFrame(practice.view, area.width, area.height), area.width, area.height,
+            say(Sentence::ExercisesTitle, language).c_str(),
+            promptText(practice.exercises[std::size_t(practice.current)], practice.current + 1, language).c_str(),
+            language);
+    }
+#ifndef __EMSCRIPTEN__ // a page is not closed by its program
+    if (effects.quit) {
+        std::exit(0);
+    }
+#endif
+    if (effects.redraw) {
+        glutPostRedisplay();
+    }
+}
+
+static void handle(const InputEvent& event) {
+    carryOut(handlePracticeEvent(practice, event));
+}
+
+static void display() {
+    layOutFigure(false);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    useCamera(practice.view, practice.area.width, practice.area.height, practice.area.band);
+    useStrokeSizes(figureStrokeSizes(practice.area, practice.cssScale));
+    drawItems(practiceDrawList(practice, false));
+    endFrame();
+}
+
+static void mouse(int button, int state, int x, int y) {
+    InputEvent event;
+    if (mouseInput(button, state, x, y, &event)) {
+        handle(event);
+    }
+}
+
+static void special(int key, bool shift) {
+#ifndef __EMSCRIPTEN__
+    if (key == GLUT_KEY_F11) { // full screen for a projector, and back
+        glutFullScreenToggle();
+        return;
+    }
+#endif
+    InputEvent event;
+    if (arrowInput(key, shift, &event)) {
+        handle(event);
+    }
+}
+
+static const Interaction exercisesProgram = [] {
+    Interaction program;
+    program.view = practice.view;
+    program.start = [] { // before the window opens
+        practice.language = programLanguage();
+        writeText(openPractice(practice, setOption).printed.c_str());
+    };
+    program.languageChosen = [] { carryOut(choosePracticeLanguage(practice, programLanguage())); };
+    program.display = display;
+    program.reshape = [](int, int) { layOutFigure(true); };
+    program.mouse = mouse;
+    program.motion = [](int x, int y) { handle(InputEvent{InputEvent::Move, x, y}); };
+    program.keyboard = [](unsigned char key) { handle(keyInput(key)); };
+    program.special = special;
+#ifndef __EMSCRIPTEN__
+    program.displayBand = displayBand;
+#endif
+    program.pageState = [] {
+        PageState state{describeScene(practicePicture(practice), practice.language), practicePanelText(practice),
+                        practice.announcement};
+        practice.announcement.clear();
+        return state;
+    };
+    program.pagePointer = [](double drawingPerCss, bool finger) {
+        practice.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0;
+        practice.finger = finger;
+    };
+    program.pageScale = [](double drawingPerCss) { practice.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0; };
+    program.pinch = [](int x, int y, double factor, bool first) {
+        InputEvent event{first ? InputEvent::PinchStart : InputEvent::Pinch, x, y};
+        event.factor = factor;
+        handle(event);
+    };
+    return program;
+}();
+
+int main(int argc, char** argv) {
+    // Read before GLUT takes its own options out of argv; none of them is --skup or its number.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--skup") == 0) {
+            setOption = i + 1 < argc ? argv[i + 1] : "";
+        }
+    }
+    const std::string title = say(Sentence::ExercisesTitle, programLanguage());
+    return runProgram(argc, argv, title.c_str(), exercisesProgram);
+}
