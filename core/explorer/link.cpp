@@ -24,6 +24,15 @@ static double tenTo(int power) {
     return ten;
 }
 
+// The whole number a run of digits writes (at most 19 of them).
+static std::uint64_t wholeOf(const std::string& digits) {
+    std::uint64_t whole = 0;
+    for (const char c : digits) {
+        whole = whole * 10 + std::uint64_t(c - '0');
+    }
+    return whole;
+}
+
 // The run of digits from at, which moves past it.
 static std::string digitRun(const std::string& text, std::size_t& at) {
     const std::size_t from = at;
@@ -62,14 +71,14 @@ static bool readNumber(const std::string& text, float& value) {
         if (power.empty() || power.size() > 3) {
             return false;
         }
-        exponent += down ? -std::stoi(power) : std::stoi(power);
+        exponent += down ? -int(wholeOf(power)) : int(wholeOf(power));
     }
     // Leading zeros carry nothing; a 64-bit whole number holds the 18 digits left at most.
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
     if (at != text.size() || digits.size() > 18) {
         return false;
     }
-    double number = digits.empty() ? 0.0 : double(std::stoull(digits));
+    double number = double(wholeOf(digits));
     for (int step = 0; exponent != 0; exponent -= step) {
         step = std::clamp(exponent, -22, 22);
         number = step > 0 ? number * tenTo(step) : number / tenTo(-step);
