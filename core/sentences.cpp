@@ -230,6 +230,8 @@ const PageTextRow pageTextRows[] = {
      "Geometry - exploring inversion"},
     {"title-applications", "Geometrija - primene inverzije", "Геометрија - примене инверзије",
      "Geometry - applications of inversion"},
+    {"title-exercises", "Geometrija - zadaci iz inverzije", "Геометрија - задаци из инверзије",
+     "Geometry - exercises in inversion"},
     {"figure", "Crtez", "Цртеж", "Figure"},
     {"explorer-panel", "Slucaj i korak", "Случај и корак", "Case and step"},
     {"explorer-keys", "Tasteri", "Тастери", "Keys"},

@@ -48,7 +48,8 @@ const firstPointProgram = table.find((row) => row.family === 'point_inversion' &
 
 const demos = table.map((row) => {
     // The page's title in English, as this Chromium asks for it (the windows keep their own).
-    const titles = { explorer: 'Geometry - exploring inversion', applications: 'Geometry - applications of inversion' };
+    const titles = { explorer: 'Geometry - exploring inversion', applications: 'Geometry - applications of inversion',
+        exercises: 'Geometry - exercises in inversion' };
     const title = titles[row.family] ?? 'Geometry - the figure of a task';
     const demo = { name: row.name, title, sentence: row.sentence, text: row.text };
     if (!row.scene) {
@@ -72,12 +73,14 @@ const demos = table.map((row) => {
 });
 const explorer = demos.find(({ name }) => name === explorerRow.name);
 // The pages speak the language the browser asks for: this Chromium asks for English, and the explorer and the
-// applications speak it; the demos print their own bytes in every language.
+// applications and the exercises speak it; the demos print their own bytes in every language.
 explorer.text = 'The point P lies inside k, so its image P\' lies outside k, on the ray OP.\n';
 demos.find(({ name }) => table.find((row) => row.name === name).family === 'applications').text =
     'Peaucellier\'s inversor: |OA| = |OC| = 7 and the rhombus ABCD has sides sqrt(24), so |OB| * |OD| = 49 - 24 = 25 ' +
     '= r^2: D is the image of B in k. The seventh bar QB holds B on a circle through O, so D draws a straight line, ' +
     'the image of that circle.\n';
+demos.find(({ name }) => table.find((row) => row.name === name).family === 'exercises').text =
+    'Exercise 1 of 8: Place the image P\' of the point P(-2.10, 2.20).\n';
 // The first page after the explorer's, and the last page, both with a figure that s saves.
 const firstDemo = demos.find(({ name }) => table.find((row) => row.name === name).figure === 'file');
 const lastDemo = demos.findLast(({ name }) => table.find((row) => row.name === name).figure === 'file');
