@@ -245,7 +245,9 @@ PageState pageState() {
     if (interaction && interaction->pageState) {
         return interaction->pageState();
     }
-    return PageState{describeScene(storePicture(), programLanguage()), "", ""};
+    PageState state;
+    state.description = describeScene(storePicture(), programLanguage());
+    return state;
 }
 
 void pagePointer(double drawingPerCss, bool finger) {

@@ -24,6 +24,10 @@ struct PageState {
     std::string description;  ///< the figure in words, read on demand
     std::string panel;        ///< the text of the panel beside the figure
     std::string announcement; ///< what changed with the last input, said once
+    std::string link;         ///< the figure as the page's address keeps it (after #), or empty
+    std::string record;       ///< the work done so far, for a learning platform to keep, or empty
+    int settled = 0;          ///< of the exercises in the record, those with their last verdict
+    int percent = 0;          ///< their points as a percentage of the whole set's, rounded half up
 };
 
 /// The callbacks of a program that answers the pointer and the keys. Pointer positions are in the pixels of the

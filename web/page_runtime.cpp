@@ -32,12 +32,15 @@ static std::string jsonText(const std::string& text) {
 }
 
 /// What the page shows for its program, as JSON: the figure in words (the canvas's accessible description), the
-/// panel beside the figure and the announcement of what changed, which pre.js reads after each change.
+/// panel beside the figure, the announcement of what changed, the figure for the page's address and the exercises'
+/// record and score, which pre.js reads after each change.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* pageStateJson() {
     static std::string text;
     const PageState state = pageState();
     text = "{\"description\":" + jsonText(state.description) + ",\"panel\":" + jsonText(state.panel) +
-           ",\"announcement\":" + jsonText(state.announcement) + "}";
+           ",\"announcement\":" + jsonText(state.announcement) + ",\"link\":" + jsonText(state.link) +
+           ",\"record\":" + jsonText(state.record) + ",\"settled\":" + std::to_string(state.settled) +
+           ",\"percent\":" + std::to_string(state.percent) + "}";
     return text.c_str();
 }
 

@@ -238,6 +238,18 @@ void startExercise(Practice& practice, Effects& effects, int index) {
     effects.redraw = true;
 }
 
+// The score of the whole set, then each exercise's points and the set's number.
+void printScore(const Practice& practice, Effects& effects) {
+    const Language language = practice.language;
+    printLine(effects, scoreText(practice));
+    for (int i = 0; i < exerciseCount; ++i) {
+        const double p = practice.points[std::size_t(i)];
+        printLine(effects, say(p == 1.0 ? Sentence::PointsOne : Sentence::PointsMany, language,
+                               {std::to_string(i + 1), pointsText(p)}));
+    }
+    printLine(effects, say(Sentence::SetNamed, language, {std::to_string(practice.set)}));
+}
+
 void check(Practice& practice, Effects& effects) {
     if (practice.settled) {
         return;
@@ -255,19 +267,12 @@ void check(Practice& practice, Effects& effects) {
         practice.ring = false;
         practice.gesture = practice.gesture == Gesture::Dragging ? Gesture::Idle : practice.gesture;
     }
-    const Language language = practice.language;
     const std::string verdict = verdictText(practice);
     printLine(effects, verdict);
     announce(practice, effects, verdict);
     effects.redraw = true;
     if (lastSettled(practice)) {
-        printLine(effects, scoreText(practice));
-        for (int i = 0; i < exerciseCount; ++i) {
-            const double p = practice.points[std::size_t(i)];
-            printLine(effects, say(p == 1.0 ? Sentence::PointsOne : Sentence::PointsMany, language,
-                                   {std::to_string(i + 1), pointsText(p)}));
-        }
-        printLine(effects, say(Sentence::SetNamed, language, {std::to_string(practice.set)}));
+        printScore(practice, effects);
     }
 }
 
@@ -485,6 +490,41 @@ Effects openPractice(Practice& practice, const char* setOption) {
     return effects;
 }
 
+int settledCount(const Practice& practice) {
+    return practice.current + (practice.settled ? 1 : 0);
+}
+
+std::string practiceRecord(const Practice& practice) {
+    std::string record = std::to_string(practice.set) + "~";
+    for (int i = 0; i < settledCount(practice); ++i) {
+        record += char('0' + int(practice.points[std::size_t(i)] * 2.0));
+    }
+    return record;
+}
+
+bool resumePractice(Practice& practice, const std::string& record, Effects& effects) {
+    const std::size_t tilde = record.find('~');
+    const std::string halves = tilde == std::string::npos ? "" : record.substr(tilde + 1);
+    const int set = tilde == std::string::npos ? 0 : readSetNumber(record.substr(0, tilde));
+    if (set == 0 || halves.size() > std::size_t(exerciseCount) ||
+        halves.find_first_not_of("012") != std::string::npos) {
+        return false;
+    }
+    practice.set = set;
+    practice.exercises = exerciseSet(set);
+    practice.points = {};
+    for (std::size_t i = 0; i < halves.size(); ++i) {
+        practice.points[i] = (halves[i] - '0') / 2.0;
+    }
+    const int done = int(halves.size());
+    startExercise(practice, effects, std::min(done, exerciseCount - 1));
+    if (done == exerciseCount) { // the whole set was done: its score again, as when it ended
+        practice.settled = true;
+        printScore(practice, effects);
+    }
+    return true;
+}
+
 Effects choosePracticeLanguage(Practice& practice, Language language) {
     Effects effects;
     practice.language = language;
@@ -662,12 +702,14 @@ std::vector<DrawnItem> practiceDrawList(const Practice& practice, bool forFile) 
 std::string practicePanelText(const Practice& practice) {
     const Language language = practice.language;
     std::string text = promptText(exerciseOf(practice), practice.current + 1, language);
-    if (practice.tries == 0) {
-        return text;
+    if (practice.tries > 0) {
+        text += "\n" + verdictText(practice);
     }
-    text += "\n" + verdictText(practice);
     if (lastSettled(practice)) {
         return text + "\n" + scoreText(practice) + " " + say(Sentence::StartAgain, language);
+    }
+    if (practice.tries == 0) {
+        return text;
     }
     return text + "\n" + say(practice.settled ? Sentence::NextExercise : Sentence::TryAgain, language);
 }

@@ -54,6 +54,18 @@ int readSetNumber(const std::string& text);
 /// and the first set opens.
 Effects openPractice(Practice& practice, const char* setOption);
 
+/// The exercises of the set that have their last verdict.
+int settledCount(const Practice& practice);
+
+/// The work on the set so far, as a learning platform keeps it between visits: the set's number, ~, and the points of
+/// each exercise settled in halves, "17~210" for set 17 with 1, 0.5 and 0 points so far.
+std::string practiceRecord(const Practice& practice);
+
+/// The practice resumed from its record: the set, the points of the exercises settled and the first one not settled
+/// started, its prompt printed; with every exercise settled, the last one's score printed again. A text that is not
+/// a record changes nothing and gives false.
+bool resumePractice(Practice& practice, const std::string& record, Effects& effects);
+
 /// The practice speaks the language from now on (the key j: the next one), and gives the prompt again in it.
 Effects choosePracticeLanguage(Practice& practice, Language language);
 

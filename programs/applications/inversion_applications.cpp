@@ -109,7 +109,10 @@ static const Interaction applicationsProgram = [] {
     program.displayBand = displayBand;
 #endif
     program.pageState = [] {
-        PageState state{describeScene(lessonPicture(lesson), lesson.language), panelText(lesson), lesson.announcement};
+        PageState state;
+        state.description = describeScene(lessonPicture(lesson), lesson.language);
+        state.panel = panelText(lesson);
+        state.announcement = lesson.announcement;
         lesson.announcement.clear();
         return state;
     };

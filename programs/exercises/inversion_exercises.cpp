@@ -8,13 +8,16 @@
 #include "glut_input.h"
 #include "render.h"
 #include "viewer.h"
-#ifndef __EMSCRIPTEN__
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#else
 #include "band_window.h"
 
 #include <GL/freeglut_ext.h>
 #endif
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 #include <string>
 
 static Practice practice;
@@ -112,8 +115,14 @@ static const Interaction exercisesProgram = [] {
     program.displayBand = displayBand;
 #endif
     program.pageState = [] {
-        PageState state{describeScene(practicePicture(practice), practice.language), practicePanelText(practice),
-                        practice.announcement};
+        PageState state;
+        state.description = describeScene(practicePicture(practice), practice.language);
+        state.panel = practicePanelText(practice);
+        state.announcement = practice.announcement;
+        // For a learning platform: the work to keep, and the score so far.
+        state.record = practiceRecord(practice);
+        state.settled = settledCount(practice);
+        state.percent = percentOfSet(std::accumulate(practice.points.begin(), practice.points.end(), 0.0));
         practice.announcement.clear();
         return state;
     };
@@ -129,6 +138,16 @@ static const Interaction exercisesProgram = [] {
     };
     return program;
 }();
+
+#ifdef __EMSCRIPTEN__
+/// Called by the page with the record a learning platform kept from an earlier visit: the work resumes there.
+extern "C" EMSCRIPTEN_KEEPALIVE void pageResume(const char* record) {
+    Effects effects;
+    if (resumePractice(practice, record, effects)) {
+        carryOut(effects);
+    }
+}
+#endif
 
 int main(int argc, char** argv) {
     // Read before GLUT takes its own options out of argv; none of them is --skup or its number.

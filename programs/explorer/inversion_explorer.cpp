@@ -5,6 +5,7 @@
 #include "describe.h"
 #include "explorer/band.h"
 #include "explorer/explorer.h"
+#include "explorer/link.h"
 #include "export.h"
 #include "glut_input.h"
 #include "render.h"
@@ -114,8 +115,12 @@ static const Interaction explorerProgram = [] {
     program.displayBand = displayBand;
 #endif
     program.pageState = [] {
-        PageState state{describeScene(explorerPicture(explorer), explorer.language), panelText(explorer),
-                        explorer.announcement};
+        PageState state;
+        state.description = describeScene(explorerPicture(explorer), explorer.language);
+        state.panel = panelText(explorer);
+        state.announcement = explorer.announcement;
+        // The page's address keeps the figure, so that it can be handed on as a link.
+        state.link = figureLinkText(currentFigure(explorer), explorer.view, explorer.steps);
         explorer.announcement.clear();
         return state;
     };

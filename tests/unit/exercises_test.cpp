@@ -243,6 +243,10 @@ static std::string expectedPrompt(const Exercise& e, int i) {
            "? 1 prava kroz O, 2 krug kroz O, 3 krug koji ne prolazi kroz O, 4 prava koja ne prolazi kroz O.";
 }
 
+static Exercise e_of(int set, int index) {
+    return exerciseSet(set)[std::size_t(index)];
+}
+
 TEST(Practice, PrintsEachPromptAsItsExerciseStarts) {
     for (int number : {1, 2, 9999}) {
         Student run(std::to_string(number).c_str());
@@ -272,7 +276,9 @@ TEST(Practice, GradesAtTheToleranceEdgeAndSumsUpTheSet) {
     Student run;
     std::string summary;
     double total = 0;
+    std::string halves; // the record's points so far, in halves
     for (int i = 0; i < exerciseCount; ++i) {
+        EXPECT_EQ(practiceRecord(run.practice), "1~" + halves);
         const Exercise& e = run.practice.exercises[i];
         const Truth truth = truthOf(e);
         for (std::size_t t = 0; t < rows[i].tries.size(); ++t) {
@@ -316,6 +322,15 @@ TEST(Practice, GradesAtTheToleranceEdgeAndSumsUpTheSet) {
             summary = verdict;
         }
         total += rows[i].points;
+        halves += char('0' + int(rows[i].points * 2));
+        EXPECT_EQ(practiceRecord(run.practice), "1~" + halves);
+        if (i == 2) { // a later visit resumes at the fourth with the points of three
+            Student later("9");
+            Effects resumed;
+            ASSERT_TRUE(resumePractice(later.practice, practiceRecord(run.practice), resumed));
+            EXPECT_EQ(resumed.printed, expectedPrompt(e_of(1, 3), 3) + "\n");
+            EXPECT_EQ(practiceRecord(later.practice), "1~" + halves);
+        }
         run.key(' ');
     }
     std::string expected = "Tacno.\nRezultat: " + std::to_string(int(total)) + " od 8 poena (" +
@@ -327,6 +342,15 @@ TEST(Practice, GradesAtTheToleranceEdgeAndSumsUpTheSet) {
         expected += line;
     }
     EXPECT_EQ(summary, expected + "Skup zadataka: 1.\n");
+    // A visit after the last verdict shows the score again; what no record holds changes nothing.
+    Student later;
+    Effects resumed;
+    ASSERT_TRUE(resumePractice(later.practice, practiceRecord(run.practice), resumed));
+    EXPECT_EQ(resumed.printed, expectedPrompt(e_of(1, 7), 7) + "\n" + summary.substr(7));
+    for (const char* record : {"", "1~", "~2", "0~2", "10000~2", "1~3", "1~222222222", "1~2 ", "x~1", "12"}) {
+        Effects none;
+        EXPECT_EQ(resumePractice(later.practice, record, none), std::string(record) == "1~") << record;
+    }
 }
 
 TEST(Practice, OpensTheSetItsOptionNamesOrElseTheFirst) {
