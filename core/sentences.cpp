@@ -309,6 +309,25 @@ const PageTextRow pageTextRows[] = {
     {"explorer-keys-quit", "<kbd>q</kbd> i <kbd>Esc</kbd> na ovoj stranici ne rade nista: stranicu zatvara pregledac.",
      "<kbd>q</kbd> и <kbd>Esc</kbd> на овој страници не раде ништа: страницу затвара прегледач.",
      "<kbd>q</kbd> and <kbd>Esc</kbd> do nothing on this page: the browser closes the page."},
+    // The buttons of the pages of the applications and of the exercises, and what the exercises' page says of a
+    // learning platform.
+    {"explorer-panel-applications", "Primena i korak", "Примена и корак", "Application and step"},
+    {"explorer-panel-exercises", "Zadatak", "Задатак", "Exercise"},
+    {"explorer-button-n", "n Sledeca tacka", "n Следећа тачка", "n Next point"},
+    {"explorer-button-i", "i Posle inverzije", "i После инверзије", "i After inversion"},
+    {"explorer-application-1", "1 Poseljeov inverzor", "1 Посељеов инверзор", "1 Peaucellier's inversor"},
+    {"explorer-application-2", "2 Paposov lanac", "2 Папосов ланац", "2 Pappus chain"},
+    {"explorer-application-3", "3 Stajnerov lanac", "3 Штајнеров ланац", "3 Steiner's chain"},
+    {"explorer-application-4", "4 Ptolemejeva teorema", "4 Птолемејева теорема", "4 Ptolemy's theorem"},
+    {"explorer-check", "Proveri", "Провери", "Check"},
+    {"explorer-next", "Dalje", "Даље", "Next"},
+    {"explorer-choice-1", "1 prava kroz O", "1 права кроз O", "1 a line through O"},
+    {"explorer-choice-2", "2 krug kroz O", "2 круг кроз O", "2 a circle through O"},
+    {"explorer-choice-3", "3 krug koji ne prolazi kroz O", "3 круг који не пролази кроз O", "3 a circle missing O"},
+    {"explorer-choice-4", "4 prava koja ne prolazi kroz O", "4 права која не пролази кроз O", "4 a line missing O"},
+    {"explorer-student", "Ucenik: ", "Ученик: ", "Student: "},
+    {"explorer-platform-failed", "Platforma za ucenje nije prihvatila poziv ", "Платформа за учење није прихватила позив ",
+     "The learning platform refused the call "},
 };
 const std::size_t pageTextCount = sizeof pageTextRows / sizeof pageTextRows[0];
 

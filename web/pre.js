@@ -18,6 +18,11 @@
 
     Module['canvas'] = canvas;
     Module['thisProgram'] = program;
+    // The address opens what a teacher's link names: the set of exercises (?skup=17), or the explorer's figure after
+    // #. A program takes only its own option.
+    var asked = new URLSearchParams(location.search).get('skup');
+    Module['arguments'] = (asked === null ? [] : ['--skup', asked]).concat(
+        location.hash.length > 1 ? ['--slika', decodeURIComponent(location.hash.slice(1))] : []);
     // The runtime script is shared; the WebAssembly is the page's own program.
     Module['locateFile'] = function (path, prefix) {
         return prefix + (/\.wasm$/.test(path) ? program + '.wasm' : path);
@@ -77,9 +82,9 @@
         }
     }
     window.addEventListener('keydown', keepForPage, true);
-    // The explorer's buttons do what their keys do: the key, pressed on the figure. GLUT reads a key's character from
-    // its key code; + and - go by the keypad's codes, the only ones it reads as those characters without Shift.
-    var keyCodes = {'+': 107, '-': 109};
+    // The buttons do what their keys do: the key, pressed on the figure. GLUT reads a key's character from its key
+    // code; + and - go by the keypad's codes, the only ones it reads as those characters without Shift.
+    var keyCodes = {'+': 107, '-': 109, '[': 219, ']': 221, 'Enter': 13, ' ': 32};
     Array.prototype.forEach.call(document.querySelectorAll('#controls button[data-key]'), function (button) {
         button.addEventListener('click', function () {
             var key = button.getAttribute('data-key');
@@ -216,14 +221,25 @@
         if (description.textContent !== state.description) {
             description.textContent = state.description;
         }
-        // The explorer's panel: the latest case and the step shown.
+        // The panel: the latest case and the step shown, or the exercise.
         if (panel) {
             panel.textContent = state.panel;
             if (state.announcement) {
                 announcement.textContent = state.announcement;
             }
         }
+        // The explorer's address keeps its figure, so that the address is a link to it.
+        if (state.link && location.hash !== '#' + state.link) {
+            history.replaceState(history.state, '', '#' + state.link);
+        }
+        if (window.onPageState) {
+            window.onPageState(state);
+        }
     }
+    // A figure typed into the address opens as a link does.
+    window.addEventListener('hashchange', function () {
+        location.reload();
+    });
     // The explorer changes its figure when a drag ends or a key is pressed; GLUT's handlers run in the same event,
     // after these listeners or before them, so the store is read on the next animation frame.
     function describeLater() {
@@ -255,6 +271,9 @@
             canvas.hidden = false;
             if (panel) {
                 followDevicePixels();
+            }
+            if (window.onPageRunning) {
+                window.onPageRunning(Module);
             }
             describe();
             ['mouseup', 'touchend', 'keydown', 'click'].forEach(function (type) {

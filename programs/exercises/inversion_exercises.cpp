@@ -140,12 +140,19 @@ static const Interaction exercisesProgram = [] {
 }();
 
 #ifdef __EMSCRIPTEN__
-/// Called by the page with the record a learning platform kept from an earlier visit: the work resumes there.
-extern "C" EMSCRIPTEN_KEEPALIVE void pageResume(const char* record) {
+/// Called by the page with the record a learning platform kept from an earlier visit, one character at a time and
+/// then 0: the work resumes there.
+extern "C" EMSCRIPTEN_KEEPALIVE void pageResume(int character) {
+    static std::string record;
+    if (character != 0) {
+        record += char(character);
+        return;
+    }
     Effects effects;
     if (resumePractice(practice, record, effects)) {
         carryOut(effects);
     }
+    record.clear();
 }
 #endif
 

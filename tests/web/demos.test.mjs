@@ -3,6 +3,7 @@
 // drawing rules of the native window and against the native window's first frame; the index; the pages at a
 // phone's width, for a screen reader and from the keyboard; and the site without a network.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -792,7 +793,8 @@ test('the languages: a teacher\'s link in Cyrillic, then English chosen, kept in
     });
     assert.equal(english.panel, explorer.text.trimEnd());
     assert.deepEqual([english.lang, english.button, english.next], ['en', '1 Point', `${demos[1].name}.html?jezik=en`]);
-    assert.ok(english.address.endsWith(`${explorer.name}.html?jezik=en`), english.address);
+    // The address keeps the language and the figure.
+    assert.ok(english.address.endsWith(`${explorer.name}.html?jezik=en#tacka~2,2~v0,0,32~s0`), english.address);
     assert.deepEqual([reloaded.lang, reloaded.panel], ['en', explorer.text.trimEnd()]);
 });
 
@@ -822,4 +824,169 @@ test('after one visit the site works without a network', async () => {
     assert.equal(text, demo.text);
     assert.deepEqual(language, ['sr-Cyrl', `Геометрија - приказ задатка - ${demo.name}`]);
     assert.deepEqual(ruleBreaches(frame, demo.objects), []);
+});
+
+// ---- The exercises, a learning platform, a teacher's link -------------------------------------------------------
+
+const exercisesName = table.find((row) => row.family === 'exercises').name;
+/// What the programs print natively (tools/native_texts), in English as these pages speak it.
+const nativeTexts = (...args) => execFileSync(path.join(repository, 'build/tools/native_texts'), [...args, 'en'],
+    { encoding: 'utf8' });
+
+/// Moves the chosen handle of an exercise from where it starts, (-6, -6), to the tenths nearest (x, y) with the arrows:
+/// Shift for whole units.
+async function arrowsTo({ keyboard }, [x, y]) {
+    for (const [value, plus, minus] of [[x, 'ArrowRight', 'ArrowLeft'], [y, 'ArrowUp', 'ArrowDown']]) {
+        const tenths = Math.round(value * 10) + 60;
+        const key = tenths >= 0 ? plus : minus;
+        for (let i = 0; i < Math.abs(tenths); i += Math.abs(tenths) - i >= 10 ? 10 : 1) {
+            await keyboard.press(Math.abs(tenths) - i >= 10 ? `Shift+${key}` : key);
+        }
+    }
+}
+
+/// Answers the first exercise on show right, P' placed from its prompt's P, and the next `wrong` ones by checking twice
+/// where their handles start; Space after each. On a page or in a frame, the figure focused.
+async function work(frame, wrong) {
+    const { keyboard } = frame.page?.() ?? frame;
+    const prompt = await frame.locator('#panel-text').innerText();
+    const [px, py] = prompt.match(/P\((-?[\d.]+), (-?[\d.]+)\)/).slice(1).map(Number);
+    const power = 25 / (px * px + py * py);
+    await arrowsTo({ keyboard }, [px * power, py * power]);
+    await keyboard.press('Enter');
+    for (let i = 0; i < wrong; ++i) {
+        await keyboard.press('Space');
+        await keyboard.press('Enter');
+        await keyboard.press('Enter');
+    }
+}
+
+test('the exercises: ?skup opens the set the programs open natively, and grades an answer and the score', async () => {
+    for (const set of [1, 2, 9999]) {
+        const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+        await page.goto(`${origin}/${exercisesName}.html?skup=${set}`);
+        await started(page);
+        await page.locator('#canvas').focus();
+        await work(page, 7);
+        const text = await page.locator('#console').innerText();
+        await page.close();
+        const prompts = text.split('\n').filter((line) => line.startsWith('Exercise ') && line.includes(' of 8: '));
+        assert.equal(prompts.join('\n') + '\n', nativeTexts('prompts', String(set)), `set ${set}`);
+        const lines = text.split('\n');
+        assert.equal(lines.indexOf('Right.'), lines.indexOf(prompts[1]) - 1, `set ${set}`);
+        assert.equal(lines.filter((line) => line.startsWith('Wrong: ')).length, 14, `set ${set}`);
+        assert.deepEqual(lines.slice(-11), ['Score: 1 of 8 points (13 %).', 'Exercise 1: 1 point',
+            ...[2, 3, 4, 5, 6, 7, 8].map((i) => `Exercise ${i}: 0 points`), `Set of exercises: ${set}.`, '']);
+    }
+});
+
+test('the exercises in a learning platform: the SCORM 1.2 calls, a visit that resumes, passed or failed', async () => {
+    // The package as a platform unpacks it, beside a page that offers the API and records each call.
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'inversion-lms-'));
+    fs.mkdirSync(path.join(folder, 'package'));
+    execFileSync('cmake', ['-E', 'tar', 'xf', path.join(pages, 'inversion-exercises-scorm.zip')],
+        { cwd: path.join(folder, 'package') });
+    fs.writeFileSync(path.join(folder, 'index.html'), `<!doctype html><meta charset="utf-8"><script>
+var store = {'cmi.core.student_name': 'Petrović, Ana'};
+var calls = [];
+function record(name, answer) {
+    return function (element, value) {
+        calls.push([name].concat([].slice.call(arguments)));
+        if (name === 'LMSSetValue' && answer === 'true') { store[element] = value; }
+        return name === 'LMSGetValue' ? store[element] || '' : element === 'cmi.core.score.min' ? 'false' : answer;
+    };
+}
+var API = {LMSInitialize: record('LMSInitialize', 'true'), LMSGetValue: record('LMSGetValue'),
+    LMSSetValue: record('LMSSetValue', 'true'), LMSCommit: record('LMSCommit', 'true'),
+    LMSFinish: record('LMSFinish', 'true'), LMSGetLastError: function () { return '0'; }};
+</script><iframe src="package/${exercisesName}.html" width="1100" height="1200"></iframe>`);
+    const lms = await serve({ '/': folder, '/package/': path.join(folder, 'package') });
+    const page = await browser.newPage({ viewport: { width: 1200, height: 1300 }, deviceScaleFactor: 1 });
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    // The page in its frame, again after the store is given the values; the first time as the platform opens it.
+    const visit = async (store) => {
+        const frame = page.frames()[1];
+        if (store) {
+            await page.evaluate((values) => Object.assign(window.store, values), store);
+            await frame.goto(frame.url());
+        }
+        await frame.waitForSelector('#canvas:not([hidden])');
+        await nextFrame(frame);
+        await frame.locator('#canvas').focus();
+        return frame;
+    };
+    // The calls so far, once the frame has told the platform what the last key did.
+    const calls = async () => {
+        await nextFrame(page.frames()[1]);
+        return page.evaluate(() => window.calls.splice(0));
+    };
+    try {
+        await page.goto(`http://127.0.0.1:${lms.address().port}/index.html`);
+        // The manifest names the page and every file the package holds.
+        const manifest = await page.evaluate(async () => {
+            const xml = new DOMParser().parseFromString(await (await fetch('package/imsmanifest.xml')).text(), 'text/xml');
+            const resource = xml.getElementsByTagName('resource')[0];
+            return { parsed: !xml.getElementsByTagName('parsererror').length,
+                sco: resource.getAttribute('adlcp:scormtype'), href: resource.getAttribute('href'),
+                files: [...resource.getElementsByTagName('file')].map((file) => file.getAttribute('href')) };
+        });
+        assert.deepEqual([manifest.parsed, manifest.sco, manifest.href], [true, 'sco', `${exercisesName}.html`]);
+        assert.deepEqual(manifest.files.sort(), fs.readdirSync(path.join(folder, 'package'))
+            .filter((name) => name !== 'imsmanifest.xml').sort());
+
+        let frame = await visit();
+        await work(frame, 1); // 1 point, then 0
+        const session = [['LMSInitialize', ''], ['LMSGetValue', 'cmi.core.student_name'],
+            ['LMSGetValue', 'cmi.student_data.mastery_score'], ['LMSGetValue', 'cmi.suspend_data'],
+            ['LMSSetValue', 'cmi.core.lesson_status', 'incomplete']];
+        const settled = (record) => [['LMSSetValue', 'cmi.core.score.raw', '13'], ['LMSSetValue', 'cmi.core.score.min', '0'],
+            ['LMSSetValue', 'cmi.core.score.max', '100'], ['LMSSetValue', 'cmi.suspend_data', record], ['LMSCommit', '']];
+        assert.deepEqual(await calls(), [...session, ...settled('1~2'), ...settled('1~20')]);
+        assert.equal(await frame.locator('#console').innerText().then((text) =>
+            text.split('The learning platform refused the call LMSSetValue.').length), 2);
+
+        // A later visit resumes at the third, and the eighth's verdict fails the student below the mastery score.
+        frame = await visit({});
+        assert.match(await frame.locator('#panel-text').innerText(), /^Exercise 3 of 8: /);
+        for (let i = 0; i < 6; ++i) {
+            await frame.locator('#canvas').press('Enter');
+            await frame.locator('#canvas').press('Enter');
+            await frame.locator('#canvas').press('Space');
+        }
+        const failed = await calls();
+        assert.deepEqual(failed.slice(0, 7), [['LMSFinish', ''], ...session, ...settled('1~200').slice(0, 1)]);
+        assert.deepEqual(failed.slice(-7), [...settled('1~20000000'),
+            ['LMSSetValue', 'cmi.core.lesson_status', 'failed'], ['LMSCommit', '']]);
+        assert.match(await frame.locator('#panel-text').innerText(), /\nStudent: Petrović, Ana$/);
+        // At the mastery score the same passes.
+        frame = await visit({ 'cmi.student_data.mastery_score': '13', 'cmi.suspend_data': '1~2000000' });
+        await frame.locator('#canvas').press('Enter');
+        await frame.locator('#canvas').press('Enter');
+        assert.deepEqual((await calls()).slice(-2), [['LMSSetValue', 'cmi.core.lesson_status', 'passed'],
+            ['LMSCommit', '']]);
+    } finally {
+        await page.close();
+        await new Promise((resolve) => lms.close(resolve));
+        fs.rmSync(folder, { recursive: true, force: true });
+    }
+    assert.deepEqual(errors, []);
+});
+
+test('the explorer\'s address keeps its figure: a link opens the same figure on the page and natively', async () => {
+    const link = 'krug~1.5,2,3,1~v1,0.5,20~s2';
+    const page = await browser.newPage({ viewport: { width: 1280, height: 900 }, deviceScaleFactor: 1 });
+    await page.goto(`${origin}/${explorer.name}.html#${link}`);
+    await started(page);
+    const opened = [await page.locator('#console').innerText(), new URL(page.url()).hash];
+    await page.locator('#canvas').focus();
+    await page.keyboard.press('Shift+ArrowRight');
+    await nextFrame(page);
+    const moved = [await page.locator('#panel-text').innerText(), new URL(page.url()).hash.slice(1)];
+    await page.close();
+    // What the page printed and kept is what the program prints natively for the link and its key l.
+    assert.deepEqual(opened, [nativeTexts('link', link).split('\n')[0] + '\n', `#${link}`]);
+    assert.notEqual(moved[1], link);
+    const [sentence, line] = nativeTexts('link', moved[1]).split('\n');
+    assert.deepEqual([sentence, line], [moved[0].split('\n')[0], `${explorer.name}.html#${moved[1]}`]);
 });
