@@ -990,3 +990,38 @@ test('the explorer\'s address keeps its figure: a link opens the same figure on 
     const [sentence, line] = nativeTexts('link', moved[1]).split('\n');
     assert.deepEqual([sentence, line], [moved[0].split('\n')[0], `${explorer.name}.html#${moved[1]}`]);
 });
+
+test('the applications: D dragged along x = 5 keeps |OB| * |OD| = 25, and its dot and trace stay on the line', async () => {
+    const row = table.find(({ family }) => family === 'applications');
+    const camera = projection([], row.scene.box);
+    const at = (x, y) => camera.at(x, y);
+    let released;
+    const shown = await openDemo(row.name, async (page) => {
+        const box = await page.locator('#canvas').boundingBox();
+        const pointer = (x, y) => at(x, y).map((v, i) => Math.floor(v) + 0.5 + (i === 0 ? box.x : box.y));
+        const before = (await page.locator('#console').innerText()).length;
+        await page.mouse.move(...pointer(5, 3.75));
+        await page.mouse.down();
+        await page.mouse.move(...pointer(5, -4), { steps: 8 });
+        await page.mouse.up();
+        released = (await page.locator('#console').innerText()).slice(before);
+    });
+    assert.deepEqual(shown.errors, []);
+    // B is the image of D, as the release line writes them.
+    const [bx, by, dx, dy] = (released.match(/^B\((\S+), (\S+)\) {2}D\((\S+), (\S+)\) {2}\|OB\| \* \|OD\| = 25\.00\n$/) ??
+        assert.fail(released)).slice(1).map(Number);
+    const power = 25 / (dx * dx + dy * dy);
+    assert.ok(dx === 5 && Math.abs(dy + 4) < 0.05 && Math.hypot(bx - dx * power, by - dy * power) < 0.01, released);
+    // D's dot at (5, -4), its trace red in every row up to where D began, and nothing red off x = 5 in the rows that
+    // D's name cannot reach.
+    const [column, bottom] = at(5, -4).map(Math.floor);
+    assert.ok(dotAt(shown.frame, ...at(5, -4), red), 'no dot of D at (5, -4)');
+    for (let y = Math.floor(at(0, 3.75)[1]) + 3; y < bottom - 3; ++y) {
+        assert.ok(near(shown.frame, column, y, red, 1), `no trace in row ${y}`);
+    }
+    for (let y = Math.floor(at(0, 3)[1]); y < Math.floor(at(0, -1.5)[1]); ++y) {
+        for (let x = 0; x < shown.frame.width; ++x) {
+            assert.ok(Math.abs(x - column) <= 2 || !matches(pixel(shown.frame, x, y), red), `red at (${x}, ${y})`);
+        }
+    }
+});
