@@ -780,6 +780,7 @@ test('the languages: a teacher\'s link in Cyrillic, then English chosen, kept in
     await nextFrame(page);
     const cyrillic = await look();
     await page.click('#jezik-en');
+    await page.waitForFunction(() => document.documentElement.lang === 'en'); // once its texts have come
     await nextFrame(page);
     const english = { ...await look(), address: page.url() };
     await page.reload();
