@@ -6,8 +6,9 @@
 // the median seconds from a motion event to the swap of its frame, the same from an Expose event (a bare repaint
 // of the same window), both again counted from when the program takes the event from its queue, the resident size
 // after 100 and after 10,000 motion events (kB), and the clock ticks of CPU it uses in the seconds after the button
-// is released. With --key K it types the key K (digits and letters; several keys one after another) first, to show
-// another figure, the band or a construction.
+// is released. With --key K it types the key K (digits, letters and the brackets, whose keysyms are their characters;
+// several keys one after another) first, to show another figure or application, the band or a construction, or to
+// change a count.
 // With --random SEED it sends MOTIONS random keys (arrows with and without Shift, n, the digits 1 to 4, every letter
 // but q, which ends the program) and clicks, and prints whether the program still runs, its resident size after 100
 // and after all of them (kB); then it types s, so that the figure of the store is saved where it runs.

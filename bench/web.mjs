@@ -6,7 +6,9 @@
 // built with the same toolchain: webgl_line, which clears and draws one line with a vertex buffer and a shader (the
 // goal is set against it), clear_window, which only clears its canvas, and draw_floor, which draws one circle, one
 // line and one dot through emscripten's GL emulation; the explorer's time from a pointer motion to the frame that
-// shows it; and the explorer page's layout shift while P is dragged across k and the case texts are printed.
+// shows it; the explorer page's layout shift while P is dragged across k and the case texts are printed; and the
+// applications' page while Steiner's chain of 20 circles is dragged by its handle: the time its listeners take for
+// each pointer motion, and how its frames follow the browser's animation frames.
 // bench/web builds what it needs and runs this.
 // Usage: node bench/web.mjs [--runs N] [--site FOLDER]
 import fs from 'node:fs';
@@ -37,12 +39,14 @@ const table = programTable().filter((row) => row.scene);
 const programs = table.map((row) => row.name);
 const [firstDemo, nextDemo] = table.filter((row) => row.figure !== 'numbered').map((row) => row.name);
 const explorerPage = table.find((row) => row.family === 'explorer').name;
+const applicationsPage = table.find((row) => row.family === 'applications').name;
 const baselines = ['bench/webgl_line', 'bench/clear_window', 'bench/draw_floor'];
 const weightGoal = 40_000; // bytes of a demo page, the first visit
 const explorerWeightGoal = 48_000; // bytes of the explorer's page, the first visit
 const timeGoal = 1.05; // first frame against webgl_line
 const moves = 200; // pointer motions of a drag
 const thickGoal = 1.15; // a figure's repaint with a projector's thick lines against thin ones
+const handlingGoal = 2; // milliseconds of the page's listeners for one pointer motion
 // A construction's figure: circles, lines and dots, drawn by the pages' back end at 1 and at 3 pixels (and 8-pixel
 // dots), as a window 1080 rows tall draws them; the frames of one timed repaint.
 const thickFigure = [6, 12, 12];
@@ -122,26 +126,28 @@ function markMotionFrames() {
     }
 }
 
-/// Opens the explorer's page in a fresh context with markMotionFrames, shows the figure of key (nothing for the point
-/// figure) and returns the context, the tab and the page coordinates of a scene point.
-async function openExplorer(browser, origin, key) {
+/// Opens a page (the explorer's unless given) in a fresh context with the init script (markMotionFrames unless
+/// given), types the keys one after another (none for the explorer's point figure), each waiting for its frame, and
+/// returns the context, the tab and the page coordinates of a scene point in a starting view framed from distance
+/// (the explorer's, 32, unless given).
+async function openExplorer(browser, origin, keys, page = explorerPage, init = markMotionFrames, distance = 32) {
     const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 1280, height: 900 } });
-    await context.addInitScript(markMotionFrames);
+    await context.addInitScript(init);
     const tab = await context.newPage();
-    await tab.goto(`${origin}/${explorerPage}.html`);
+    await tab.goto(`${origin}/${page}.html`);
     await tab.waitForFunction(() => window.frameEnds.length > 0);
-    if (key) {
+    for (const key of keys) {
         const frames = await tab.evaluate(() => window.frameEnds.length);
         await tab.keyboard.press(key);
         await tab.waitForFunction((n) => window.frameEnds.length > n, frames);
     }
-    // The explorer's camera: the box from (-8, -8) to (8, 8) framed from distance 32 under 45 degrees, in the canvas's
-    // drawing buffer as the page lays it out, shown at the canvas's CSS size. A point [x, y, right] is the scene point
-    // (x, y) moved right by that many pixels of the drawing buffer.
+    // The program's camera: its starting box framed from the distance (twice the box's side) under 45 degrees, in the
+    // canvas's drawing buffer as the page lays it out, shown at the canvas's CSS size. A point [x, y, right] is the
+    // scene point (x, y) moved right by that many pixels of the drawing buffer.
     const box = await tab.locator('#canvas').boundingBox();
     const [width, height] = await tab.evaluate(() => [canvas.width, canvas.height]);
     const scaled = box.width / width;
-    const unitsPerPixel = (2 * 32 * Math.tan(Math.PI / 8)) / height;
+    const unitsPerPixel = (2 * distance * Math.tan(Math.PI / 8)) / height;
     const at = ([x, y, right = 0]) => [box.x + (Math.floor(width / 2 + x / unitsPerPixel) + right + 0.5) * scaled,
         box.y + (Math.floor(height / 2 - y / unitsPerPixel) + 0.5) * scaled];
     return { context, tab, at };
@@ -159,7 +165,7 @@ async function moveAndWait(tab, at, target) {
 /// and the pointer moved `moves` times between the scene points there and back, each move waiting for its frame.
 /// Returns the milliseconds from each motion event to the end of the drawing of the first frame after it.
 async function motionToFrame(browser, origin, key, grab, there, back) {
-    const { context, tab, at } = await openExplorer(browser, origin, key);
+    const { context, tab, at } = await openExplorer(browser, origin, key ? [key] : []);
     await tab.mouse.move(...at(grab));
     await tab.mouse.down();
     // Two moves there and back before the timed ones: the first motion after the press may draw no frame.
@@ -183,7 +189,7 @@ async function motionToFrame(browser, origin, key, grab, there, back) {
 /// meanwhile (every shift, whatever input came before it), how many lines the console gained, and the shift seen
 /// when a line is then put above the canvas (not 0, or the observer sees nothing).
 async function layoutShiftOfDrag(browser, origin) {
-    const { context, tab, at } = await openExplorer(browser, origin, '');
+    const { context, tab, at } = await openExplorer(browser, origin, []);
     await tab.evaluate(() => {
         window.shifts = 0;
         new PerformanceObserver((list) => {
@@ -214,6 +220,166 @@ async function layoutShiftOfDrag(browser, origin) {
     const probe = (await tab.evaluate(() => window.shifts)) - shift;
     await context.close();
     return { shift, printed, probe };
+}
+
+/// Runs in the applications' page before its own scripts: every listener the page adds for mousemove or pointermove
+/// (the runtime's GLUT and the page's own) is timed around its call and its milliseconds added to window.handling;
+/// each mousemove's time stamp is noted, each animation frame's time (requestAnimationFrame's argument) and when its
+/// callbacks ran, and for each frame drawn, the time of the animation frame it was drawn in and when its drawing ended.
+function markHandling() {
+    const add = EventTarget.prototype.addEventListener;
+    const remove = EventTarget.prototype.removeEventListener;
+    const timed = new Set(['mousemove', 'pointermove']);
+    const wrappers = new WeakMap();
+    window.handling = 0;
+    window.motions = [];
+    window.ticks = [];
+    window.ticksRan = [];
+    window.frameTicks = [];
+    window.frameEnds = [];
+    add.call(window, 'mousemove', (event) => window.motions.push(event.timeStamp), true);
+    const wrapper = (listener) => {
+        if (!wrappers.has(listener)) {
+            wrappers.set(listener, function (event) {
+                const start = performance.now();
+                try {
+                    return typeof listener === 'function' ? listener.call(this, event) : listener.handleEvent(event);
+                } finally {
+                    window.handling += performance.now() - start;
+                }
+            });
+        }
+        return wrappers.get(listener);
+    };
+    EventTarget.prototype.addEventListener = function (type, listener, options) {
+        return add.call(this, type, timed.has(type) && listener ? wrapper(listener) : listener, options);
+    };
+    EventTarget.prototype.removeEventListener = function (type, listener, options) {
+        return remove.call(this, type, (listener && wrappers.get(listener)) || listener, options);
+    };
+    for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+        const clear = context.prototype.clear;
+        context.prototype.clear = function (...args) {
+            window.frameTicks.push(document.timeline.currentTime);
+            queueMicrotask(() => window.frameEnds.push(performance.now()));
+            return clear.apply(this, args);
+        };
+    }
+    const tick = (time) => {
+        window.ticks.push(time);
+        window.ticksRan.push(performance.now());
+        requestAnimationFrame(tick);
+    };
+    requestAnimationFrame(tick);
+}
+
+/// The handle of Steiner's chain of count circles as the lesson starts it: the inner circle about (inner, 0), the outer
+/// one about O, radius outer, the chain turned by turn radians in the concentric picture. Inversion about the limiting
+/// point inside the inner circle makes the two circles concentric, radii R and q, with (R - q) / (R + q) =
+/// sin(180 / count); the handle is the image of the point at the angle turn on the circle of radius q (the outer
+/// circle's image), where the first circle of the chain touches the outer circle.
+function steinerHandle(count, inner = 1.5, outer = 4, turn = 0.3) {
+    const s = Math.sin(Math.PI / count);
+    const ratio = (1 - s) / (1 + s); // q / R
+    const cosh = (1 + ratio * ratio) / (2 * ratio); // of the circles' inversive distance, the same in both pictures
+    const radius = outer * cosh - Math.sqrt(outer * outer * (cosh * cosh - 1) + inner * inner);
+    // The limiting points are inverse in both circles: x x' = outer^2 and (x - inner) (x' - inner) = radius^2.
+    const p = inner * inner + outer * outer - radius * radius;
+    const limit = (p - Math.sqrt(p * p - 4 * outer * outer * inner * inner)) / (2 * inner);
+    // About the limiting point, radius 1: the handle's place does not depend on the radius.
+    const inverted = (x, y) => {
+        const far = (x - limit) ** 2 + y * y;
+        return [limit + (x - limit) / far, y / far];
+    };
+    const [near, far] = [inverted(-outer, 0)[0], inverted(outer, 0)[0]];
+    const [middle, small] = [(near + far) / 2, Math.abs(far - near) / 2];
+    return inverted(middle + small * Math.cos(turn), small * Math.sin(turn));
+}
+
+/// The applications' page with Steiner's chain (key 3) of 20 circles (the key ] 14 times from 6), its view framing
+/// (-5, -5)-(5, 5) from distance 20; the left button held on the chain's handle. First `moves` motions back and forth
+/// by 5 pixels, each waiting for its frame: for each, the milliseconds the page's listeners took, the frames drawn
+/// after it and the animation frames that began between it and its first frame's. Then a second of motions dispatched
+/// in the page faster than the frame clock: the animation frames meanwhile, the frames drawn in them, the most drawn in
+/// one, the animation frames after a motion in which none was drawn, and the median time of one dispatch.
+async function chainHandling(browser, origin) {
+    const keys = ['3', ...Array(14).fill(']')];
+    const { context, tab, at } = await openExplorer(browser, origin, keys, applicationsPage, markHandling, 20);
+    const handle = steinerHandle(20);
+    await tab.mouse.move(...at(handle));
+    await tab.mouse.down();
+    for (const right of [5, 0]) { // the first motion after the press may draw no frame
+        await tab.mouse.move(...at([...handle, right]));
+        await new Promise((resolve) => setTimeout(resolve, 200));
+    }
+    const steps = [];
+    for (let i = 0; i < moves; ++i) {
+        const frames = await tab.evaluate(() => {
+            window.handling = 0;
+            return window.frameEnds.length;
+        });
+        await tab.mouse.move(...at([...handle, i % 2 ? 0 : 5]));
+        await tab.waitForFunction((n) => window.frameEnds.length > n &&
+            window.frameEnds[window.frameEnds.length - 1] > window.motions[window.motions.length - 1], frames,
+        { timeout: 5000 });
+        // A second frame for the motion would be drawn by the end of the next animation frame.
+        await tab.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        steps.push(await tab.evaluate((n) => {
+            const motion = window.motions[window.motions.length - 1];
+            const first = window.frameTicks[n];
+            return {
+                handling: window.handling,
+                frames: window.frameEnds.length - n,
+                passedOver: window.ticks.filter((t) => t > motion && t < first).length,
+            };
+        }, frames));
+    }
+    // Then motions faster than the frame clock, about one every 4 ms (the browser's least for a repeated timer) for a
+    // second: the browser coalesces real motions to one an animation frame, so these are dispatched in the page, each
+    // timed by performance.now() around its dispatch.
+    const clock = await tab.evaluate(([there, back, duration]) => new Promise((resolve) => {
+        const [framesBefore, ticksBefore] = [window.frameTicks.length, window.ticks.length];
+        const sent = [];
+        const handling = [];
+        const start = performance.now();
+        const send = () => {
+            const [clientX, clientY] = sent.length % 2 ? back : there;
+            const before = performance.now();
+            for (const [Kind, type] of [[PointerEvent, 'pointermove'], [MouseEvent, 'mousemove']]) {
+                canvas.dispatchEvent(new Kind(type, { clientX, clientY, buttons: 1, bubbles: true }));
+            }
+            handling.push(performance.now() - before);
+            sent.push(before);
+            setTimeout(performance.now() - start < duration ? send : finish, performance.now() - start < duration
+                ? 4 : 200);
+        };
+        const finish = () => {
+            const drawn = window.frameTicks.slice(framesBefore);
+            // The animation frames that began while the motions came, each with the motions since the one before.
+            // A motion sent after the callbacks of one animation frame ran is drawn in the next: the animation frames
+            // are told apart by when their callbacks ran (this script's first), and known by their time.
+            const ran = window.ticksRan.slice(ticksBefore);
+            const kept = window.ticks.slice(ticksBefore).map((t, i) => [t, ran[i], ran[i - 1] ?? -Infinity])
+                .filter(([, at]) => at > sent[0] && at <= sent[sent.length - 1]);
+            const ticks = kept.map(([t]) => t);
+            const perTick = ticks.map((t) => drawn.filter((d) => d === t).length);
+            const withMotion = kept.filter(([, at, before]) => sent.some((m) => m >= before && m < at)).map(([t]) => t);
+            handling.sort((a, b) => a - b);
+            resolve({
+                motions: sent.length,
+                animationFrames: ticks.length,
+                frames: perTick.reduce((a, b) => a + b, 0),
+                most: Math.max(...perTick),
+                missed: withMotion.filter((t) => !drawn.includes(t)).length,
+                withMotion: withMotion.length,
+                handling: handling[Math.floor(handling.length / 2)],
+            });
+        };
+        send();
+    }), [at([...handle, 5]), at(handle), 1000]);
+    await tab.mouse.up();
+    await context.close();
+    return { steps, clock };
 }
 
 /// The figure of webgl_figure repainted with thin and with thick lines in turn, `thickFrames` frames each, `runs`
@@ -303,6 +469,7 @@ async function main() {
         }
 
         const steadiness = await layoutShiftOfDrag(browser, origin);
+        const chain = await chainHandling(browser, origin);
         const thick = await thickRepaints(browser, origin);
 
         const cpu = os.cpus()[0]?.model ?? 'unknown';
@@ -357,6 +524,28 @@ async function main() {
         console.log(`The page's layout shift while P is dragged in ${moves} steps across k twenty times: ` +
             `${steadiness.shift.toFixed(4)} (goal 0), with ${steadiness.printed} lines printed meanwhile; a line put ` +
             `above the canvas afterwards shifts it by ${steadiness.probe.toFixed(4)}.`);
+        console.log();
+        const handling = chain.steps.map((step) => step.handling);
+        const oneFrame = chain.steps.filter((step) => step.frames === 1 && step.passedOver === 0).length;
+        const { clock } = chain;
+        console.log(`${applicationsPage}, Steiner's chain of 20 circles dragged by its handle: ${moves} pointer ` +
+            'motions with the left button held, each waiting for its frame, the page\'s listeners timed in the page ' +
+            '(performance.now(), 0.1 ms steps); then a second of motions dispatched in the page about every 4 ms.');
+        console.log();
+        console.log('| measure | value | goal |');
+        console.log('|---|---:|---:|');
+        console.log(`| the page's listeners for one motion, median (ms) | ${median(handling).toFixed(3)} ` +
+            `| ${handlingGoal} |`);
+        console.log(`| the same, 95th percentile (ms) | ${percentile(handling, 95).toFixed(3)} | |`);
+        console.log(`| motions drawn in one frame, no animation frame passed over | ${oneFrame} of ${moves} ` +
+            `| ${moves} of ${moves} |`);
+        console.log(`| the burst: motions dispatched, animation frames, frames drawn | ${clock.motions}, ` +
+            `${clock.animationFrames}, ${clock.frames} | |`);
+        console.log(`| the burst: most frames in one animation frame | ${clock.most} | 1 |`);
+        console.log(`| the burst: animation frames after a motion without a frame | ${clock.missed} of ` +
+            `${clock.withMotion} | 0 |`);
+        console.log(`| the burst: one dispatch, median (ms) | ${clock.handling.toFixed(3)} ` +
+            `| ${handlingGoal} |`);
         console.log();
         const [thinFrame, thickFrame] = [median(thick.thin), median(thick.thick)];
         console.log(`Thick lines: webgl_figure with ${thickFigure[0]} circles, ${thickFigure[1]} lines and ` +
