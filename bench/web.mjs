@@ -39,6 +39,9 @@ const table = programTable().filter((row) => row.scene);
 const programs = table.map((row) => row.name);
 const [firstDemo, nextDemo] = table.filter((row) => row.figure !== 'numbered').map((row) => row.name);
 const explorerPage = table.find((row) => row.family === 'explorer').name;
+// The other pages whose programs answer a person, weighed against the explorer's goal.
+const answeringPages = table.filter((row) => row.family === 'applications' || row.family === 'exercises')
+    .map((row) => row.name);
 const applicationsPage = table.find((row) => row.family === 'applications').name;
 const baselines = ['bench/webgl_line', 'bench/clear_window', 'bench/draw_floor'];
 const weightGoal = 40_000; // bytes of a demo page, the first visit
@@ -440,6 +443,10 @@ async function main() {
         const demos = [firstDemo, nextDemo];
         const [first, next] = await visit(browser, origin, sent, demos, false);
         const [explorer] = await visit(browser, origin, sent, [explorerPage], false);
+        const answering = [];
+        for (const page of answeringPages) {
+            answering.push(...await visit(browser, origin, sent, [page], false));
+        }
         const [line, clear, floor] = await visit(browser, origin, sent, baselines, false);
         // A site without a service worker (one built before it had one) has no offline copy to weigh.
         const worker = fs.existsSync(path.join(site, 'sw.js'));
@@ -477,14 +484,16 @@ async function main() {
             `SwiftShader WebGL; Node.js ${process.versions.node}; gzip level ${gzipLevel}.`);
         console.log();
         console.log('Bytes transferred (kB = 1000 bytes; status lines, headers and gzipped bodies), fresh browser ' +
-            `context; goals for a first visit: a demo page at most ${kB(weightGoal)} kB, the explorer at most ` +
-            `${kB(explorerWeightGoal)} kB.`);
+            `context; goals for a first visit: a demo page at most ${kB(weightGoal)} kB, the explorer, the ` +
+            `applications and the exercises at most ${kB(explorerWeightGoal)} kB.`);
         console.log();
         console.log('| visit | responses | HTML | runtime script | WebAssembly | other | total | within goal |');
         console.log('|---|---:|---:|---:|---:|---:|---:|---|');
         console.log(weightRow(`\`${firstDemo}\`, the first page`, first.responses, weightGoal));
         console.log(weightRow(`\`${nextDemo}\`, the next page`, next.responses, weightGoal));
         console.log(weightRow(`\`${explorerPage}\`, the first page`, explorer.responses, explorerWeightGoal));
+        answeringPages.forEach((page, i) =>
+            console.log(weightRow(`\`${page}\`, the first page`, answering[i].responses, explorerWeightGoal)));
         console.log(weightRow('`webgl_line` (baseline), the first page', line.responses));
         console.log(weightRow('`clear_window` (baseline), the first page', clear.responses));
         console.log(weightRow('`draw_floor` (baseline), the first page', floor.responses));
