@@ -326,8 +326,8 @@ const PageTextRow pageTextRows[] = {
     {"explorer-choice-3", "3 krug koji ne prolazi kroz O", "3 круг који не пролази кроз O", "3 a circle missing O"},
     {"explorer-choice-4", "4 prava koja ne prolazi kroz O", "4 права која не пролази кроз O", "4 a line missing O"},
     {"explorer-student", "Ucenik: ", "Ученик: ", "Student: "},
-    {"explorer-platform-failed", "Platforma za ucenje nije prihvatila poziv ", "Платформа за учење није прихватила позив ",
-     "The learning platform refused the call "},
+    {"explorer-platform-failed", "Platforma za ucenje nije prihvatila poziv ",
+     "Платформа за учење није прихватила позив ", "The learning platform refused the call "},
 };
 const std::size_t pageTextCount = sizeof pageTextRows / sizeof pageTextRows[0];
 
