@@ -937,6 +937,9 @@ var API = {LMSInitialize: record('LMSInitialize', 'true'), LMSGetValue: record('
             .filter((name) => name !== 'imsmanifest.xml').sort());
 
         let frame = await visit();
+        // No link of the page leads out of its package, where the platform would lose the student's session.
+        const links = await frame.evaluate(() => [...document.querySelectorAll('a[href]')].map((a) => a.href));
+        assert.deepEqual(links.filter((href) => !manifest.files.includes(new URL(href).pathname.split('/').pop())), []);
         await work(frame, 1); // 1 point, then 0
         const session = [['LMSInitialize', ''], ['LMSGetValue', 'cmi.core.student_name'],
             ['LMSGetValue', 'cmi.student_data.mastery_score'], ['LMSGetValue', 'cmi.suspend_data'],
