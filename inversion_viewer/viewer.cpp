@@ -6,10 +6,12 @@
 #include "console.h"
 #include "describe.h"
 #include "export.h"
+#include "glut_input.h"
 #include "render.h"
 
 #include <GL/glut.h>
 #ifndef __EMSCRIPTEN__
+#include <GL/freeglut_ext.h>
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #endif
@@ -118,11 +120,32 @@ int runProgram(int argc, char** argv, const char* title, Task task) {
 }
 
 static void keyboard(unsigned char key, int, int) {
-    interaction->keyboard(key);
+    interaction->input(keyInput(key));
 }
 
 static void special(int key, int, int) {
-    interaction->special(key, (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0);
+#ifndef __EMSCRIPTEN__
+    if (key == GLUT_KEY_F11) { // full screen for a projector, and back
+        glutFullScreenToggle();
+        return;
+    }
+#endif
+    InputEvent event;
+    if (arrowInput(key, (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0, &event)) {
+        interaction->input(event);
+    }
+}
+
+// The wheel (buttons 3 and 4) zooms; the left button takes a handle or holds the plane.
+static void mouse(int button, int state, int x, int y) {
+    InputEvent event;
+    if (mouseInput(button, state, x, y, &event)) {
+        interaction->input(event);
+    }
+}
+
+static void motion(int x, int y) {
+    interaction->input(InputEvent{InputEvent::Move, x, y});
 }
 
 static void reshape(int width, int height) {
@@ -155,19 +178,19 @@ int runProgram(int argc, char** argv, const char* title, const Interaction& prog
         });
         glutMouseFunc([](int button, int state, int x, int y) {
             glutSetWindow(figureWindow);
-            interaction->mouse(button, state, x, y + shownSize.height - bandHeight);
+            mouse(button, state, x, y + shownSize.height - bandHeight);
         });
         glutMotionFunc([](int x, int y) {
             glutSetWindow(figureWindow);
-            interaction->motion(x, y + shownSize.height - bandHeight);
+            motion(x, y + shownSize.height - bandHeight);
         });
         glutSetWindow(figureWindow);
     }
 #endif
     glutDisplayFunc(program.display);
     glutReshapeFunc(reshape);
-    glutMouseFunc(program.mouse);
-    glutMotionFunc(program.motion);
+    glutMouseFunc(mouse);
+    glutMotionFunc(motion);
     glutKeyboardFunc(keyboard);
     glutSpecialFunc(special);
     glutMainLoop();
@@ -270,14 +293,16 @@ void pageResized(int width, int height, double drawingPerCss) {
 }
 
 void pagePinched(int x, int y, double factor, bool first) {
-    if (interaction && interaction->pinch) {
-        interaction->pinch(x, y, factor, first);
+    if (interaction) {
+        InputEvent event{first ? InputEvent::PinchStart : InputEvent::Pinch, x, y};
+        event.factor = factor;
+        interaction->input(event);
     }
 }
 
 void pageWheelTurned(int x, int y, int notches) {
-    for (int notch = 0; interaction && interaction->mouse && notch < std::abs(notches); ++notch) {
-        interaction->mouse(notches > 0 ? 3 : 4, GLUT_DOWN, x, y);
+    for (int notch = 0; interaction && notch < std::abs(notches); ++notch) {
+        interaction->input(InputEvent{InputEvent::Wheel, x, y, notches > 0 ? 1 : -1});
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "camera.h"
+#include "explorer/input.h"
 #include "language.h"
 #include "task.h"
 
@@ -37,17 +38,12 @@ struct Interaction {
     void (*start)() = nullptr;   ///< once k's radius is set, before the window opens
     void (*display)() = nullptr; ///< draws a frame of the figure
     void (*reshape)(int width, int height) = nullptr;
-    void (*mouse)(int button, int state, int x, int y) = nullptr;
-    void (*motion)(int x, int y) = nullptr;
-    void (*keyboard)(unsigned char key) = nullptr;
-    void (*special)(int key, bool shift) = nullptr;
+    /// the one way in for input: the pointer, the wheel, two fingers, the keys and the arrows, as events of the figure
+    void (*input)(const InputEvent& event) = nullptr;
     void (*displayBand)() = nullptr;    ///< natively: draws the band along the window's bottom
     PageState (*pageState)() = nullptr; ///< on the page: what it shows beside the figure
     void (*pagePointer)(double drawingPerCss, bool finger) = nullptr; ///< on the page: said at each press
     void (*pageScale)(double drawingPerCss) = nullptr;                ///< on the page: said when the canvas is sized
-    /// on the page: two fingers on the canvas, their middle at the pixel (x, y) of the window: first as they come
-    /// down, then at each move, factor times as far apart as at the move before
-    void (*pinch)(int x, int y, double factor, bool first) = nullptr;
     void (*languageChosen)() = nullptr; ///< on the page: another language was chosen (programLanguage)
 };
 

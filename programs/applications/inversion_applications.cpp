@@ -5,14 +5,13 @@
 #include "console.h"
 #include "describe.h"
 #include "export.h"
-#include "glut_input.h"
 #include "render.h"
 #include "viewer.h"
 #ifndef __EMSCRIPTEN__
 #include "band_window.h"
-
-#include <GL/freeglut_ext.h>
 #endif
+
+#include <GL/glut.h>
 #include <cstdlib>
 #include <string>
 
@@ -71,26 +70,6 @@ static void display() {
     endFrame();
 }
 
-static void mouse(int button, int state, int x, int y) {
-    InputEvent event;
-    if (mouseInput(button, state, x, y, &event)) {
-        handle(event);
-    }
-}
-
-static void special(int key, bool shift) {
-#ifndef __EMSCRIPTEN__
-    if (key == GLUT_KEY_F11) { // full screen for a projector, and back
-        glutFullScreenToggle();
-        return;
-    }
-#endif
-    InputEvent event;
-    if (arrowInput(key, shift, &event)) {
-        handle(event);
-    }
-}
-
 static const Interaction applicationsProgram = [] {
     Interaction program;
     program.view = view();
@@ -101,10 +80,7 @@ static const Interaction applicationsProgram = [] {
     program.languageChosen = [] { carryOut(chooseLanguage(lesson, programLanguage())); };
     program.display = display;
     program.reshape = [](int, int) { layOutFigure(true); };
-    program.mouse = mouse;
-    program.motion = [](int x, int y) { handle(InputEvent{InputEvent::Move, x, y}); };
-    program.keyboard = [](unsigned char key) { handle(keyInput(key)); };
-    program.special = special;
+    program.input = handle;
 #ifndef __EMSCRIPTEN__
     program.displayBand = displayBand;
 #endif
@@ -121,11 +97,6 @@ static const Interaction applicationsProgram = [] {
         lesson.finger = finger;
     };
     program.pageScale = [](double drawingPerCss) { lesson.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0; };
-    program.pinch = [](int x, int y, double factor, bool first) {
-        InputEvent event{first ? InputEvent::PinchStart : InputEvent::Pinch, x, y};
-        event.factor = factor;
-        handle(event);
-    };
     return program;
 }();
 

@@ -5,16 +5,15 @@
 #include "describe.h"
 #include "exercises/practice.h"
 #include "export.h"
-#include "glut_input.h"
 #include "render.h"
 #include "viewer.h"
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 #else
 #include "band_window.h"
-
-#include <GL/freeglut_ext.h>
 #endif
+
+#include <GL/glut.h>
 #include <cstdlib>
 #include <cstring>
 #include <numeric>
@@ -77,26 +76,6 @@ static void display() {
     endFrame();
 }
 
-static void mouse(int button, int state, int x, int y) {
-    InputEvent event;
-    if (mouseInput(button, state, x, y, &event)) {
-        handle(event);
-    }
-}
-
-static void special(int key, bool shift) {
-#ifndef __EMSCRIPTEN__
-    if (key == GLUT_KEY_F11) { // full screen for a projector, and back
-        glutFullScreenToggle();
-        return;
-    }
-#endif
-    InputEvent event;
-    if (arrowInput(key, shift, &event)) {
-        handle(event);
-    }
-}
-
 static const Interaction exercisesProgram = [] {
     Interaction program;
     program.view = practice.view;
@@ -107,10 +86,7 @@ static const Interaction exercisesProgram = [] {
     program.languageChosen = [] { carryOut(choosePracticeLanguage(practice, programLanguage())); };
     program.display = display;
     program.reshape = [](int, int) { layOutFigure(true); };
-    program.mouse = mouse;
-    program.motion = [](int x, int y) { handle(InputEvent{InputEvent::Move, x, y}); };
-    program.keyboard = [](unsigned char key) { handle(keyInput(key)); };
-    program.special = special;
+    program.input = handle;
 #ifndef __EMSCRIPTEN__
     program.displayBand = displayBand;
 #endif
@@ -131,11 +107,6 @@ static const Interaction exercisesProgram = [] {
         practice.finger = finger;
     };
     program.pageScale = [](double drawingPerCss) { practice.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0; };
-    program.pinch = [](int x, int y, double factor, bool first) {
-        InputEvent event{first ? InputEvent::PinchStart : InputEvent::Pinch, x, y};
-        event.factor = factor;
-        handle(event);
-    };
     return program;
 }();
 

@@ -7,14 +7,13 @@
 #include "explorer/explorer.h"
 #include "explorer/link.h"
 #include "export.h"
-#include "glut_input.h"
 #include "render.h"
 #include "viewer.h"
 #ifndef __EMSCRIPTEN__
 #include "band_window.h"
-
-#include <GL/freeglut_ext.h>
 #endif
+
+#include <GL/glut.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -75,28 +74,6 @@ static void display() {
     endFrame();
 }
 
-// The wheel (buttons 3 and 4) zooms; the left button takes a handle or holds the plane.
-static void mouse(int button, int state, int x, int y) {
-    InputEvent event;
-    if (mouseInput(button, state, x, y, &event)) {
-        handle(event);
-    }
-}
-
-static void special(int key, bool shift) {
-#ifndef __EMSCRIPTEN__
-    // F11: full screen for a projector, and back.
-    if (key == GLUT_KEY_F11) {
-        glutFullScreenToggle();
-        return;
-    }
-#endif
-    InputEvent event;
-    if (arrowInput(key, shift, &event)) {
-        handle(event);
-    }
-}
-
 static const Interaction explorerProgram = [] {
     Interaction program;
     program.view = explorer.view;
@@ -107,10 +84,7 @@ static const Interaction explorerProgram = [] {
     program.languageChosen = [] { carryOut(chooseLanguage(explorer, programLanguage())); };
     program.display = display;
     program.reshape = [](int, int) { layOutFigure(true); };
-    program.mouse = mouse;
-    program.motion = [](int x, int y) { handle(InputEvent{InputEvent::Move, x, y}); };
-    program.keyboard = [](unsigned char key) { handle(keyInput(key)); };
-    program.special = special;
+    program.input = handle;
 #ifndef __EMSCRIPTEN__
     program.displayBand = displayBand;
 #endif
@@ -129,11 +103,6 @@ static const Interaction explorerProgram = [] {
         explorer.finger = finger;
     };
     program.pageScale = [](double drawingPerCss) { explorer.cssScale = drawingPerCss > 0.0 ? drawingPerCss : 1.0; };
-    program.pinch = [](int x, int y, double factor, bool first) {
-        InputEvent event{first ? InputEvent::PinchStart : InputEvent::Pinch, x, y};
-        event.factor = factor;
-        handle(event);
-    };
     return program;
 }();
 
