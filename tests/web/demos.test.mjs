@@ -847,18 +847,20 @@ async function arrowsTo({ keyboard }, [x, y]) {
 }
 
 /// Answers the first exercise on show right, P' placed from its prompt's P, and the next `wrong` ones by checking twice
-/// where their handles start; Space after each. On a page or in a frame, the figure focused.
-async function work(frame, wrong) {
+/// where their handles start; Space after each. On a page or in a frame, the figure focused; with the buttons Check
+/// and Next for Enter and Space when asked.
+async function work(frame, wrong, buttons = false) {
     const { keyboard } = frame.page?.() ?? frame;
     const prompt = await frame.locator('#panel-text').innerText();
     const [px, py] = prompt.match(/P\((-?[\d.]+), (-?[\d.]+)\)/).slice(1).map(Number);
     const power = 25 / (px * px + py * py);
     await arrowsTo({ keyboard }, [px * power, py * power]);
-    await keyboard.press('Enter');
+    const press = (key, name) => (buttons ? frame.getByRole('button', { name, exact: true }).click() : keyboard.press(key));
+    await press('Enter', 'Check');
     for (let i = 0; i < wrong; ++i) {
-        await keyboard.press('Space');
-        await keyboard.press('Enter');
-        await keyboard.press('Enter');
+        await press('Space', 'Next');
+        await press('Enter', 'Check');
+        await press('Enter', 'Check');
     }
 }
 
@@ -868,7 +870,7 @@ test('the exercises: ?skup opens the set the programs open natively, and grades 
         await page.goto(`${origin}/${exercisesName}.html?skup=${set}`);
         await started(page);
         await page.locator('#canvas').focus();
-        await work(page, 7);
+        await work(page, 7, set === 1);
         const text = await page.locator('#console').innerText();
         await page.close();
         const prompts = text.split('\n').filter((line) => line.startsWith('Exercise ') && line.includes(' of 8: '));
